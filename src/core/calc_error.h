@@ -1,0 +1,21 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kavro {
+
+// The one error the user must see: a failed number conversion or an invalid
+// floating-point operation. It ends the user's action, nested handlers
+// included, and is caught once at the top of that action, where the
+// platform's message box shows it.
+class CalcError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text that the message box shows for an error: its message with a full
+// stop added when it does not already end in one.
+std::string messageBoxText(const std::string& message);
+
+} // namespace kavro

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace kavro {
+
+struct Accessory {
+    std::string_view article;
+    std::string_view description;
+};
+
+// Accessory number n, from 1 to 24.
+const Accessory& accessory(int number);
+
+} // namespace kavro

@@ -1,0 +1,123 @@
+#include "../catalog/catalog_record.h"
+#include "../text/number_text.h"
+#include "../tform1.h"
+
+#include <array>
+
+namespace kavro {
+
+namespace {
+
+constexpr std::array<std::string_view, 7> kSpisokHeaders = {
+    "Артикул", "Наименование", "D мин", "Момент", "Скорость", "Управление", "Ав. подъем"};
+
+// Curtain widths (mm): from 400 to below 800 only the narrow-construction
+// drives fit; below 400 none does.
+constexpr double kNarrowFrom = 400;
+constexpr double kWideFrom = 800;
+
+enum DriveField { kName = 1, kMotorSize, kTorque, kSpeed, kControl, kCrank, kArticle };
+
+// The motor size that a shaft admits, compared as exact text.
+std::string_view motorSizeFor(const std::string& shaft) {
+    if (shaft == "40")
+        return "40";
+    if (shaft == "60")
+        return "50";
+    if (shaft == "70")
+        return "50";
+    if (shaft == "102")
+        return "60";
+    return {};
+}
+
+} // namespace
+
+// Lists the drives that fit the shutter: per drive table, the matching drive
+// with the smallest torque above the required one, in catalogue order; for
+// narrow curtains only the three narrow-construction drives. The first row
+// becomes the chosen drive.
+void TForm1::PodborPrivoda() {
+    traced("PodborPrivoda");
+    for (int row = 1; row < Spisok.rowCount(); ++row)
+        for (int column = 0; column < Spisok.columnCount(); ++column)
+            Spisok.setCell(column, row, "");
+    VybrannayaStroka = 1;
+    Spisok.setRowCount(2);
+    Spisok.setFixedRows(1);
+    for (int column = 0; column < Spisok.columnCount(); ++column)
+        Spisok.setCell(column, 0, std::string(kSpisokHeaders[static_cast<std::size_t>(column)]));
+
+    const std::string_view motorSize = motorSizeFor(Diametr.text());
+    int listed = 0;
+    if (StrToFloat(Wirina.text()) < kWideFrom) {
+        Label27.setVisible(true);
+        if (StrToFloat(Wirina.text()) >= kNarrowFrom) {
+            for (const CatalogTable* table : {&tables_.pravel, &tables_.mr40, &tables_.nirla}) {
+                const std::string_view record = table->row(table->count() + 1);
+                if (driveFits(record, motorSize) && torqueMargin(record) > 0)
+                    listDrive(record, listed);
+            }
+        }
+    } else {
+        Label27.setVisible(false);
+        scanDriveTables(motorSize, listed);
+        if (Diametr.text() == "70")
+            scanDriveTables("60", listed);
+    }
+
+    TabControl1.setTabCaption(1, "Аксессуары для привода " + Spisok.cell(1, 1));
+    DiametrPrivoda = Spisok.cell(2, 1);
+    MomentPrivoda = Spisok.cell(3, 1);
+    const std::string& speed = Spisok.cell(4, 1);
+    Speed.setText(speed.empty() ? std::string("0") : speed);
+    PodborAcc();
+}
+
+void TForm1::scanDriveTables(std::string_view motorSize, int& listed) {
+    for (const CatalogTable* table : {&tables_.pravel, &tables_.senta, &tables_.mr40,
+                                      &tables_.terna, &tables_.kx, &tables_.nirla}) {
+        double bestMargin = 999;
+        int bestRow = 0;
+        for (int row = 1; row <= table->count(); ++row) {
+            const std::string_view record = table->row(row);
+            const double margin = torqueMargin(record);
+            if (margin < bestMargin && margin > 0 && driveFits(record, motorSize)) {
+                bestMargin = margin;
+                bestRow = row;
+            }
+        }
+        if (bestRow > 0)
+            listDrive(table->row(bestRow), listed);
+    }
+}
+
+// Crank, control and motor size, each compared as exact text.
+bool TForm1::driveFits(std::string_view record, std::string_view motorSize) const {
+    const std::string_view crank = NHK.checked() ? "True" : "False";
+    return crank == PoluchitSvoystvo(record, kCrank) &&
+           std::to_string(Upravlenie.itemIndex()) == PoluchitSvoystvo(record, kControl) &&
+           motorSize == PoluchitSvoystvo(record, kMotorSize);
+}
+
+// The drive's rated torque less the required torque shown in Moment.
+double TForm1::torqueMargin(std::string_view record) const {
+    return StrToFloat(PoluchitSvoystvo(record, kTorque)) - StrToFloat(Moment.text());
+}
+
+void TForm1::listDrive(std::string_view record, int& listed) {
+    ++listed;
+    Spisok.setRowCount(listed + 1);
+    auto put = [&](int column, std::string_view text) {
+        Spisok.setCell(column, listed, std::string(text));
+    };
+    put(1, PoluchitSvoystvo(record, kName));
+    put(2, PoluchitSvoystvo(record, kMotorSize));
+    put(3, PoluchitSvoystvo(record, kTorque));
+    put(4, PoluchitSvoystvo(record, kSpeed));
+    put(0, PoluchitSvoystvo(record, kArticle));
+    put(5, PoluchitSvoystvo(record, kControl) == "1" ? "KVL" : "PX");
+    put(6, PoluchitSvoystvo(record, kCrank) == "True" ? "NHK" : "-");
+}
+
+} // namespace kavro

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/input/user_input.h"
+#include "core/platform/recording_services.h"
+#include "core/tform1.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kavro {
+
+// Runs driver lines against a fresh window and writes what they show, one
+// JSON object per line.
+class ScriptRunner {
+public:
+    explicit ScriptRunner(std::ostream& out);
+
+    void runLine(std::string_view line);
+
+    const TForm1& form() const { return form_; }
+
+private:
+    struct Line {
+        std::string action;
+        std::string field;
+        std::string argument;
+        bool hasField = false;
+        bool hasArgument = false;
+    };
+    static Line split(const std::string& text);
+
+    // Carries out one action line; prints what it prints.
+    ActionResult perform(const Line& line);
+    ActionResult withField(const Line& line);
+    void print(const nlohmann::ordered_json& object);
+
+    std::ostream& out_;
+    RecordingServices recorders_;
+    TForm1 form_;
+    UserInput input_;
+    bool tracing_ = false;
+    std::vector<std::string_view> trace_;
+};
+
+} // namespace kavro

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/tform1.h"
+
+#include <nlohmann/json.hpp>
+
+namespace kavro {
+
+// The whole window state as the driver's `dump` prints it.
+nlohmann::ordered_json dumpState(const TForm1& form, const std::string& clipboard);
+
+} // namespace kavro
