@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing the
+# calculator need; does nothing for packages already present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config clang-format
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
+)
+# Extra packages named on the command line (CI adds the fuzzing and report checks).
+packages+=("$@")
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the calculator with its tests, and runs
+# every test. Usage: scripts/test.sh [PRESET]   (default, asan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset="${1:-default}"
+
+scripts/install-deps.sh
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j"$(nproc)"
+ctest --preset "$preset" -j"$(nproc)"

@@ -1,0 +1,15 @@
+# Runs DRIVER on SCRIPT and compares its standard output with EXPECTED.
+execute_process(
+  COMMAND ${DRIVER} ${SCRIPT}
+  OUTPUT_FILE ${ACTUAL}
+  RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "kavro-script exited with ${status}")
+endif()
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E compare_files ${EXPECTED} ${ACTUAL}
+  RESULT_VARIABLE different)
+if(different)
+  execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL})
+  message(FATAL_ERROR "output differs from ${EXPECTED} (actual output in ${ACTUAL})")
+endif()
