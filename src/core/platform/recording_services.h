@@ -38,7 +38,10 @@ struct RecordingServices {
     RecordingMessageBox messageBox;
     RecordingUrlOpener urlOpener;
     Services services(std::string programName = "kavro") {
-        return Services{clipboard, messageBox, urlOpener, std::move(programName)};
+        return Services{.clipboard = clipboard,
+                        .messageBox = messageBox,
+                        .urlOpener = urlOpener,
+                        .programName = std::move(programName)};
     }
 };
 

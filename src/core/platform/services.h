@@ -4,6 +4,8 @@
 
 namespace kavro {
 
+class WordProcessorLauncher; // the report's word processor, see word_processor.h
+
 // The platform services that the logic calls. The desktop window supplies
 // real ones, the scripted driver and the tests recording ones.
 
@@ -34,6 +36,8 @@ struct Services {
     UrlOpener& urlOpener;
     // Title of the message box: the executable's name without extension.
     std::string programName;
+    // Where the report is typed; none means the report button does nothing.
+    WordProcessorLauncher* wordProcessor = nullptr;
 };
 
 } // namespace kavro
