@@ -1,9 +1,8 @@
 #include "core/calc_error.h"
 #include "core/text/number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 
@@ -15,8 +14,9 @@ struct ParseCase {
     const char* text;
     double value;
 };
-std::ostream& operator<<(std::ostream& out, const ParseCase& c) { return out << c.name; }
-
+std::ostream& operator<<(std::ostream& out, const ParseCase& c) {
+    return out << c.name;
+}
 
 class StrToFloatAccepts : public testing::TestWithParam<ParseCase> {};
 
@@ -29,12 +29,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ParseCase{"Whole", "2000", 2000}, ParseCase{"DecimalComma", "0,5", 0.5},
                     ParseCase{"LoneComma", ",", 0}, ParseCase{"TrailingComma", "0,", 0},
                     ParseCase{"LeadingComma", ",25", 0.25},
-                    ParseCase{"SurroundingSpaces", "  8,4  ", 8.4},
-                    ParseCase{"PlusSign", "+3", 3}, ParseCase{"MinusSign", "-2,5", -2.5},
-                    ParseCase{"Exponent", "1E3", 1000}, ParseCase{"LowerExponent", "1,5e-6", 1.5e-6},
+                    ParseCase{"SurroundingSpaces", "  8,4  ", 8.4}, ParseCase{"PlusSign", "+3", 3},
+                    ParseCase{"MinusSign", "-2,5", -2.5}, ParseCase{"Exponent", "1E3", 1000},
+                    ParseCase{"LowerExponent", "1,5e-6", 1.5e-6},
                     ParseCase{"SignedExponent", "2e+2", 200},
-                    ParseCase{"CommaBeforeExponent", ",e5", 0},
-                    ParseCase{"Underflow", "1E-400", 0},
+                    ParseCase{"CommaBeforeExponent", ",e5", 0}, ParseCase{"Underflow", "1E-400", 0},
                     ParseCase{"LongDigits", "000000000000000000000000000001", 1}),
     [](const auto& info) { return info.param.name; });
 
@@ -65,8 +64,9 @@ struct FormatCase {
     double value;
     const char* text;
 };
-std::ostream& operator<<(std::ostream& out, const FormatCase& c) { return out << c.name; }
-
+std::ostream& operator<<(std::ostream& out, const FormatCase& c) {
+    return out << c.name;
+}
 
 class FloatToStrFormats : public testing::TestWithParam<FormatCase> {};
 
@@ -84,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"BelowFixed", 0.000001, "1E-6"},
                     FormatCase{"SmallScientific", 1.5e-6, "1,5E-6"},
                     FormatCase{"LargestFixed", 999999999999999.0, "999999999999999"},
-                    FormatCase{"FirstScientific", 1e15, "1E15"},
-                    FormatCase{"Large", 1e20, "1E20"},
+                    FormatCase{"FirstScientific", 1e15, "1E15"}, FormatCase{"Large", 1e20, "1E20"},
                     FormatCase{"RoundsUpToScientific", 999999999999999.9, "1E15"},
                     FormatCase{"LongFraction", 202.8, "202,8"},
                     FormatCase{"ManyDigits", 1.0 / 3.0, "0,333333333333333"},
@@ -102,8 +101,9 @@ struct RoundCase {
     double value;
     double rounded;
 };
-std::ostream& operator<<(std::ostream& out, const RoundCase& c) { return out << c.name; }
-
+std::ostream& operator<<(std::ostream& out, const RoundCase& c) {
+    return out << c.name;
+}
 
 class RoundTo2Rounds : public testing::TestWithParam<RoundCase> {};
 
@@ -111,12 +111,14 @@ TEST_P(RoundTo2Rounds, ToHundredthsHalfToEven) {
     EXPECT_EQ(FloatToStr(RoundTo2(GetParam().value)), FloatToStr(GetParam().rounded));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Hundredths, RoundTo2Rounds,
-    testing::Values(RoundCase{"Torque", 74 * 1.1 / 200, 0.41}, RoundCase{"Exact", 2.5, 2.5},
-                    RoundCase{"HalfDownToEven", 0.125, 0.12}, RoundCase{"HalfUpToEven", 0.375, 0.38},
-                    RoundCase{"Negative", -1.006, -1.01}, RoundCase{"Tiny", 0.004, 0}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Hundredths, RoundTo2Rounds,
+                         testing::Values(RoundCase{"Torque", 74 * 1.1 / 200, 0.41},
+                                         RoundCase{"Exact", 2.5, 2.5},
+                                         RoundCase{"HalfDownToEven", 0.125, 0.12},
+                                         RoundCase{"HalfUpToEven", 0.375, 0.38},
+                                         RoundCase{"Negative", -1.006, -1.01},
+                                         RoundCase{"Tiny", 0.004, 0}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(RoundTo2, RefusesQuotientsBeyondSignedRange) {
     for (double x : {1e17, -1e17, std::numeric_limits<double>::infinity(), std::nan("")}) {

@@ -1,0 +1,109 @@
+#include "core/state/window_state.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace kavro {
+namespace {
+
+// A window state whose handlers only count their runs.
+class WindowStateRules : public ::testing::Test {
+protected:
+    WindowState state;
+    int runs = 0;
+    std::vector<Field> changed;
+
+    void SetUp() override {
+        state.setChangeListener([this](Field f) { changed.push_back(f); });
+    }
+};
+
+TEST_F(WindowStateRules, WritingADifferentTextRunsTheHandlerBeforeTheWriteReturns) {
+    std::string seenInHandler;
+    state.Visota.onChange = [&] {
+        ++runs;
+        seenInHandler = state.Visota.text();
+    };
+    state.Visota.setText("2000"); // the text it already holds
+    EXPECT_EQ(runs, 0);
+    state.Visota.setText("2001");
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(seenInHandler, "2001");
+    EXPECT_EQ(changed, std::vector<Field>{Field::Visota});
+}
+
+TEST_F(WindowStateRules, RadioChoiceRunsTheClickHandlerOnlyWhenItChanges) {
+    state.Montazh.onClick = [&] { ++runs; };
+    EXPECT_EQ(state.Montazh.itemIndex(), -1);
+    state.Montazh.setItemIndex(0);
+    state.Montazh.setItemIndex(0);
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(WindowStateRules, CheckFlagRunsTheClickHandlerOnlyWhenItChanges) {
+    state.NHK.onClick = [&] { ++runs; };
+    state.NHK.setChecked(false); // already clear
+    EXPECT_EQ(runs, 0);
+    state.NHK.setChecked(true);
+    state.NHK.setChecked(false);
+    EXPECT_EQ(runs, 2);
+}
+
+TEST_F(WindowStateRules, DropDownWritesFromCodeRunNoHandler) {
+    state.Diametr.onChange = [&] { ++runs; };
+    state.Diametr.setItemIndex(0); // text already "40"
+    state.Diametr.setItemIndex(3);
+    state.Diametr.setText("55");
+    state.Diametr.clearItems();
+    state.Diametr.addItem("40");
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(state.Diametr.text(), "55");
+}
+
+TEST_F(WindowStateRules, TheUserPickRunsTheHandlerAlsoForTheSameItem) {
+    state.Profil.onChange = [&] { ++runs; };
+    state.Profil.userPick(2);
+    state.Profil.userPick(2);
+    EXPECT_EQ(runs, 2);
+}
+
+TEST_F(WindowStateRules, TheChosenItemFollowsTheUsersText) {
+    state.Diametr.userEdit("6", 1);
+    EXPECT_EQ(state.Diametr.itemIndex(), -1);
+    state.Diametr.userEdit("60", 2);
+    EXPECT_EQ(state.Diametr.itemIndex(), 1);
+}
+
+TEST(WindowStateCreation, HoldsTheCreationContents) {
+    WindowState s;
+    EXPECT_EQ(s.Profil.text(), "Другой");
+    EXPECT_EQ(s.Profil.itemIndex(), 2);
+    EXPECT_FALSE(s.TipProfilya.enabled());
+    EXPECT_EQ(s.Diametr.text(), "40");
+    EXPECT_EQ(s.Diametr.itemIndex(), -1);
+    EXPECT_EQ(s.Montazh.itemIndex(), -1);
+    EXPECT_EQ(s.FullMassa.text(), "0,3");
+    EXPECT_EQ(s.Speed.text(), "14");
+    EXPECT_FALSE(s.NHK.enabled());
+    EXPECT_FALSE(s.Label27.visible());
+    EXPECT_TRUE(s.Spisok.visible());
+    EXPECT_FALSE(s.SpisokAcc.visible());
+    EXPECT_EQ(s.TabControl1.tabs()[1], "Аксессуары");
+    EXPECT_EQ(s.focus(), Field::Profil);
+}
+
+TEST(TextGrid, ShrinkingKeepsTheCurrentCellInsideTheRows) {
+    ChangeSink sink;
+    TextGrid grid(Field::Spisok, sink, 7, 2, true);
+    grid.setRowCount(5);
+    grid.setCurrentRow(4);
+    grid.setCell(2, 4, "x");
+    grid.setRowCount(2);
+    EXPECT_EQ(grid.currentRow(), 1);
+    grid.setRowCount(5);
+    EXPECT_EQ(grid.cell(2, 4), ""); // dropped rows come back empty
+    EXPECT_EQ(grid.cell(9, 9), ""); // outside the grid
+}
+
+} // namespace
+} // namespace kavro
