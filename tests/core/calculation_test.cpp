@@ -151,6 +151,18 @@ TEST_F(Failures, PastedLettersShowTheConversionErrorAndChangeNoResult) {
     EXPECT_EQ(form.FullMassa.text() + form.Moment.text() + form.Oboroti.text(), before);
 }
 
+TEST_F(Failures, APastedNonNumberThicknessIsReportedToo) {
+    startUp();
+    const ActionResult r = input.replace(Field::Tolwina, "x");
+    EXPECT_EQ(r.kind, ActionResult::Kind::Failed);
+    EXPECT_EQ(r.text, "'x' is not a valid floating point value.");
+    EXPECT_EQ(form.Moment.text(), "1");
+    EXPECT_EQ(form.Oboroti.text(), "7,8");
+    // Normalised first: "1,," is taken back to "1," before it is read.
+    ok(input.replace(Field::Tolwina, "1,,"));
+    EXPECT_EQ(form.Tolwina.text(), "1,");
+}
+
 TEST_F(Failures, ProtectedTorqueShowsZeroWithoutAMessage) {
     startUp();
     ok(input.selectAll(Field::Tolwina));

@@ -1,3 +1,4 @@
+#include "../text/number_text.h"
 #include "../text/utf8.h"
 #include "../tform1.h"
 
@@ -44,6 +45,12 @@ void TForm1::numberFieldChange(EditField& field, bool emptyZeroesMass) {
     field.setText(ProverkaEdit(field.text()));
     field.moveCaretToEnd();
     if (!field.text().empty()) {
+        // Only protected steps read the thickness, and they would quietly
+        // show 0 for a pasted non-number; converting it first tells the user,
+        // as the mass does for the other fields, and keeps the results that
+        // belong to the last valid value.
+        if (&field == &Tolwina)
+            StrToFloat(Tolwina.text());
         RaschetFullMassa();
         RaschetOborotov();
         RaschetMomenta();
