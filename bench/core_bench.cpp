@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -102,6 +103,63 @@ void DriverSession200(benchmark::State& state) {
     }
 }
 BENCHMARK(DriverSession200);
+
+// The slowest actions hostile input can ask for. Each iteration sets the
+// field back first, so that the measured action always changes it.
+struct WorstAction {
+    const char* name;
+    Field field;
+    std::string text;
+    // Fields set once, before measuring, so that the action reaches its
+    // slowest path (for instance a mass that stays finite for any height).
+    std::vector<std::pair<Field, std::string>> setup;
+};
+
+std::vector<WorstAction> worstActions() {
+    return {
+        {"MillionTurns",
+         Field::Visota,
+         "314159107,9",
+         {{Field::Wirina, "0"}, {Field::Diametr, "100"}, {Field::Tolwina, "0"}}},
+        {"EndlessWindingCut",
+         Field::Visota,
+         "1E15",
+         {{Field::Wirina, "0"}, {Field::Diametr, "0"}, {Field::Tolwina, "0"}}},
+        {"LongestCommaPaste",
+         Field::Massa,
+         "1" + std::string(UserInput::kMaxTextLength - 1, ','),
+         {}},
+        {"LongestDigitPaste", Field::Diametr, std::string(UserInput::kMaxTextLength, '9'), {}},
+        {"LongestLetterPaste", Field::Visota, std::string(UserInput::kMaxTextLength, 'x'), {}},
+        {"CommasAfterEndlessHeight",
+         Field::Massa,
+         "1" + std::string(UserInput::kMaxTextLength - 1, ','),
+         {{Field::Wirina, "0"},
+          {Field::Diametr, "0"},
+          {Field::Tolwina, "0"},
+          {Field::Visota, "1E15"}}},
+    };
+}
+
+void WorstInput(benchmark::State& state) {
+    const WorstAction action = worstActions()[static_cast<std::size_t>(state.range(0))];
+    StartedWindow w;
+    for (const auto& [field, text] : action.setup)
+        w.input.replace(field, text);
+    const auto& field = static_cast<const EditableText&>(
+        action.field == Field::Diametr
+            ? static_cast<const EditableText&>(w.form.Diametr)
+            : static_cast<const EditField&>(w.form.control(action.field)));
+    const std::string before = field.text();
+    for (auto _ : state) {
+        w.input.replace(action.field, action.text);
+        state.PauseTiming();
+        w.input.replace(action.field, before);
+        state.ResumeTiming();
+    }
+    state.SetLabel(action.name);
+}
+BENCHMARK(WorstInput)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "calc/turn_count.h"
 #include "catalog/catalog_table.h"
 #include "platform/services.h"
 #include "state/window_state.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kavro {
@@ -94,6 +97,8 @@ private:
     // The diameter on which the first turn winds: the shaft diameter plus
     // the strap allowance (mm).
     double windingDiameter() const;
+    // The turn count of the fields as they stand, without showing it.
+    TurnCount countTurns() const;
 
     // One wide-path pass over the six scanned tables for one motor size.
     void scanDriveTables(std::string_view motorSize, int& listed);
@@ -104,6 +109,8 @@ private:
     Services services_;
     CatalogTables tables_;
     std::vector<std::string_view>* trace_ = nullptr;
+    // The last turn count and the inputs it was made from.
+    std::optional<std::pair<TurnCountInputs, TurnCount>> lastTurnCount_;
 };
 
 } // namespace kavro

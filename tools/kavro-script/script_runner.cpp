@@ -54,17 +54,17 @@ void ScriptRunner::print(const Json& object) {
     out_ << object.dump() << '\n';
 }
 
-void ScriptRunner::runLine(std::string_view raw) {
+std::optional<ActionResult> ScriptRunner::runLine(std::string_view raw) {
     if (!raw.empty() && raw.back() == '\r')
         raw.remove_suffix(1);
     if (isBlank(raw) || raw.front() == '#')
-        return;
+        return std::nullopt;
     const std::string text = utf8::sanitize(raw);
     const Line line = split(text);
     if (line.action == "trace" && line.hasField && !line.hasArgument &&
         (line.field == "on" || line.field == "off")) {
         tracing_ = line.field == "on";
-        return;
+        return std::nullopt;
     }
 
     trace_.clear();
@@ -79,6 +79,7 @@ void ScriptRunner::runLine(std::string_view raw) {
             names.push_back(std::string(name));
         print(Json{{"trace", names}});
     }
+    return result;
 }
 
 ActionResult ScriptRunner::perform(const Line& line) {

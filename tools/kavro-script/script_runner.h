@@ -5,6 +5,7 @@
 #include "core/tform1.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,9 +19,13 @@ class ScriptRunner {
 public:
     explicit ScriptRunner(std::ostream& out);
 
-    void runLine(std::string_view line);
+    // Runs one line; returns how its action ended, nothing for a skipped
+    // line or a trace switch.
+    std::optional<ActionResult> runLine(std::string_view line);
 
     const TForm1& form() const { return form_; }
+    // The handlers and routines that the last action ran.
+    const std::vector<std::string_view>& lastTrace() const { return trace_; }
 
 private:
     struct Line {

@@ -19,10 +19,11 @@ constexpr double kMaxTurns = 1'000'000;
 
 // Winds the curtain turn by turn: each turn takes one circumference of the
 // current diameter off the height and adds two profile thicknesses to the
-// diameter. Shows the turns (whole turns plus the filled part of the last
-// one, to hundredths) and the largest roll diameter; any failure shows "0".
-void TForm1::RaschetOborotov() {
-    traced("RaschetOborotov");
+// diameter. The turns are whole turns plus the filled part of the last one
+// (to hundredths); the roll gains one more thickness when that part is over
+// half. Any failure shows "0" in both fields.
+TurnCount TForm1::countTurns() const {
+    TurnCount count;
     try {
         double remaining = StrToFloat(Visota.text()) / 1000;
         double diameter = windingDiameter();
@@ -41,22 +42,40 @@ void TForm1::RaschetOborotov() {
         }
         if (turns == 0) {
             // Nothing to wind: no turn, and the roll is the bare winding diameter.
-            Oboroti.setText("0");
-            MaxDiametr.setText(FloatToStr(windingDiameter()));
-            return;
+            count.turns = "0";
+            count.maxDiameter = FloatToStr(windingDiameter());
+            return count;
         }
         turns = turns - 1;
         const double lastTurn = RoundTo2((remaining + circumference) / circumference);
-        Oboroti.setText(FloatToStr(lastTurn + turns));
+        count.turns = FloatToStr(lastTurn + turns);
         const double d0 = windingDiameter();
         const double t = StrToFloat(Tolwina.text());
-        if (lastTurn > 0.5)
-            MaxDiametr.setText(FloatToStr(t * turns * 2 + d0 + t));
-        else
-            MaxDiametr.setText(FloatToStr(t * turns * 2 + d0));
+        count.maxDiameter =
+            FloatToStr(lastTurn > 0.5 ? t * turns * 2 + d0 + t : t * turns * 2 + d0);
     } catch (const CalcError&) {
+        count.failed = true;
+    }
+    return count;
+}
+
+// Shows the turns and the largest roll diameter. A count of up to a million
+// turns takes milliseconds, and one keystroke may run it many times with the
+// same inputs (each level of the comma normaliser runs the whole chain), so
+// the last count is kept for as long as its inputs stay the same.
+void TForm1::RaschetOborotov() {
+    traced("RaschetOborotov");
+    TurnCountInputs inputs{Visota.text(), Diametr.text(), Kreplenie.itemIndex(), Tolwina.text()};
+    if (!lastTurnCount_ || lastTurnCount_->first != inputs)
+        lastTurnCount_.emplace(std::move(inputs), countTurns());
+    const TurnCount count = lastTurnCount_->second;
+    if (!count.turns.empty())
+        Oboroti.setText(count.turns);
+    if (count.failed) {
         Oboroti.setText("0");
         MaxDiametr.setText("0");
+    } else {
+        MaxDiametr.setText(count.maxDiameter);
     }
 }
 
@@ -73,7 +92,7 @@ void TForm1::SpeedChange() {
         double minutes = Trunc(q);
         std::int64_t seconds = Round((q - minutes) * 60);
         if (seconds == 60 || seconds == -60) {
-            minutes += seconds / 60;
+            minutes += static_cast<double>(seconds / 60);
             seconds = 0;
         }
         Vremya.setText(FloatToStr(minutes) + " мин " + FloatToStr(static_cast<double>(seconds)) +
