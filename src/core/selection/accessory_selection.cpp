@@ -1,6 +1,7 @@
 #include "../text/number_text.h"
 #include "../tform1.h"
 #include "accessory_catalog.h"
+#include "curtain_width.h"
 
 #include <initializer_list>
 
@@ -12,8 +13,6 @@ namespace {
 constexpr double kLightBracketLimit = 35;
 // On the 102 mm shaft a required torque above this needs the spring ring.
 constexpr double kSpringRingFrom = 85;
-constexpr double kNarrowFrom = 400;
-constexpr double kWideFrom = 800;
 constexpr int kFastlink = 2;
 
 // Appends accessories to the grid below its header, one row each.
@@ -43,9 +42,7 @@ private:
 // kit, the spring ring for the strongest drives, and the crank parts.
 void TForm1::PodborAcc() {
     traced("PodborAcc");
-    for (int row = 1; row < SpisokAcc.rowCount(); ++row)
-        for (int column = 0; column < SpisokAcc.columnCount(); ++column)
-            SpisokAcc.setCell(column, row, "");
+    SpisokAcc.clearDataRows();
     SpisokAcc.setRowCount(2);
     SpisokAcc.setFixedRows(1);
     SpisokAcc.setCell(0, 0, "Артикул");

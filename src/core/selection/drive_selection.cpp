@@ -1,6 +1,7 @@
 #include "../catalog/catalog_record.h"
 #include "../text/number_text.h"
 #include "../tform1.h"
+#include "curtain_width.h"
 
 #include <array>
 
@@ -10,11 +11,6 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kSpisokHeaders = {
     "Артикул", "Наименование", "D мин", "Момент", "Скорость", "Управление", "Ав. подъем"};
-
-// Curtain widths (mm): from 400 to below 800 only the narrow-construction
-// drives fit; below 400 none does.
-constexpr double kNarrowFrom = 400;
-constexpr double kWideFrom = 800;
 
 enum DriveField { kName = 1, kMotorSize, kTorque, kSpeed, kControl, kCrank, kArticle };
 
@@ -39,9 +35,7 @@ std::string_view motorSizeFor(const std::string& shaft) {
 // becomes the chosen drive.
 void TForm1::PodborPrivoda() {
     traced("PodborPrivoda");
-    for (int row = 1; row < Spisok.rowCount(); ++row)
-        for (int column = 0; column < Spisok.columnCount(); ++column)
-            Spisok.setCell(column, row, "");
+    Spisok.clearDataRows();
     VybrannayaStroka = 1;
     Spisok.setRowCount(2);
     Spisok.setFixedRows(1);

@@ -33,6 +33,12 @@ void TextGrid::setCell(int column, int row, std::string text) {
     notify();
 }
 
+void TextGrid::clearDataRows() {
+    for (int row = 1; row < rowCount(); ++row)
+        for (int column = 0; column < columns_; ++column)
+            setCell(column, row, "");
+}
+
 void TextGrid::setRowCount(int rows) {
     rows = std::max(rows, 1);
     if (rows == rowCount())

@@ -24,6 +24,8 @@ public:
     const std::string& cell(int column, int row) const;
     void setCell(int column, int row, std::string text);
     bool hasCell(int column, int row) const;
+    // Empties every cell below the header row.
+    void clearDataRows();
 
     // Rows beyond the new count are dropped, new rows are empty.
     void setRowCount(int rows);
