@@ -66,18 +66,18 @@ DocxWordProcessor::DocxWordProcessor(std::filesystem::path templateFile,
                                      ReportDestination& destination, TemplateLimits limits)
     : templateFile_(std::move(templateFile)), destination_(destination), limits_(limits) {}
 
-DocxDocument& DocxWordProcessor::document() {
+DocxDocument& DocxWordProcessor::current() {
     require(document_ != nullptr, "no document is open");
     return *document_;
 }
 
 pugi::xml_node DocxWordProcessor::paragraph() {
-    document();
+    current();
     return paragraph_;
 }
 
 pugi::xml_node DocxWordProcessor::table(int table) {
-    document();
+    current();
     require(table >= 1 && table <= static_cast<int>(tables_.size()), "no such table");
     return tables_[static_cast<std::size_t>(table - 1)];
 }
@@ -140,12 +140,12 @@ void DocxWordProcessor::setLineSpacing(double points) {
 }
 
 void DocxWordProcessor::setBold(bool bold) {
-    document();
+    current();
     format_.bold = bold;
 }
 
 void DocxWordProcessor::setFontSize(double points) {
-    document();
+    current();
     require(within(points, 1, kLargestFont), "font size out of range");
     format_.size = points;
 }
@@ -158,14 +158,14 @@ int DocxWordProcessor::addTable(int rows, int columns) {
     require(rows >= 1 && rows <= kMostRows && columns >= 1 && columns <= kMostColumns,
             "table size out of range");
     const DocxTable added =
-        DocxTable::insertAfter(paragraph(), rows, columns, document().textWidth(), format_);
+        DocxTable::insertAfter(paragraph(), rows, columns, current().textWidth(), format_);
     tables_.push_back(added.node());
     return static_cast<int>(tables_.size());
 }
 
 void DocxWordProcessor::setTableStyle(int number, const std::string& style) {
     const pugi::xml_node t = table(number);
-    const auto id = tableStyleId(document().styles(), style);
+    const auto id = tableStyleId(current().styles(), style);
     require(id.has_value(), "the document has no such table style");
     DocxTable(t).setStyle(*id);
 }
@@ -198,14 +198,14 @@ void DocxWordProcessor::setCellAlignment(int number, int row, int column, Alignm
 }
 
 void DocxWordProcessor::moveToEnd() {
-    const pugi::xml_node last = lastBlock(document().body());
-    paragraph_ = isParagraph(last) ? last : newLastParagraph(document().body());
+    const pugi::xml_node last = lastBlock(current().body());
+    paragraph_ = isParagraph(last) ? last : newLastParagraph(current().body());
 }
 
 void DocxWordProcessor::handOver() {
     std::string docx;
     try {
-        docx = document().save();
+        docx = current().save();
     } catch (const WordProcessorError&) {
         throw;
     } catch (const std::exception&) {

@@ -44,7 +44,8 @@ public:
     const DocxDocument* document() const { return document_.get(); }
 
 private:
-    DocxDocument& document();
+    // The open document; refused when there is none.
+    DocxDocument& current();
     // The paragraph that the insertion point stands at the end of.
     pugi::xml_node paragraph();
     pugi::xml_node table(int table);

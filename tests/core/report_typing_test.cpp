@@ -167,24 +167,6 @@ TEST_F(ReportTyping, TypesTheWholeReportInOrderWithItsFormatting) {
     EXPECT_EQ(report(), expected);
 }
 
-TEST_F(ReportTyping, CopiesTheTextsOfTheWindowAsTheyStand) {
-    input.pick(Field::Profil, 0);
-    input.pick(Field::TipProfilya, 0);
-    input.click(Field::Montazh, 1);
-    input.click(Field::Upravlenie, 1);
-    input.replace(Field::NizhniyProfil, "1,25");
-    const Calls lines = typed(report());
-    const auto has = [&](const std::string& text) {
-        return std::find(lines.begin(), lines.end(), text) != lines.end();
-    };
-    EXPECT_TRUE(has("\r\nПрофиль:  Alutech     Тип профиля:  " + form.TipProfilya.text()));
-    EXPECT_FALSE(form.TipProfilya.text().empty());
-    EXPECT_TRUE(has("\r\nМонтаж:  В помещении"));
-    EXPECT_TRUE(has("\r\nУправление:  Радио KVL"));
-    EXPECT_TRUE(has("\r\nПрофиль концевой:  1,25 кг"));
-    EXPECT_TRUE(has("\r\nТолщина профиля:  " + form.Tolwina.text() + " мм"));
-}
-
 TEST_F(ReportTyping, TheCheckedCrankReadsYes) {
     input.pick(Field::Diametr, 1);
     input.check(Field::NHK);
@@ -371,14 +353,6 @@ TEST_F(ReportTyping, TheClickLeavesTheFieldFirstSoTheReportShowsItsPutBackText) 
     EXPECT_EQ(trace.back(), "Button1Click");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "\r\nВысота полотна:  1000 мм"), lines.end());
     EXPECT_EQ(word.launches, 1);
-}
-
-TEST_F(ReportTyping, EveryClickStartsAFreshReport) {
-    report();
-    const Calls second = report();
-    EXPECT_EQ(word.launches, 2);
-    EXPECT_EQ(second.front(), "openTemplate");
-    EXPECT_EQ(std::count(second.begin(), second.end(), "handOver"), 1);
 }
 
 } // namespace

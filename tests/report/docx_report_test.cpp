@@ -145,13 +145,5 @@ TEST_F(DocxReport, EveryPartIsWellFormedAndHasItsContentType) {
     EXPECT_TRUE(main);
 }
 
-TEST_F(DocxReport, TheReportReplacesAnEarlierFileOfThePath) {
-    report();
-    input.pick(Field::Diametr, 2);
-    const test::Body body = report().body();
-    EXPECT_EQ(body.paragraphs[5].text, "Диаметр вала:  70 мм");
-    EXPECT_EQ(std::count(body.order.begin(), body.order.end(), 'T'), 2);
-}
-
 } // namespace
 } // namespace kavro

@@ -1,4 +1,3 @@
-#include "report/docx_opening.h"
 #include "report_fixture.h"
 
 #include <cstring>
@@ -228,8 +227,6 @@ INSTANTIATE_TEST_SUITE_P(
                                c = static_cast<char>(random());
                            writeBytes(f, "PK\x03\x04" + bytes);
                        }},
-        BrokenTemplate{"OldWordFormat",
-                       [](const auto& f) { writeBytes(f, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"); }},
         BrokenTemplate{"AFolder", [](const auto& f) { std::filesystem::create_directory(f); }},
         BrokenTemplate{"ZipWithoutTheMainPart",
                        [](const auto& f) {
@@ -297,19 +294,6 @@ INSTANTIATE_TEST_SUITE_P(
                            std::filesystem::resize_file(f, 40u << 20); // sparse: costs no disk
                        }}),
     [](const auto& info) { return info.param.name; });
-
-TEST(DocxOpening, StaysWithinTheUnpackedLimitItIsGiven) {
-    test::TempFolder folder;
-    const Files files = letterhead(paragraph(std::string(5000, 'x')));
-    test::zipFile(folder / "t.docx", files);
-    EXPECT_NE(openDocx(folder / "t.docx"), nullptr);
-    TemplateLimits tight;
-    tight.unpacked.unpackedBytes = 4000;
-    EXPECT_EQ(openDocx(folder / "t.docx", tight), nullptr);
-    tight.unpacked = {};
-    tight.fileBytes = 100;
-    EXPECT_EQ(openDocx(folder / "t.docx", tight), nullptr);
-}
 
 } // namespace
 } // namespace kavro

@@ -100,18 +100,6 @@ TEST_F(DocxTyping, ANewParagraphKeepsTheFormatOfTheOneItEnds) {
     EXPECT_EQ(second.child("w:pPr").child("w:spacing").attribute("w:line").as_int(), 220);
 }
 
-TEST_F(DocxTyping, FormatAppliesToTextTypedAfterIt) {
-    word.typeText("plain ");
-    word.setBold(true);
-    word.setFontSize(9.5);
-    word.typeText("bold");
-    const pugi::xml_node first = body().child("w:p").child("w:r");
-    const pugi::xml_node second = first.next_sibling("w:r");
-    EXPECT_FALSE(first.child("w:rPr").child("w:b"));
-    EXPECT_TRUE(second.child("w:rPr").child("w:b"));
-    EXPECT_EQ(second.child("w:rPr").child("w:sz").attribute("w:val").as_int(), 19); // half-points
-}
-
 TEST_F(DocxTyping, PropertiesStandInTheOrderWordRequires) {
     word.setAlignment(Alignment::Left);
     word.setLineUnitBefore(0.01);
@@ -140,15 +128,6 @@ TEST_F(DocxTyping, ATableGoesBehindTheCurrentParagraphWithAParagraphBehindIt) {
     word.typeText("after");
     EXPECT_EQ(paragraphTexts(), (std::vector<std::string>{"before still", "after"}));
     EXPECT_EQ(blocks(), "PTP");
-}
-
-TEST_F(DocxTyping, TablesAreNumberedInTheOrderAdded) {
-    EXPECT_EQ(word.addTable(1, 2), 1);
-    word.moveToEnd();
-    EXPECT_EQ(word.addTable(2, 2), 2);
-    word.setCellText(2, 2, 2, "second");
-    const pugi::xml_node second = body().child("w:tbl").next_sibling("w:tbl");
-    EXPECT_EQ(test::readParagraph(second.last_child().last_child().child("w:p")).text, "second");
 }
 
 TEST_F(DocxTyping, AnAddedRowIsFormattedLikeTheLastOneAndEmpty) {
