@@ -9,9 +9,24 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace {
+
+struct ScratchFolder {
+    ScratchFolder() {
+        std::string pattern = std::filesystem::temp_directory_path() / "kavro-bench-XXXXXX";
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a folder for the reports");
+        path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path path;
+};
 
 // A window with the longest report (a 60 mm shaft with the Fastlink strap
 // and the crank: thirteen accessories) writing into a folder of its own.
@@ -31,12 +46,10 @@ public:
     }
     const std::filesystem::path& report() const { return destination_.file(); }
 
+    // A folder of the benchmark's own, removed when the program ends.
     static const std::filesystem::path& folder() {
-        static const std::filesystem::path made = [] {
-            std::string pattern = std::filesystem::temp_directory_path() / "kavro-bench-XXXXXX";
-            return std::filesystem::path(mkdtemp(pattern.data()) ? pattern : ".");
-        }();
-        return made;
+        static const ScratchFolder scratch;
+        return scratch.path;
     }
 
 private:
@@ -80,13 +93,4 @@ BENCHMARK(BM_WriteReportIntoTemplate)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ignored;
-    std::filesystem::remove_all(ReportWriting::folder(), ignored);
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -21,7 +21,7 @@ constexpr std::string_view kRunProperties =
     "ins del moveFrom moveTo rStyle rFonts b bCs i iCs caps smallCaps strike dstrike outline "
     "shadow emboss imprint noProof snapToGrid vanish webHidden color spacing w kern position sz "
     "szCs highlight u effect bdr shd fitText vertAlign rtl cs em lang eastAsianLayout "
-    "specVanish oMath rPrChange";
+    "oMath rPrChange";
 constexpr std::string_view kTableProperties =
     "tblStyle tblpPr tblOverlap bidiVisual tblStyleRowBandSize tblStyleColBandSize tblW jc "
     "tblCellSpacing tblInd tblBorders shd tblLayout tblCellMar tblLook tblCaption "

@@ -22,6 +22,12 @@ std::tm TempFolderDestination::localNow() {
     return local;
 }
 
+std::filesystem::path TempFolderDestination::userTempFolder() {
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    return error ? std::filesystem::path("/tmp") : folder;
+}
+
 TempFolderDestination::TempFolderDestination(std::filesystem::path folder, DocumentOpener& opener,
                                              Clock clock)
     : folder_(std::move(folder)), opener_(opener), clock_(std::move(clock)) {}

@@ -19,6 +19,8 @@ public:
 
     // The current local time.
     static std::tm localNow();
+    // The user's temporary folder: $TMPDIR when it names a folder, else /tmp.
+    static std::filesystem::path userTempFolder();
 
     TempFolderDestination(std::filesystem::path folder, DocumentOpener& opener,
                           Clock clock = localNow);
