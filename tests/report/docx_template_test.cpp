@@ -1,3 +1,4 @@
+#include "core/text/utf8.h"
 #include "report_fixture.h"
 
 #include <cstring>
@@ -83,6 +84,18 @@ Files letterhead(const std::string& blocks) {
             {"word/header1.xml", kHeader}};
 }
 
+Files without(Files files, const std::string& name) {
+    std::erase_if(files, [&](const auto& f) { return f.first == name; });
+    return files;
+}
+
+Files replacing(Files files, const std::string& name, const std::string& content) {
+    for (auto& f : files)
+        if (f.first == name)
+            f.second = content;
+    return files;
+}
+
 const std::string kTitle = "Программный продукт \"KAVRO Подбор привода v.1.1\"";
 
 using Template = test::ReportFixture;
@@ -160,6 +173,24 @@ TEST_F(Template, AWordTemplateFileBecomesADocument) {
     EXPECT_EQ(docx.parts().at("[Content_Types].xml").find("template.main"), std::string::npos);
 }
 
+// A Word document may be stored in UTF-16; its copy is all UTF-8.
+TEST_F(Template, AUtf16MainPartIsWrittenBackAsUtf8) {
+    std::string xml = document(paragraph("Бланк"));
+    xml.replace(xml.find("UTF-8"), 5, "UTF-16");
+    std::string utf16 = "\xFF\xFE"; // little-endian, marked
+    for (char32_t c : utf8::decode(xml)) {
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    test::zipFile(templateFile, replacing(letterhead(""), "word/document.xml", utf16));
+    test::DocxFile docx = report();
+    EXPECT_TRUE(docx.parts()
+                    .at("word/document.xml")
+                    .starts_with(R"(<?xml version="1.0" encoding="UTF-8")"));
+    EXPECT_EQ(docx.body().paragraphs[0].text, "Бланк");
+    EXPECT_EQ(docx.body().paragraphs[1].text, kTitle);
+}
+
 // Writes a zip whose one entry unpacks to many megabytes of zeros.
 void zipBomb(const std::filesystem::path& file, std::size_t unpacked) {
     test::zipFile(file, {{"word/document.xml", std::string(unpacked, '\0')}});
@@ -201,18 +232,6 @@ TEST_P(BrokenTemplates, GiveWayToABlankDocumentWithoutAMessage) {
 
 void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
-}
-
-Files without(Files files, const std::string& name) {
-    std::erase_if(files, [&](const auto& f) { return f.first == name; });
-    return files;
-}
-
-Files replacing(Files files, const std::string& name, const std::string& content) {
-    for (auto& f : files)
-        if (f.first == name)
-            f.second = content;
-    return files;
 }
 
 INSTANTIATE_TEST_SUITE_P(
