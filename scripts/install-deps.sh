@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libzip-dev libpugixml-dev
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")

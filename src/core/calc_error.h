@@ -5,10 +5,10 @@
 
 namespace kavro {
 
-// The one error the user must see: a failed number conversion or an invalid
-// floating-point operation. It ends the user's action, nested handlers
-// included, and is caught once at the top of that action, where the
-// platform's message box shows it.
+// The one error the user must see: a failed number conversion, an invalid
+// floating-point operation, or a report that could not be handed over. It
+// ends the user's action, nested handlers included, and is caught once at the
+// top of that action, where the platform's message box shows it.
 class CalcError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

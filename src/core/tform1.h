@@ -20,7 +20,7 @@ namespace kavro {
 //
 // The implementation is split by concern: start-up and profile choice in
 // catalog/, the inputs and calculations in calc/, the selections in
-// selection/.
+// selection/, the report in report/.
 class TForm1 : public WindowState {
 public:
     explicit TForm1(Services services);
@@ -69,6 +69,10 @@ public:
     // when the pointer is on no cell.
     void SpisokMouseDown(int column, int row);
     void TabControl1Change();
+
+    // The report button: types the printable report into the word processor
+    // of the services (nothing happens without one).
+    void Button1Click();
 
     // The chosen drive: its row in Spisok and that row's motor size and
     // torque texts.

@@ -30,8 +30,15 @@ bool isBlank(std::string_view line) {
 } // namespace
 
 ScriptRunner::ScriptRunner(std::ostream& out)
-    : out_(out), form_(recorders_.services("kavro-script")), input_(form_) {
+    : out_(out), reportLauncher_(reportTemplatePath(), reportFile_), form_(services()),
+      input_(form_) {
     form_.setTrace(&trace_);
+}
+
+Services ScriptRunner::services() {
+    Services services = recorders_.services("kavro-script");
+    services.wordProcessor = &reportLauncher_;
+    return services;
 }
 
 ScriptRunner::Line ScriptRunner::split(const std::string& text) {
@@ -101,9 +108,12 @@ ActionResult ScriptRunner::perform(const Line& line) {
         return input_.switchTab(*index);
     }
     if (action == "report") {
-        if (!line.hasField)
+        // The path is all of the line after "report ", spaces included.
+        const std::string path = line.hasArgument ? line.field + " " + line.argument : line.field;
+        if (path.empty())
             return ActionResult::refused("report takes a file path");
-        return ActionResult::refused("the report is not available");
+        reportFile_.setFile(path);
+        return input_.clickButton(Field::Button1);
     }
     if (!line.hasField)
         return ActionResult::refused(action.empty() ? "no action" : action + " needs a control");

@@ -3,6 +3,8 @@
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
+#include "report/docx_launcher.h"
+#include "report/file_destination.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -41,9 +43,13 @@ private:
     ActionResult perform(const Line& line);
     ActionResult withField(const Line& line);
     void print(const nlohmann::ordered_json& object);
+    // The recording services, with the report written to reportFile_.
+    Services services();
 
     std::ostream& out_;
     RecordingServices recorders_;
+    FileDestination reportFile_;
+    DocxLauncher reportLauncher_;
     TForm1 form_;
     UserInput input_;
     bool tracing_ = false;

@@ -297,7 +297,10 @@ ActionResult UserInput::clickLink(Field field) {
 ActionResult UserInput::clickButton(Field field) {
     if (field != Field::Button1)
         return ActionResult::refused(named(field, " is not a button"));
-    return guarded([&] { moveFocus(Field::Button1); });
+    return guarded([&] {
+        moveFocus(Field::Button1);
+        form_.Button1Click();
+    });
 }
 
 } // namespace kavro

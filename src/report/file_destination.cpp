@@ -1,0 +1,14 @@
+#include "file_destination.h"
+
+#include "core/platform/word_processor.h"
+#include "delivery_messages.h"
+#include "file_writing.h"
+
+namespace kavro {
+
+void FileDestination::deliver(const std::string& docx) {
+    if (const std::error_code error = replaceFile(file_, docx))
+        throw ReportNotDelivered(reportNotWrittenMessage(file_, error));
+}
+
+} // namespace kavro

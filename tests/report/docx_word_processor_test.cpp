@@ -1,0 +1,225 @@
+#include "docx_reading.h"
+#include "report/docx_word_processor.h"
+#include "temp_folder.h"
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace kavro {
+namespace {
+
+class KeptDestination : public ReportDestination {
+public:
+    void deliver(const std::string& docx) override {
+        if (!refusal.empty())
+            throw ReportNotDelivered(refusal);
+        delivered.push_back(docx);
+    }
+    std::vector<std::string> delivered;
+    std::string refusal;
+};
+
+// A word processor on a blank document, read back block by block.
+class DocxTyping : public testing::Test {
+protected:
+    DocxTyping() : word("/nonexistent/KavroBlank.docx", destination) { word.addDocument(); }
+
+    pugi::xml_node body() const { return word.document()->body(); }
+
+    std::vector<std::string> paragraphTexts() const {
+        std::vector<std::string> texts;
+        for (pugi::xml_node p : body().children("w:p"))
+            texts.push_back(test::readParagraph(p).text);
+        return texts;
+    }
+
+    // Block names of the body, "P" and "T", without the section properties.
+    std::string blocks() const {
+        std::string order;
+        for (pugi::xml_node block : body().children())
+            if (std::string_view(block.name()) != "w:sectPr")
+                order += std::string_view(block.name()) == "w:tbl" ? 'T' : 'P';
+        return order;
+    }
+
+    KeptDestination destination;
+    DocxWordProcessor word;
+};
+
+struct TypingCase {
+    const char* name;
+    std::vector<std::string> typed;
+    std::vector<std::string> paragraphs;
+};
+std::ostream& operator<<(std::ostream& out, const TypingCase& c) {
+    return out << c.name;
+}
+
+class LineBreaks : public DocxTyping, public testing::WithParamInterface<TypingCase> {};
+
+TEST_P(LineBreaks, EndParagraphsAsEnterDoes) {
+    for (const std::string& text : GetParam().typed)
+        word.typeText(text);
+    EXPECT_EQ(paragraphTexts(), GetParam().paragraphs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Text, LineBreaks,
+    testing::Values(
+        TypingCase{"TextWithoutBreakContinuesTheParagraph", {"ab", "cd"}, {"abcd"}},
+        TypingCase{"LeadingCrLfStartsANewParagraph", {"ab", "\r\ncd", "\r\n "}, {"ab", "cd", " "}},
+        TypingCase{"LoneBreaksCountToo", {"a\rb\nc"}, {"a", "b", "c"}},
+        TypingCase{"TwoBreaksLeaveAnEmptyParagraph", {"a\r\n\r\nb"}, {"a", "", "b"}},
+        TypingCase{"TrailingBreakLeavesTheInsertionPointInAnEmptyParagraph", {"a\r\n"}, {"a", ""}},
+        TypingCase{"TabsAreKept", {"a\tb"}, {"a\tb"}},
+        TypingCase{"ControlCharactersAreDropped", {std::string("a\x01\x1F\x0B") + "b"}, {"ab"}},
+        TypingCase{"CharactersXmlForbidsAreDropped",
+                   {"a\xEF\xBF\xBF\xEF\xBF\xBE"
+                    "b"},
+                   {"ab"}},
+        TypingCase{"BrokenUtf8BecomesAReplacementCharacter",
+                   {"a\xD0"
+                    "b"},
+                   {"a\xEF\xBF\xBD"
+                    "b"}},
+        TypingCase{"MarkupCharactersStayText", {"<w:t>&amp;\"'"}, {"<w:t>&amp;\"'"}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(DocxTyping, ANewParagraphKeepsTheFormatOfTheOneItEnds) {
+    word.setAlignment(Alignment::Center);
+    word.setLineSpacing(11);
+    word.setBold(true);
+    word.setFontSize(14);
+    word.typeText("title\r\n");
+    const pugi::xml_node second = body().child("w:p").next_sibling("w:p");
+    EXPECT_EQ(test::readParagraph(second),
+              (test::Paragraph{"", true, 14, "center"})); // the mark carries bold and size
+    EXPECT_EQ(second.child("w:pPr").child("w:spacing").attribute("w:line").as_int(), 220);
+}
+
+TEST_F(DocxTyping, PropertiesStandInTheOrderWordRequires) {
+    word.setAlignment(Alignment::Left);
+    word.setLineUnitBefore(0.01);
+    word.setBold(false);
+    word.setFontSize(12);
+    word.typeText("x\r\n");
+    std::string names;
+    for (pugi::xml_node property : body().last_child().previous_sibling().child("w:pPr").children())
+        names += std::string(property.name()) + " ";
+    EXPECT_EQ(names, "w:spacing w:jc w:rPr ");
+    names.clear();
+    for (pugi::xml_node property : body().child("w:p").child("w:r").child("w:rPr").children())
+        names += std::string(property.name()) + " ";
+    EXPECT_EQ(names, "w:b w:bCs w:sz w:szCs ");
+}
+
+TEST_F(DocxTyping, ATableGoesBehindTheCurrentParagraphWithAParagraphBehindIt) {
+    word.typeText("before");
+    const int table = word.addTable(1, 3);
+    EXPECT_EQ(table, 1);
+    EXPECT_EQ(blocks(), "PTP");
+    // The insertion point stays in front of the table until moved.
+    word.typeText(" still");
+    EXPECT_EQ(paragraphTexts(), (std::vector<std::string>{"before still", ""}));
+    word.moveToEnd();
+    word.typeText("after");
+    EXPECT_EQ(paragraphTexts(), (std::vector<std::string>{"before still", "after"}));
+    EXPECT_EQ(blocks(), "PTP");
+}
+
+TEST_F(DocxTyping, AnAddedRowIsFormattedLikeTheLastOneAndEmpty) {
+    word.setFontSize(12);
+    const int table = word.addTable(1, 3);
+    word.setPreferredWidth(table, 2, 345);
+    word.setCellAlignment(table, 1, 2, Alignment::Center);
+    word.setCellText(table, 1, 2, "header");
+    word.addRow(table);
+    const pugi::xml_node row = body().child("w:tbl").last_child();
+    const pugi::xml_node cell = row.first_child().next_sibling();
+    EXPECT_EQ(cell.child("w:tcPr").child("w:tcW").attribute("w:w").as_int(), 6900);
+    EXPECT_EQ(test::readParagraph(cell.child("w:p")), (test::Paragraph{"", false, 12, "center"}));
+}
+
+TEST_F(DocxTyping, CellTextReplacesTheCellsContentInTheCellsFormat) {
+    const int table = word.addTable(1, 1);
+    word.setCellBold(table, 1, 1, true);
+    word.setCellText(table, 1, 1, "first");
+    word.setCellText(table, 1, 1, "one\r\ntwo");
+    const pugi::xml_node cell = body().child("w:tbl").child("w:tr").child("w:tc");
+    std::vector<test::Paragraph> paragraphs;
+    for (pugi::xml_node p : cell.children("w:p"))
+        paragraphs.push_back(test::readParagraph(p));
+    EXPECT_EQ(paragraphs,
+              (std::vector<test::Paragraph>{{"one", true, 0, ""}, {"two", true, 0, ""}}));
+    word.setCellBold(table, 1, 1, false);
+    EXPECT_FALSE(test::readParagraph(cell.child("w:p")).bold);
+}
+
+struct RefusalCase {
+    const char* name;
+    std::function<void(WordProcessor&)> call;
+};
+std::ostream& operator<<(std::ostream& out, const RefusalCase& c) {
+    return out << c.name;
+}
+
+class Refusals : public DocxTyping, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusals, AreWordProcessorErrors) {
+    word.addTable(1, 3);
+    EXPECT_THROW(GetParam().call(word), WordProcessorError);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, Refusals,
+    testing::Values(
+        RefusalCase{"UnknownTableStyle",
+                    [](WordProcessor& w) { w.setTableStyle(1, "Нет такого"); }},
+        RefusalCase{"UnknownTable", [](WordProcessor& w) { w.addRow(2); }},
+        RefusalCase{"RowOutsideTheTable", [](WordProcessor& w) { w.setCellText(1, 2, 1, "x"); }},
+        RefusalCase{"ColumnOutsideTheTable",
+                    [](WordProcessor& w) { w.setCellBold(1, 1, 4, true); }},
+        RefusalCase{"ColumnZero", [](WordProcessor& w) { w.setPreferredWidth(1, 0, 100); }},
+        RefusalCase{"NegativeWidth", [](WordProcessor& w) { w.setPreferredWidth(1, 1, -5); }},
+        RefusalCase{"NoFontSize", [](WordProcessor& w) { w.setFontSize(0); }},
+        RefusalCase{"NotANumber", [](WordProcessor& w) { w.setLineSpacing(std::nan("")); }},
+        RefusalCase{"NegativeSpacing", [](WordProcessor& w) { w.setLineUnitAfter(-0.01); }},
+        RefusalCase{"TableWithoutColumns", [](WordProcessor& w) { w.addTable(1, 0); }}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(DocxWordProcessor, RefusesEverythingBeforeADocumentIsOpen) {
+    KeptDestination destination;
+    DocxWordProcessor word("/nonexistent/KavroBlank.docx", destination);
+    EXPECT_THROW(word.typeText("x"), WordProcessorError);
+    EXPECT_THROW(word.setBold(true), WordProcessorError);
+    EXPECT_THROW(word.moveToEnd(), WordProcessorError);
+    EXPECT_THROW(word.handOver(), WordProcessorError);
+    EXPECT_THROW(word.openTemplate(), WordProcessorError); // no template there
+    EXPECT_TRUE(destination.delivered.empty());
+}
+
+TEST_F(DocxTyping, HandingOverDeliversTheDocxOnceAndPassesARefusalOn) {
+    word.typeText("Отчёт");
+    word.handOver();
+    ASSERT_EQ(destination.delivered.size(), 1u);
+    test::TempFolder folder;
+    {
+        std::ofstream out(folder / "kept.docx", std::ios::binary);
+        out << destination.delivered[0];
+    }
+    EXPECT_EQ(test::DocxFile(folder / "kept.docx").body().paragraphs[0].text, "Отчёт");
+
+    destination.refusal = "Не удалось";
+    try {
+        word.handOver();
+        FAIL() << "handed over";
+    } catch (const ReportNotDelivered& e) {
+        EXPECT_STREQ(e.what(), "Не удалось");
+    }
+}
+
+} // namespace
+} // namespace kavro

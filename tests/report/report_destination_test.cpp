@@ -1,0 +1,137 @@
+#include "core/platform/word_processor.h"
+#include "report/file_destination.h"
+#include "report/report_file_name.h"
+#include "report/temp_folder_destination.h"
+#include "temp_folder.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace kavro {
+namespace {
+
+std::string contentOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::tm decemberSixth() {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 6;
+    t.tm_hour = 15;
+    t.tm_min = 30;
+    t.tm_sec = 5;
+    return t;
+}
+
+TEST(ReportFileName, ReadsAsTheTimeOfWritingWithoutColons) {
+    EXPECT_EQ(reportFileName(decemberSixth()), "Подбор привода 2026-12-06 15-30-05.docx");
+    EXPECT_EQ(reportFileName(decemberSixth(), 2), "Подбор привода 2026-12-06 15-30-05 (2).docx");
+}
+
+class RecordingOpener : public DocumentOpener {
+public:
+    bool open(const std::filesystem::path& file) override {
+        opened.push_back(file);
+        return opens;
+    }
+    bool opens = true;
+    std::vector<std::filesystem::path> opened;
+};
+
+class TempFolderDelivery : public testing::Test {
+protected:
+    TempFolderDelivery() : destination(folder.path(), opener, decemberSixth) {}
+
+    std::string message(const std::string& docx) {
+        try {
+            destination.deliver(docx);
+        } catch (const ReportNotDelivered& e) {
+            return e.what();
+        }
+        return {};
+    }
+
+    test::TempFolder folder;
+    RecordingOpener opener;
+    TempFolderDestination destination;
+};
+
+TEST_F(TempFolderDelivery, WritesAFreshFileAndOpensIt) {
+    destination.deliver("first");
+    const auto file = folder / "Подбор привода 2026-12-06 15-30-05.docx";
+    EXPECT_EQ(contentOf(file), "first");
+    EXPECT_EQ(opener.opened, std::vector<std::filesystem::path>{file});
+    EXPECT_EQ(destination.lastFile(), file);
+}
+
+TEST_F(TempFolderDelivery, NeverOverwritesAFileOfTheSameName) {
+    const auto taken = folder / "Подбор привода 2026-12-06 15-30-05.docx";
+    std::ofstream(taken) << "the user's own";
+    destination.deliver("first");
+    destination.deliver("second");
+    EXPECT_EQ(contentOf(taken), "the user's own");
+    EXPECT_EQ(contentOf(folder / "Подбор привода 2026-12-06 15-30-05 (2).docx"), "first");
+    EXPECT_EQ(contentOf(folder / "Подбор привода 2026-12-06 15-30-05 (3).docx"), "second");
+}
+
+TEST_F(TempFolderDelivery, AFileNoApplicationOpensIsReportedWithWhereItIs) {
+    opener.opens = false;
+    const auto file = folder / "Подбор привода 2026-12-06 15-30-05.docx";
+    EXPECT_EQ(message("docx"), "Отчёт записан в файл «" + file.string() +
+                                   "», но ни одна программа не открыла его. Откройте файл вручную");
+    EXPECT_EQ(contentOf(file), "docx");
+}
+
+TEST_F(TempFolderDelivery, AFolderThatIsGoneIsReportedAndNothingIsOpened) {
+    TempFolderDestination gone(folder / "gone", opener, decemberSixth);
+    try {
+        gone.deliver("docx");
+        FAIL() << "delivered";
+    } catch (const ReportNotDelivered& e) {
+        const auto file = folder / "gone" / "Подбор привода 2026-12-06 15-30-05.docx";
+        EXPECT_EQ(std::string(e.what()),
+                  "Не удалось записать отчёт в файл «" + file.string() + "»: такой папки нет");
+    }
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
+}
+
+TEST_F(TempFolderDelivery, GivesUpWhenEveryNameOfTheSecondIsTaken) {
+    for (int n = 1; n <= 100; ++n)
+        std::ofstream(folder / reportFileName(decemberSixth(), n)) << n;
+    EXPECT_EQ(message("docx"), "Не удалось записать отчёт: в папке «" + folder.path().string() +
+                                   "» нет свободного имени для файла");
+    EXPECT_EQ(contentOf(folder / reportFileName(decemberSixth(), 1)), "1");
+}
+
+TEST(FileDelivery, ReplacesTheNamedFileWhole) {
+    test::TempFolder folder;
+    const auto file = folder / "отчёт с пробелами.docx";
+    std::ofstream(file) << "an older and much longer report";
+    FileDestination(file).deliver("new");
+    EXPECT_EQ(contentOf(file), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(FileDelivery, AFailureLeavesWhatWasThereAndNoTemporaryFile) {
+    test::TempFolder folder;
+    const auto taken = folder / "report.docx";
+    std::filesystem::create_directory(taken);
+    std::ofstream(taken / "inside") << "kept";
+    try {
+        FileDestination(taken).deliver("new");
+        FAIL() << "delivered";
+    } catch (const ReportNotDelivered& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Не удалось записать отчёт в файл «" + taken.string() + "»: это папка");
+    }
+    EXPECT_EQ(contentOf(taken / "inside"), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+} // namespace
+} // namespace kavro
