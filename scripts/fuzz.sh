@@ -9,14 +9,17 @@ seconds="${1:-60}"
 
 scripts/install-deps.sh clang libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$(nproc)" --target logic_fuzzer
+cmake --build --preset fuzz -j"$(nproc)" --target logic_fuzzer template_fuzzer
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir -p build-fuzz/artifacts "$work/logic"
+mkdir -p build-fuzz/artifacts "$work/logic" "$work/template"
 options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
          -artifact_prefix=build-fuzz/artifacts/)
 
 echo "== logic_fuzzer for ${seconds}s"
 build-fuzz/fuzz/logic_fuzzer "${options[@]}" -dict=fuzz/logic.dict \
   "$work/logic" fuzz/corpus/logic examples tests/scripts
+
+echo "== template_fuzzer for ${seconds}s"
+build-fuzz/fuzz/template_fuzzer "${options[@]}" "$work/template" fuzz/corpus/template

@@ -148,7 +148,13 @@ std::unique_ptr<DocxDocument> openDocx(const std::filesystem::path& file,
     const auto bytes = readBounded(file, limits.fileBytes);
     if (!bytes)
         return nullptr;
-    auto parts = readZip(*bytes, limits.unpacked);
+    return openDocxBytes(*bytes, limits);
+}
+
+std::unique_ptr<DocxDocument> openDocxBytes(std::string_view bytes, const TemplateLimits& limits) {
+    if (bytes.size() > limits.fileBytes)
+        return nullptr;
+    auto parts = readZip(bytes, limits.unpacked);
     if (!parts)
         return nullptr;
     return TemplatePackage(std::move(*parts)).open();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 namespace kavro {
 
@@ -23,5 +24,9 @@ struct TemplateLimits {
 // A document without styles gets an empty styles part.
 std::unique_ptr<DocxDocument> openDocx(const std::filesystem::path& file,
                                        const TemplateLimits& limits = {});
+
+// The same for a document already read into memory.
+std::unique_ptr<DocxDocument> openDocxBytes(std::string_view bytes,
+                                            const TemplateLimits& limits = {});
 
 } // namespace kavro
