@@ -87,13 +87,6 @@ TEST_F(UserActions, TextsStopAtTheLengthLimit) {
     EXPECT_EQ(form.MaxDiametr.text(), "7,77777777777778E254"); // one turn of a huge shaft
 }
 
-TEST_F(UserActions, ManyPastedCommasEndQuickly) {
-    startUp();
-    ok(input.replace(Field::Tolwina, "1" + std::string(5000, ',')));
-    EXPECT_EQ(form.Tolwina.text(), "1,");
-    EXPECT_EQ(form.Moment.text(), "0,92"); // "1," reads as 1 mm: 74 x 2.5 / 200
-}
-
 TEST_F(UserActions, ControlCharactersDoNotEnterTheShaftText) {
     startUp();
     ok(input.type(Field::Diametr, "\t\x7f"));

@@ -95,13 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 Field::Wirina,
                                 std::string(UserInput::kMaxTextLength, 'x'),
                                 ActionResult::Kind::Failed,
-                                {{Field::FullMassa, "2,5"}}},
-                      WorstCase{"LongestDigits",
-                                {},
-                                Field::Diametr,
-                                std::string(400, '9'),
-                                ActionResult::Kind::Done,
-                                {{Field::Moment, "0"}, {Field::Oboroti, "0"}}}),
+                                {{Field::FullMassa, "2,5"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
