@@ -71,6 +71,12 @@ bool isTypedText(const QString& text) {
 FieldLineEdit::FieldLineEdit(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(false);
     setDragEnabled(false);
+    // A disabled field (every result, and the profile figures taken from the
+    // catalogue) is greyed but must stay readable: a darker grey than the
+    // style's own.
+    QPalette greyed = palette();
+    greyed.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
+    setPalette(greyed);
 }
 
 void FieldLineEdit::keyPressEvent(QKeyEvent* event) {

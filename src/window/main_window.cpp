@@ -84,6 +84,12 @@ bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
         router_->watchWindow(windowHandle());
+        // The one window of the program asks to become active when it opens,
+        // as it would be when started; its first activation starts the
+        // calculator. A desktop without a window manager activates nothing
+        // on its own.
+        if (!startedUp_)
+            activateWindow();
         break;
     case QEvent::WindowActivate:
         if (!startedUp_) {

@@ -209,6 +209,8 @@ TEST_F(LayoutTest, WindowHasAnIconInSeveralSizes) {
 }
 
 TEST_F(LayoutTest, ScreenshotAfterATypicalCalculation) {
+    pickFromList(Field::Profil, 0);
+    pickFromList(Field::TipProfilya, 2);
     pickFromList(Field::Diametr, 1);
     clickTextEnd(Field::Wirina);
     key(Qt::Key_A, Qt::ControlModifier);
