@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace kavro::window {
 
@@ -144,6 +145,21 @@ TEST_F(FailingExitTest, ClickedControlDoesNothingAndTheFocusStays) {
     EXPECT_EQ(trace, (Trace{"WirinaExit", "WirinaChange", "RaschetFullMassa"}));
     EXPECT_EQ(form().focus(), Field::Wirina);
     EXPECT_EQ(QApplication::focusWidget(), widget(Field::Wirina));
+    expectWidgetsShowState();
+}
+
+// The wheel changes a drop-down without a press: the pick fails on the exit
+// handler, and the drop-down, which changed itself, shows the state again.
+TEST_F(FailingExitTest, WheeledDropDownIsPutBack) {
+    auto* maker = widget<QComboBox>(Field::Profil);
+    const QPointF centre = QRectF(maker->rect()).center();
+    QWheelEvent wheel(centre, maker->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(maker, &wheel);
+    EXPECT_EQ(shownBoxes_.size(), 3u);
+    EXPECT_EQ(form().Profil.itemIndex(), 2);
+    EXPECT_EQ(maker->currentIndex(), 2);
+    EXPECT_EQ(form().focus(), Field::Wirina);
     expectWidgetsShowState();
 }
 

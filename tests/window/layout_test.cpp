@@ -15,6 +15,7 @@
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTabWidget>
 
@@ -142,6 +143,16 @@ TEST_F(LayoutTest, GridsLieOnTheSamePlaceInsideTheTabControl) {
     }
     EXPECT_EQ(drives->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(drives->cellText(0, 0), QStringLiteral("Артикул"));
+}
+
+TEST_F(LayoutTest, ResultFieldsAreGreyedAndTheFirstTwoReadOnly) {
+    for (Field f : {Field::FullMassa, Field::Moment, Field::MaxDiametr, Field::Oboroti,
+                    Field::Vremya, Field::Speed}) {
+        const auto* result = widget<QLineEdit>(f);
+        EXPECT_FALSE(result->isEnabled()) << fieldName(f);
+        EXPECT_EQ(result->isReadOnly(), f == Field::FullMassa || f == Field::Moment)
+            << fieldName(f);
+    }
 }
 
 TEST_F(LayoutTest, InteractiveWidgetsCarryTheirStateNames) {

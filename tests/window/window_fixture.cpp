@@ -2,6 +2,7 @@
 
 #include "field_grid.h"
 #include "radio_group_box.h"
+#include "state_dump.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,50 +20,28 @@ namespace kavro::window {
 
 namespace {
 
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
+using Json = nlohmann::ordered_json;
+
+std::string text(const QString& shown) {
+    return shown.toStdString();
 }
 
-void expectEdit(const QLineEdit* edit, const EditField& state) {
-    SCOPED_TRACE(fieldName(state.id()).data());
-    EXPECT_EQ(edit->text(), q(state.text()));
-    EXPECT_EQ(edit->isEnabled(), state.enabled());
-    EXPECT_EQ(edit->isReadOnly(), state.readOnly());
-}
-
-void expectDropDown(const QComboBox* combo, const DropDown& state) {
-    SCOPED_TRACE(fieldName(state.id()).data());
-    QStringList items;
+Json items(const QComboBox* combo) {
+    Json list = Json::array();
     for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    QStringList expected;
-    for (const std::string& item : state.items())
-        expected << q(item);
-    EXPECT_EQ(items, expected);
-    EXPECT_EQ(combo->currentIndex(), state.itemIndex());
-    EXPECT_EQ(combo->currentText(), q(state.text()));
-    EXPECT_EQ(combo->isEnabled(), state.enabled());
+        list.push_back(text(combo->itemText(i)));
+    return list;
 }
 
-void expectRadioGroup(const RadioGroupBox* group, const RadioGroup& state) {
-    SCOPED_TRACE(fieldName(state.id()).data());
-    ASSERT_EQ(group->count(), static_cast<int>(state.items().size()));
-    for (int i = 0; i < group->count(); ++i) {
-        EXPECT_EQ(group->button(i)->text(), q(state.items()[static_cast<std::size_t>(i)]));
-        EXPECT_EQ(group->button(i)->isChecked(), i == state.itemIndex()) << "item " << i;
-        EXPECT_EQ(group->button(i)->isEnabled(), state.itemEnabled(i)) << "item " << i;
+Json rows(const FieldGrid* grid) {
+    Json all = Json::array();
+    for (int r = 0; r <= grid->rowCount(); ++r) {
+        Json row = Json::array();
+        for (int c = 0; c < grid->columnCount(); ++c)
+            row.push_back(text(grid->cellText(c, r)));
+        all.push_back(row);
     }
-}
-
-void expectGrid(const FieldGrid* grid, const TextGrid& state, const QWidget* window) {
-    SCOPED_TRACE(fieldName(state.id()).data());
-    EXPECT_EQ(grid->isVisibleTo(window), state.visible());
-    ASSERT_EQ(grid->rowCount() + 1, state.rowCount());
-    for (int r = 0; r < state.rowCount(); ++r)
-        for (int c = 0; c < state.columnCount(); ++c)
-            EXPECT_EQ(grid->cellText(c, r), q(state.cell(c, r))) << "cell " << c << "," << r;
-    EXPECT_EQ(grid->currentRow() + 1, state.currentRow());
-    EXPECT_EQ(grid->currentColumn(), state.currentColumn());
+    return all;
 }
 
 } // namespace
@@ -139,42 +118,66 @@ void WindowFixture::pickFromList(Field field, int index) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !list->window()->isVisible(); }));
 }
 
-void WindowFixture::expectWidgetsShowState() {
-    const TForm1& f = form();
-    for (const EditField* e :
-         {&f.Tolwina, &f.Visota, &f.Wirina, &f.Massa, &f.NizhniyProfil, &f.FullMassa, &f.Moment,
-          &f.MaxDiametr, &f.Oboroti, &f.Vremya, &f.Speed})
-        expectEdit(widget<QLineEdit>(e->id()), *e);
-    for (const DropDown* d : {&f.Profil, &f.TipProfilya, &f.Diametr})
-        expectDropDown(widget<QComboBox>(d->id()), *d);
-    for (const RadioGroup* g : {&f.Montazh, &f.Upravlenie, &f.Kreplenie})
-        expectRadioGroup(widget<RadioGroupBox>(g->id()), *g);
-
+Json WindowFixture::shownState() const {
+    Json j;
+    for (Field f : {Field::Profil, Field::TipProfilya, Field::Diametr}) {
+        const auto* combo = widget<QComboBox>(f);
+        j[fieldName(f)] = Json{{"text", text(combo->currentText())},
+                               {"index", combo->currentIndex()},
+                               {"items", items(combo)},
+                               {"enabled", combo->isEnabled()}};
+    }
+    for (Field f : {Field::Montazh, Field::Upravlenie, Field::Kreplenie}) {
+        const auto* group = widget<RadioGroupBox>(f);
+        int checked = -1;
+        Json enabled = Json::array();
+        for (int i = 0; i < group->count(); ++i) {
+            if (group->button(i)->isChecked())
+                checked = checked == -1 ? i : -2; // two checked items show as -2
+            enabled.push_back(group->button(i)->isEnabled());
+        }
+        j[fieldName(f)] = Json{{"index", checked}, {"enabled", enabled}};
+    }
     const auto* crank = widget<QCheckBox>(Field::NHK);
-    EXPECT_EQ(crank->isChecked(), f.NHK.checked());
-    EXPECT_EQ(crank->isEnabled(), f.NHK.enabled());
-    EXPECT_EQ(crank->text(), q(f.NHK.caption()));
-
-    const auto* warning = widget<QLabel>(Field::Label27);
-    EXPECT_EQ(warning->isVisibleTo(window_.get()), f.Label27.visible());
-    EXPECT_EQ(warning->text(), q(f.Label27.caption()));
-
+    j["NHK"] = Json{{"checked", crank->isChecked()}, {"enabled", crank->isEnabled()}};
+    for (Field f : {Field::Tolwina, Field::Visota, Field::Wirina, Field::Massa,
+                    Field::NizhniyProfil, Field::FullMassa, Field::Moment, Field::MaxDiametr,
+                    Field::Oboroti, Field::Vremya, Field::Speed}) {
+        const auto* edit = widget<QLineEdit>(f);
+        j[fieldName(f)] = Json{{"text", text(edit->text())}, {"enabled", edit->isEnabled()}};
+    }
+    j["Label27"] = Json{{"visible", widget(Field::Label27)->isVisibleTo(window_.get())}};
     const auto* tabs = widget<QTabWidget>(Field::TabControl1);
-    EXPECT_EQ(tabs->currentIndex(), f.TabControl1.tabIndex());
-    ASSERT_EQ(tabs->count(), static_cast<int>(f.TabControl1.tabs().size()));
+    Json captions = Json::array();
     for (int i = 0; i < tabs->count(); ++i)
-        EXPECT_EQ(tabs->tabText(i), q(f.TabControl1.tabs()[static_cast<std::size_t>(i)]));
+        captions.push_back(text(tabs->tabText(i)));
+    j["TabControl1"] = Json{{"index", tabs->currentIndex()}, {"tabs", captions}};
+    const auto* drives = widget<FieldGrid>(Field::Spisok);
+    j["Spisok"] = Json{{"visible", drives->isVisibleTo(window_.get())},
+                       {"rows", rows(drives)},
+                       {"current", {drives->currentColumn(), drives->currentRow() + 1}}};
+    const auto* accessories = widget<FieldGrid>(Field::SpisokAcc);
+    j["SpisokAcc"] =
+        Json{{"visible", accessories->isVisibleTo(window_.get())}, {"rows", rows(accessories)}};
+    const TForm1& f = window_->form();
+    j["selection"] = Json{{"VybrannayaStroka", f.VybrannayaStroka},
+                          {"DiametrPrivoda", f.DiametrPrivoda},
+                          {"MomentPrivoda", f.MomentPrivoda}};
+    j["clipboard"] = text(QGuiApplication::clipboard()->text());
+    // The focus: the control whose widget holds it or holds the widget that does.
+    std::string focus;
+    for (const QWidget* w = window_->focusWidget(); w && focus.empty(); w = w->parentWidget())
+        if (fieldByName(text(w->objectName())))
+            focus = text(w->objectName());
+    j["focus"] = focus;
+    return j;
+}
 
-    expectGrid(widget<FieldGrid>(Field::Spisok), f.Spisok, window_.get());
-    expectGrid(widget<FieldGrid>(Field::SpisokAcc), f.SpisokAcc, window_.get());
-
-    // The focus, and the caret of a focused text.
-    const QWidget* focused = window_->focusWidget();
-    ASSERT_NE(focused, nullptr);
-    const QWidget* focusShown = widget(f.focus());
-    EXPECT_TRUE(focused == focusShown || focusShown->isAncestorOf(focused))
-        << "focus on " << focused->objectName().toStdString() << ", state has "
-        << fieldName(f.focus());
+void WindowFixture::expectWidgetsShowState() {
+    const Json shown = shownState();
+    const Json held = dumpState(window_->form(), text(QGuiApplication::clipboard()->text()));
+    for (const auto& [name, value] : held.items())
+        EXPECT_EQ(shown.value(name, Json()), value) << name << " shows otherwise";
 }
 
 } // namespace kavro::window

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <gtest/gtest.h>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
     void typeText(const QString& text);
     void pickFromList(Field field, int index);
 
+    // What the widgets show, in the scripted driver's dump format; the chosen
+    // drive, which no widget shows, is taken from the state.
+    nlohmann::ordered_json shownState() const;
     // Checks that every widget shows exactly what the window state holds.
     void expectWidgetsShowState();
 
