@@ -104,6 +104,20 @@ TEST_F(BindingTest, PastedNonNumberIsShownInAMessageBoxAndTheWindowGoesOn) {
     expectWidgetsShowState();
 }
 
+// The message quotes what the user pasted: it is shown as it stands, never
+// read as markup.
+TEST_F(BindingTest, MessageShowsPastedMarkupAsPlainText) {
+    expectMessageBoxes(1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("<b>7</b>"));
+    clickTextEnd(Field::Visota);
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(shownBoxes_.size(), 1u);
+    EXPECT_EQ(shownBoxes_.front().text,
+              QStringLiteral("'<b>7</b>' is not a valid floating point value."));
+    EXPECT_EQ(shownBoxes_.front().format, Qt::PlainText);
+}
+
 // A height that is not a number makes the width's exit handler fail when it
 // puts back the width's default: the focus must stay on the width, whether
 // the user leaves it by key or by clicking another control.

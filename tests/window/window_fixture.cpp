@@ -51,7 +51,8 @@ void WindowFixture::SetUp() {
     WindowSeams seams;
     seams.urlOpener = &urlOpener_;
     seams.runDialog = [this](QMessageBox& box) {
-        shownBoxes_.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
+        shownBoxes_.push_back(
+            {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.textFormat()});
         if (static_cast<int>(shownBoxes_.size()) > expectedBoxes_)
             ADD_FAILURE() << "unexpected message box: " << box.text().toStdString();
     };

@@ -22,6 +22,7 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    Qt::TextFormat format;
 };
 
 // A fresh window per test, shown and activated (so the start-up routine has
