@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libzip-dev libpugixml-dev
+  qt6-base-dev libjpeg62-turbo-dev fonts-liberation2
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")

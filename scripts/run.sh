@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and starts it.
+# Installs what is missing, builds the calculator and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j"$(nproc)" --target kavro-script
-# The calculator's logic on a typical shutter, driven by its scripted driver.
-./build/tools/kavro-script examples/alutech-60mm.txt
+cmake --build --preset default -j"$(nproc)" --target kavro
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run.sh: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)" >&2
+  exit 1
+fi
+exec ./build/src/window/kavro

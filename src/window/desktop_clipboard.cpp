@@ -1,0 +1,14 @@
+#include "desktop_clipboard.h"
+
+#include "qt_text.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace kavro::window {
+
+void DesktopClipboard::setText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+} // namespace kavro::window

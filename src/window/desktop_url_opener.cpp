@@ -1,0 +1,16 @@
+#include "desktop_url_opener.h"
+
+#include "qt_text.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace kavro::window {
+
+void DesktopUrlOpener::open(const std::string& url) {
+    const QUrl address(toQString(url), QUrl::StrictMode);
+    if (address.isValid())
+        QDesktopServices::openUrl(address);
+}
+
+} // namespace kavro::window

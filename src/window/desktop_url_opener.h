@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/platform/services.h"
+
+namespace kavro::window {
+
+// Opens a web address with the desktop's default browser. Whether that
+// worked is not examined: a link that cannot be opened changes nothing.
+class DesktopUrlOpener : public UrlOpener {
+public:
+    void open(const std::string& url) override;
+};
+
+} // namespace kavro::window

@@ -1,0 +1,22 @@
+#include "error_message_box.h"
+
+#include "qt_text.h"
+
+namespace kavro::window {
+
+ErrorMessageBox::ErrorMessageBox(QWidget* owner, Runner runner)
+    : owner_(owner), runner_(std::move(runner)) {
+    if (!runner_)
+        runner_ = [](QMessageBox& box) { box.exec(); };
+}
+
+void ErrorMessageBox::showStop(const std::string& title, const std::string& text) {
+    if (beforeShow_)
+        beforeShow_();
+    QMessageBox box(QMessageBox::Critical, toQString(title), toQString(text), QMessageBox::Ok,
+                    owner_);
+    box.setTextFormat(Qt::PlainText);
+    runner_(box);
+}
+
+} // namespace kavro::window

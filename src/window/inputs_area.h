@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/tform1.h"
+#include "field_widgets.h"
+#include "window_fonts.h"
+
+namespace kavro::window {
+
+// The left column: profile, mounting, shaft, the five number inputs, control,
+// fixing and the crank, each input with its label and unit.
+class InputsArea {
+public:
+    InputsArea(QWidget* window, const WindowFonts& fonts, const TForm1& form,
+               FieldWidgets& widgets);
+
+    // The x coordinate (exclusive) at which the labels of this area end.
+    static constexpr int kLabelEnd = 142;
+};
+
+} // namespace kavro::window

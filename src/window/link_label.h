@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace kavro::window {
+
+// A label that reports a click: a button pressed and released over it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace kavro::window

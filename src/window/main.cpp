@@ -1,0 +1,12 @@
+#include "main_window.h"
+#include "window_icon.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(kavro::window::appIcon());
+    kavro::window::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

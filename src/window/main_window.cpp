@@ -1,0 +1,110 @@
+#include "main_window.h"
+
+#include "radio_group_box.h"
+#include "window_icon.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+
+namespace kavro::window {
+
+namespace {
+
+// Where the window opens, in screen pixels; the desktop may place it
+// elsewhere.
+constexpr QPoint kScreenPlace(497, 132);
+
+// The message box title: the executable's file name without its extension.
+std::string programName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+}
+
+} // namespace
+
+MainWindow::MainWindow(WindowSeams seams)
+    : messageBox_(this, std::move(seams.runDialog)),
+      reportDestination_(TempFolderDestination::userTempFolder(), documentOpener_),
+      reportLauncher_(reportTemplatePath(), reportDestination_),
+      form_(Services{.clipboard = clipboard_,
+                     .messageBox = messageBox_,
+                     .urlOpener = seams.urlOpener ? *seams.urlOpener : urlOpener_,
+                     .programName = programName(),
+                     .wordProcessor =
+                         seams.wordProcessor ? seams.wordProcessor : &reportLauncher_}),
+      input_(form_), header_(this, fonts_, form_, widgets_), inputs_(this, fonts_, form_, widgets_),
+      results_(this, fonts_, widgets_), lists_(this, fonts_, widgets_), view_(form_, widgets_),
+      router_(new ActionRouter(form_, input_, widgets_, view_, this)) {
+    setWindowTitle(QStringLiteral("KAVRO подбор привода v.1.1"));
+    setWindowIcon(appIcon());
+    setFont(fonts_.standard);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setGeometry(QRect(kScreenPlace, kClientSize));
+
+    messageBox_.setBeforeShow([this] { view_.flush(); });
+    view_.markAll();
+    view_.flush();
+    setTabOrder();
+    widgets_.widget(Field::Profil)->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() {
+    // The router reacts to focus changes; the widgets about to go must not
+    // reach it.
+    delete router_;
+}
+
+// The order of Tab among the window's controls; Qt skips the disabled ones
+// and stops once in a group of radio items. The two grids follow the tab
+// control by being its children: Qt moves a control's children with it, and
+// naming them here would tie them in a loop of their own.
+void MainWindow::setTabOrder() {
+    const Field order[] = {
+        Field::Profil,        Field::TipProfilya, Field::Montazh,   Field::Diametr,
+        Field::Tolwina,       Field::Visota,      Field::Wirina,    Field::Massa,
+        Field::NizhniyProfil, Field::Upravlenie,  Field::Kreplenie, Field::NHK,
+        Field::Moment,        Field::MaxDiametr,  Field::Oboroti,   Field::Vremya,
+        Field::FullMassa,     Field::Speed,       Field::Button1,   Field::TabControl1,
+    };
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (Field field : order) {
+        if (field == Field::Montazh || field == Field::Upravlenie || field == Field::Kreplenie) {
+            auto* group = widgets_.get<RadioGroupBox>(field);
+            for (int i = 0; i < group->count(); ++i)
+                chain(group->button(i));
+        } else {
+            chain(widgets_.widget(field));
+        }
+    }
+}
+
+bool MainWindow::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+        router_->watchWindow(windowHandle());
+        // The one window of the program asks to become active when it opens,
+        // as it would be when started; its first activation starts the
+        // calculator. A desktop without a window manager activates nothing
+        // on its own.
+        if (!startedUp_)
+            activateWindow();
+        break;
+    case QEvent::WindowActivate:
+        if (!startedUp_) {
+            startedUp_ = true;
+            router_->start();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace kavro::window

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "action_router.h"
+#include "core/input/user_input.h"
+#include "core/tform1.h"
+#include "desktop_clipboard.h"
+#include "desktop_document_opener.h"
+#include "desktop_url_opener.h"
+#include "error_message_box.h"
+#include "field_widgets.h"
+#include "header_area.h"
+#include "inputs_area.h"
+#include "lists_area.h"
+#include "report/docx_launcher.h"
+#include "report/temp_folder_destination.h"
+#include "results_area.h"
+#include "state_view.h"
+#include "window_fonts.h"
+
+#include <QWidget>
+
+namespace kavro::window {
+
+// What tests put in place of the desktop: the browser and the modal loop of
+// the message box.
+struct WindowSeams {
+    UrlOpener* urlOpener = nullptr;      // none: the desktop's browser
+    ErrorMessageBox::Runner runDialog{}; // none: QMessageBox::exec
+    // None: the report is written into the user's temporary folder and
+    // opened with the desktop's word processor.
+    WordProcessorLauncher* wordProcessor = nullptr;
+};
+
+// The calculator's one window: the window state laid out on screen and bound
+// to it. The areas build the widgets, the view shows the state on them, the
+// router turns the user's doings into user actions.
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(WindowSeams seams = {});
+    ~MainWindow() override;
+
+    TForm1& form() { return form_; }
+    const TForm1& form() const { return form_; }
+    // Whether the first activation has run the start-up routine.
+    bool startedUp() const { return startedUp_; }
+    const HeaderArea& header() const { return header_; }
+
+    // Client area in pixels.
+    static constexpr QSize kClientSize{897, 568};
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void setTabOrder();
+
+    WindowFonts fonts_;
+    DesktopClipboard clipboard_;
+    DesktopUrlOpener urlOpener_;
+    ErrorMessageBox messageBox_;
+    DesktopDocumentOpener documentOpener_;
+    TempFolderDestination reportDestination_;
+    DocxLauncher reportLauncher_;
+    TForm1 form_;
+    UserInput input_;
+    FieldWidgets widgets_;
+    HeaderArea header_;
+    InputsArea inputs_;
+    ResultsArea results_;
+    ListsArea lists_;
+    StateView view_;
+    ActionRouter* router_; // a child QObject of the window
+    bool startedUp_ = false;
+};
+
+} // namespace kavro::window

@@ -1,0 +1,12 @@
+#include "window_icon.h"
+
+namespace kavro::window {
+
+QIcon appIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/kavro/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace kavro::window

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace kavro::window {
+
+// The calculator's icon, drawn in several sizes.
+QIcon appIcon();
+
+} // namespace kavro::window
