@@ -240,21 +240,6 @@ TEST_F(ReportTyping, ListsEveryAccessoryRowInGridOrderAndLeavesTheQuantityEmpty)
     EXPECT_EQ(form.SpisokAcc.cell(0, 13), "4200024");
 }
 
-TEST_F(ReportTyping, ResultLinesCarryNoUnitBeyondTheirFieldText) {
-    input.pick(Field::Diametr, 2);
-    const Calls lines = typed(report());
-    const Calls results(lines.begin() + 16, lines.begin() + 22);
-    EXPECT_EQ(results, (Calls{
-                           "\r\nОбщая масса:  " + form.FullMassa.text() + " кг",
-                           "\r\nВращающий момент:  " + form.Moment.text() + " Нм",
-                           "\r\nМаксимальный диаметр вала со свернутым полотном:  " +
-                               form.MaxDiametr.text() + " мм",
-                           "\r\nКоличество оборотов:  " + form.Oboroti.text(),
-                           "\r\nСкорость вращения:  " + form.Speed.text(),
-                           "\r\nВремя работы:  " + form.Vremya.text(),
-                       }));
-}
-
 TEST_F(ReportTyping, AMissingTemplateGivesABlankDocument) {
     word.refuse = {"openTemplate"};
     const Calls calls = report();

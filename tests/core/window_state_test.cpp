@@ -74,24 +74,6 @@ TEST_F(WindowStateRules, TheChosenItemFollowsTheUsersText) {
     EXPECT_EQ(state.Diametr.itemIndex(), 1);
 }
 
-TEST(WindowStateCreation, HoldsTheCreationContents) {
-    WindowState s;
-    EXPECT_EQ(s.Profil.text(), "Другой");
-    EXPECT_EQ(s.Profil.itemIndex(), 2);
-    EXPECT_FALSE(s.TipProfilya.enabled());
-    EXPECT_EQ(s.Diametr.text(), "40");
-    EXPECT_EQ(s.Diametr.itemIndex(), -1);
-    EXPECT_EQ(s.Montazh.itemIndex(), -1);
-    EXPECT_EQ(s.FullMassa.text(), "0,3");
-    EXPECT_EQ(s.Speed.text(), "14");
-    EXPECT_FALSE(s.NHK.enabled());
-    EXPECT_FALSE(s.Label27.visible());
-    EXPECT_TRUE(s.Spisok.visible());
-    EXPECT_FALSE(s.SpisokAcc.visible());
-    EXPECT_EQ(s.TabControl1.tabs()[1], "Аксессуары");
-    EXPECT_EQ(s.focus(), Field::Profil);
-}
-
 TEST(TextGrid, ShrinkingKeepsTheCurrentCellInsideTheRows) {
     ChangeSink sink;
     TextGrid grid(Field::Spisok, sink, 7, 2, true);

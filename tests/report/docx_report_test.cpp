@@ -49,19 +49,6 @@ TEST_F(DocxReport, ParagraphsCarryTheirTextBoldSizeAndAlignmentInOrder) {
     EXPECT_EQ(blocks, std::string(25, 'P') + "TPPPPTP");
 }
 
-TEST_F(DocxReport, ThereIsAHairOfSpacingAndSlightlyTightLinesBelowTheTitle) {
-    test::DocxFile docx = report();
-    const pugi::xml_node body = docx.xml("word/document.xml").child("w:document").child("w:body");
-    const pugi::xml_node title = body.child("w:p");
-    EXPECT_FALSE(title.child("w:pPr").child("w:spacing"));
-    const pugi::xml_node spacing =
-        title.next_sibling("w:p").next_sibling("w:p").child("w:pPr").child("w:spacing");
-    EXPECT_EQ(spacing.attribute("w:afterLines").as_int(), 1); // hundredths of a line
-    EXPECT_EQ(spacing.attribute("w:beforeLines").as_int(), 1);
-    EXPECT_EQ(spacing.attribute("w:line").as_int(), 220); // 11/12 of a line, in 240ths
-    EXPECT_STREQ(spacing.attribute("w:lineRule").value(), "auto");
-}
-
 TEST_F(DocxReport, TablesHoldTheChosenDriveAndEveryAccessory) {
     input.pick(Field::Diametr, 1);
     input.click(Field::Kreplenie, 2);

@@ -190,17 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TableWithoutColumns", [](WordProcessor& w) { w.addTable(1, 0); }}),
     [](const auto& info) { return info.param.name; });
 
-TEST(DocxWordProcessor, RefusesEverythingBeforeADocumentIsOpen) {
-    KeptDestination destination;
-    DocxWordProcessor word("/nonexistent/KavroBlank.docx", destination);
-    EXPECT_THROW(word.typeText("x"), WordProcessorError);
-    EXPECT_THROW(word.setBold(true), WordProcessorError);
-    EXPECT_THROW(word.moveToEnd(), WordProcessorError);
-    EXPECT_THROW(word.handOver(), WordProcessorError);
-    EXPECT_THROW(word.openTemplate(), WordProcessorError); // no template there
-    EXPECT_TRUE(destination.delivered.empty());
-}
-
 TEST_F(DocxTyping, HandingOverDeliversTheDocxOnceAndPassesARefusalOn) {
     word.typeText("Отчёт");
     word.handOver();

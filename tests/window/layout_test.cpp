@@ -145,16 +145,6 @@ TEST_F(LayoutTest, GridsLieOnTheSamePlaceInsideTheTabControl) {
     EXPECT_EQ(drives->cellText(0, 0), QStringLiteral("Артикул"));
 }
 
-TEST_F(LayoutTest, ResultFieldsAreGreyedAndTheFirstTwoReadOnly) {
-    for (Field f : {Field::FullMassa, Field::Moment, Field::MaxDiametr, Field::Oboroti,
-                    Field::Vremya, Field::Speed}) {
-        const auto* result = widget<QLineEdit>(f);
-        EXPECT_FALSE(result->isEnabled()) << fieldName(f);
-        EXPECT_EQ(result->isReadOnly(), f == Field::FullMassa || f == Field::Moment)
-            << fieldName(f);
-    }
-}
-
 TEST_F(LayoutTest, InteractiveWidgetsCarryTheirStateNames) {
     for (int i = 0; i < kFieldCount; ++i) {
         const auto field = static_cast<Field>(i);
