@@ -20,7 +20,6 @@ TEST_F(UserActions, DisabledAndUnsuitableControlsRefuseWithoutMovingTheFocus) {
         {"pick-only caret", input.placeCaret(Field::Profil, 0), "Profil is pick-only"},
         {"disabled crank", input.check(Field::NHK), "NHK is disabled"},
         {"disabled radio item", input.click(Field::Kreplenie, 2), "Kreplenie is disabled"},
-        {"hidden grid", input.focus(Field::SpisokAcc), "SpisokAcc is hidden"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.result.kind, Kind::Refused) << c.name;

@@ -77,9 +77,6 @@ std::optional<std::string> UserInput::focusRefusal(Field field) const {
         return named(field, " is disabled");
     if (field == Field::NHK && !form_.NHK.enabled())
         return named(field, " is disabled");
-    if ((field == Field::Spisok || field == Field::SpisokAcc) &&
-        !static_cast<const TextGrid&>(c).visible())
-        return named(field, " is hidden");
     if (isEditField(field) || isDropDown(field) || isRadioGroup(field) || field == Field::NHK ||
         field == Field::TabControl1 || field == Field::Spisok || field == Field::SpisokAcc ||
         field == Field::Button1)
