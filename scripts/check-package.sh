@@ -8,7 +8,8 @@
 #
 # Usage: scripts/check-package.sh [WORK_FOLDER]   (default build/package-check)
 # Leaves the package in build/, and a screenshot of the window as
-# WORK_FOLDER/window.png (window.xwd where ImageMagick is missing).
+# WORK_FOLDER/window.png (window.xwd where ImageMagick is missing); the
+# Debian root in WORK_FOLDER/root is removed unless the check failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 work=$(realpath -m "${1:-build/package-check}")
@@ -37,12 +38,15 @@ mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
 [ -n "$mirror" ] || fail "apt has no Debian 12 (bookworm) mirror configured"
 
 mounted=()
+passed=0
 xvfb=""
 program=""
 cleanup() {
   [ -n "$program" ] && kill "$program" 2>/dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
   for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || true; done
+  # The root is kept for a look after a failure only.
+  [ "$passed" = 0 ] || rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
 
@@ -115,4 +119,5 @@ echo "window \"$title\" shown, size $geometry; screenshot in $work"
 kill "$program"
 wait "$program" 2>/dev/null || true
 program=""
+passed=1
 echo "package check passed: $(basename "$deb") installs into a clean Debian 12 and starts"
