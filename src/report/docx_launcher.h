@@ -24,8 +24,17 @@ private:
     TemplateLimits limits_;
 };
 
-// The report template: "KavroBlank.docx" in the folder of the running
-// program; a name that opens nothing when that folder cannot be found.
+// The report template "KavroBlank.docx": the one in the folder of the
+// running program when there is one there (a build tree, or a copy the user
+// put beside the program), else the one installed with the program's data,
+// found from the program's folder so that the installed tree can be moved
+// (/usr/bin/kavro reads /usr/share/kavro/KavroBlank.docx).
 std::filesystem::path reportTemplatePath();
+
+// The same choice between two folders: `programFolder`'s template when it
+// exists, else `dataFolder`'s when that exists, else a name that opens
+// nothing. Either folder may be empty (not known).
+std::filesystem::path reportTemplatePath(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& dataFolder);
 
 } // namespace kavro

@@ -1,4 +1,5 @@
 #include "core/platform/word_processor.h"
+#include "report/docx_launcher.h"
 #include "report/file_destination.h"
 #include "report/report_file_name.h"
 #include "report/temp_folder_destination.h"
@@ -131,6 +132,25 @@ TEST(FileDelivery, AFailureLeavesWhatWasThereAndNoTemporaryFile) {
     }
     EXPECT_EQ(contentOf(taken / "inside"), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+TEST(ReportTemplatePath, PrefersTheTemplateBesideTheProgramOverTheInstalledOne) {
+    test::TempFolder program, data;
+    std::ofstream(data / "KavroBlank.docx") << "installed";
+    EXPECT_EQ(reportTemplatePath(program.path(), data.path()), data / "KavroBlank.docx");
+    EXPECT_EQ(reportTemplatePath({}, data.path()), data / "KavroBlank.docx");
+
+    std::ofstream(program / "KavroBlank.docx") << "beside";
+    EXPECT_EQ(reportTemplatePath(program.path(), data.path()), program / "KavroBlank.docx");
+}
+
+TEST(ReportTemplatePath, WithoutAnyTemplateNamesAFileThatIsNotThere) {
+    test::TempFolder program, data;
+    std::filesystem::create_directory(data / "KavroBlank.docx");
+    const std::filesystem::path chosen = reportTemplatePath(program.path(), data.path());
+    EXPECT_EQ(chosen, program / "KavroBlank.docx");
+    EXPECT_FALSE(std::filesystem::exists(chosen));
+    EXPECT_EQ(reportTemplatePath({}, {}), std::filesystem::path());
 }
 
 } // namespace

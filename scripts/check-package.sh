@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Builds the Debian package and installs it as an installer would, with
+# apt-get, into a clean Debian 12 made by debootstrap: nothing of the
+# build's packages is there, only what the package's dependencies bring in.
+# Then starts the installed program under Xvfb and checks that it stays up
+# and shows its window. Needs root (debootstrap, chroot) and the Debian
+# mirror that apt uses here.
+#
+# Usage: scripts/check-package.sh [WORK_FOLDER]   (default build/package-check)
+# Leaves the package in build/, and a screenshot of the window as
+# WORK_FOLDER/window.png (window.xwd where ImageMagick is missing); the
+# Debian root in WORK_FOLDER/root is removed unless the check failed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+work=$(realpath -m "${1:-build/package-check}")
+root="$work/root"
+
+step() { echo "== $*"; }
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+scripts/install-deps.sh debootstrap xvfb x11-utils xdotool
+
+step "Building the package"
+cmake --preset default >/dev/null
+cmake --build --preset default -j"$(nproc)"
+rm -f build/kavro_*.deb
+(cd build && cpack -G DEB >/dev/null)
+deb=$(realpath build/kavro_*.deb)
+dpkg-deb --info "$deb"
+dpkg-deb --contents "$deb" | awk '{print $6}'
+
+# The same Debian mirror that apt uses on this machine.
+mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
+  awk '$2 == "bookworm" {print $1; exit}')
+[ -n "$mirror" ] || fail "apt has no Debian 12 (bookworm) mirror configured"
+
+mounted=()
+passed=0
+xvfb=""
+program=""
+cleanup() {
+  [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  for m in "${mounted[@]}"; do umount "$m" 2>/dev/null || true; done
+  # The root is kept for a look after a failure only.
+  [ "$passed" = 0 ] || rm -rf --one-file-system "$root"
+}
+trap cleanup EXIT
+
+step "Making a clean Debian 12 in $root from $mirror"
+# A run stopped half-way may have left its mounts: never delete through them.
+for m in "$root/tmp/.X11-unix" "$root/proc"; do
+  ! mountpoint -q "$m" 2>/dev/null || umount "$m"
+done
+rm -rf --one-file-system "$root"
+mkdir -p "$work"
+debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+  { tail -20 "$work/debootstrap.log"; fail "debootstrap"; }
+cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+mount -t proc proc "$root/proc" && mounted+=("$root/proc")
+inside() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+
+step "Installing the package with apt-get"
+cp "$deb" "$root/tmp/"
+inside apt-get update -qq
+# Without the recommended word processor, which starting needs no more than
+# a user's machine without one does; everything the package depends on comes.
+inside env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  "/tmp/$(basename "$deb")" >"$work/apt.log" 2>&1 || { tail -30 "$work/apt.log"; fail "apt-get install"; }
+dev=$(inside dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^cmake$|^g\+\+' || true)
+[ -z "$dev" ] || fail "build packages were installed: $dev"
+for binary in /usr/bin/kavro /usr/bin/kavro-script \
+  /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqxcb.so; do
+  missing=$(inside ldd "$binary" | grep 'not found' || true)
+  [ -z "$missing" ] || fail "$binary lacks libraries: $missing"
+done
+inside test -f /usr/share/kavro/KavroBlank.docx || fail "no example template installed"
+
+step "Starting the installed program under Xvfb"
+# The X server's socket, for the program inside to show its window; bound
+# only now, as installing X packages inside makes their own socket folder.
+mkdir -p /tmp/.X11-unix "$root/tmp/.X11-unix"
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+mounted=("$root/tmp/.X11-unix" "${mounted[@]}")
+inside install -d -m 700 /tmp/runtime-root
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do
+  DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.2
+done
+# Started by chroot itself (not through a function), so that $! is the program.
+chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 DISPLAY="$display" \
+  XDG_RUNTIME_DIR=/tmp/runtime-root /usr/bin/kavro >"$work/kavro.log" 2>&1 &
+program=$!
+window=""
+for _ in $(seq 60); do
+  window=$(DISPLAY=$display xdotool search --onlyvisible --name '^KAVRO' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  kill -0 "$program" 2>/dev/null || { cat "$work/kavro.log"; fail "the program ended at start"; }
+  sleep 0.5
+done
+[ -n "$window" ] || { cat "$work/kavro.log"; fail "no KAVRO window appeared in 30 s"; }
+sleep 5 # the window is laid out and stays up
+kill -0 "$program" 2>/dev/null || { cat "$work/kavro.log"; fail "the program ended after showing its window"; }
+title=$(DISPLAY=$display xdotool getwindowname "$window")
+geometry=$(DISPLAY=$display xwininfo -id "$window" | awk '/Width:|Height:/ {printf "%s ", $2}')
+# No window manager places it: bring it fully on screen for the picture.
+DISPLAY=$display xdotool windowmove --sync "$window" 0 0 2>/dev/null || true
+DISPLAY=$display xwd -id "$window" -silent >"$work/window.xwd"
+if convert -version 2>/dev/null | grep -q ImageMagick; then
+  convert "$work/window.xwd" "$work/window.png" && rm "$work/window.xwd"
+fi
+echo "window \"$title\" shown, size $geometry; screenshot in $work"
+kill "$program"
+wait "$program" 2>/dev/null || true
+program=""
+passed=1
+echo "package check passed: $(basename "$deb") installs into a clean Debian 12 and starts"

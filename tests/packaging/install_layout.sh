@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# cmake --install into an empty prefix lays out every file where the menu
+# entry, the software centre and the program look for it.
+# Usage: install_layout.sh BUILD_DIR PREFIX WINDOW   (WINDOW: 1 when the
+# window was built, 0 when only the scripted driver was)
+set -euo pipefail
+build=$1 prefix=$2 window=$3
+id=example.kavro.DriveCalculator
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# Nothing but programs among the programs: the template goes with the data.
+programs=$(cd "$prefix/bin" && ls)
+expected_programs=$([ "$window" = 1 ] && echo kavro; echo kavro-script)
+[ "$programs" = "$expected_programs" ] || fail "bin/ holds: $programs"
+
+# The installed driver finds the installed template: its report starts
+# with the letterhead and goes on with the report.
+report="$prefix/report.docx"
+printf 'start\nreport %s\n' "$report" | "$prefix/bin/kavro-script" >/dev/null
+[ -f "$report" ] || fail "the installed kavro-script wrote no report"
+unpacked="$prefix/report"
+mkdir "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$report")
+for text in "НАЗВАНИЕ ОРГАНИЗАЦИИ" "Начальные данные"; do
+  grep -qF "$text" "$unpacked/word/document.xml" || fail "the report lacks \"$text\""
+done
+
+[ "$window" = 1 ] || exit 0
+
+desktop="$prefix/share/applications/$id.desktop"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+[ -f "$desktop" ] || fail "no menu entry at share/applications/$id.desktop"
+[ -f "$metainfo" ] || fail "no metainfo at share/metainfo/$id.metainfo.xml"
+
+# The menu entry starts an installed program.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ -x "$prefix/bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
+
+# Its icon is there in every size, each picture as large as its folder says.
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 16 24 32 48 64 128 256; do
+  png="$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png"
+  [ -f "$png" ] || fail "no ${size}x${size} icon named $icon"
+  read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png")
+  [ "$width $height" = "$size $size" ] || fail "the ${size}x${size} icon is ${width}x${height}"
+done
+
+# The metainfo names the application id, the menu entry and the programs
+# that are installed.
+grep -qF "<id>$id</id>" "$metainfo" || fail "the metainfo is not for $id"
+grep -qF "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" ||
+  fail "the metainfo does not launch $(basename "$desktop")"
+for binary in $(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo"); do
+  [ -x "$prefix/bin/$binary" ] || fail "the metainfo provides $binary, which is not installed"
+done
+
+# Nothing else is installed.
+unexpected=$(cd "$prefix" && find bin share -type f |
+  grep -vxE "bin/kavro|bin/kavro-script|share/kavro/KavroBlank.docx|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
+[ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
+echo "installed layout is complete"
