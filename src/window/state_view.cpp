@@ -33,47 +33,24 @@ void StateView::flush() {
 }
 
 void StateView::show(Field field) {
-    switch (field) {
-    case Field::Profil:
-        return showDropDown(form_.Profil);
-    case Field::TipProfilya:
-        return showDropDown(form_.TipProfilya);
-    case Field::Diametr:
-        return showDropDown(form_.Diametr);
-    case Field::Montazh:
-        return showRadioGroup(form_.Montazh);
-    case Field::Upravlenie:
-        return showRadioGroup(form_.Upravlenie);
-    case Field::Kreplenie:
-        return showRadioGroup(form_.Kreplenie);
-    case Field::NHK:
-        return showCheckBox(form_.NHK);
-    case Field::Tolwina:
-    case Field::Visota:
-    case Field::Wirina:
-    case Field::Massa:
-    case Field::NizhniyProfil:
-    case Field::FullMassa:
-    case Field::Moment:
-    case Field::MaxDiametr:
-    case Field::Oboroti:
-    case Field::Vremya:
-    case Field::Speed:
-        return showEdit(static_cast<const EditField&>(form_.control(field)));
-    case Field::Label27:
-        return showLabel(form_.Label27);
-    case Field::Label30:
-        return showLabel(form_.Label30);
-    case Field::Label31:
-        return showLabel(form_.Label31);
-    case Field::TabControl1:
-        return showTabs(form_.TabControl1);
-    case Field::Spisok:
-        return showGrid(form_.Spisok);
-    case Field::SpisokAcc:
-        return showGrid(form_.SpisokAcc);
-    case Field::Button1:
-        return showButton(form_.Button1);
+    const Control& state = form_.control(field);
+    switch (fieldKind(field)) {
+    case FieldKind::DropDown:
+        return showDropDown(static_cast<const DropDown&>(state));
+    case FieldKind::RadioGroup:
+        return showRadioGroup(static_cast<const RadioGroup&>(state));
+    case FieldKind::CheckBox:
+        return showCheckBox(static_cast<const CheckBox&>(state));
+    case FieldKind::EditField:
+        return showEdit(static_cast<const EditField&>(state));
+    case FieldKind::Label:
+        return showLabel(static_cast<const Label&>(state));
+    case FieldKind::TabControl:
+        return showTabs(static_cast<const TabControl&>(state));
+    case FieldKind::TextGrid:
+        return showGrid(static_cast<const TextGrid&>(state));
+    case FieldKind::PushButton:
+        return showButton(static_cast<const PushButton&>(state));
     }
 }
 

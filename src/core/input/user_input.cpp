@@ -14,30 +14,13 @@ std::string named(Field field, std::string_view what) {
 }
 
 bool isEditField(Field f) {
-    switch (f) {
-    case Field::Tolwina:
-    case Field::Visota:
-    case Field::Wirina:
-    case Field::Massa:
-    case Field::NizhniyProfil:
-    case Field::FullMassa:
-    case Field::Moment:
-    case Field::MaxDiametr:
-    case Field::Oboroti:
-    case Field::Vremya:
-    case Field::Speed:
-        return true;
-    default:
-        return false;
-    }
+    return fieldKind(f) == FieldKind::EditField;
 }
-
 bool isDropDown(Field f) {
-    return f == Field::Profil || f == Field::TipProfilya || f == Field::Diametr;
+    return fieldKind(f) == FieldKind::DropDown;
 }
-
 bool isRadioGroup(Field f) {
-    return f == Field::Montazh || f == Field::Upravlenie || f == Field::Kreplenie;
+    return fieldKind(f) == FieldKind::RadioGroup;
 }
 
 } // namespace

@@ -37,6 +37,19 @@ enum class Field {
 inline constexpr int kFieldCount = static_cast<int>(Field::Label31) + 1;
 
 std::string_view fieldName(Field field);
+
+// The kind of control that a field is.
+enum class FieldKind {
+    DropDown,
+    RadioGroup,
+    CheckBox,
+    EditField,
+    Label,
+    TabControl,
+    TextGrid,
+    PushButton
+};
+FieldKind fieldKind(Field field);
 std::optional<Field> fieldByName(std::string_view name);
 
 } // namespace kavro
