@@ -13,6 +13,8 @@
 
 namespace kavro {
 
+class DriveQuery;
+
 // The calculator's one window as the logic sees it: the window state, the
 // catalogues, the chosen drive, and every handler and routine. Writing a field
 // runs the handler wired to it (see the state classes), so the handlers call
@@ -105,9 +107,7 @@ private:
     TurnCount countTurns() const;
 
     // One wide-path pass over the six scanned tables for one motor size.
-    void scanDriveTables(std::string_view motorSize, int& listed);
-    bool driveFits(std::string_view record, std::string_view motorSize) const;
-    double torqueMargin(std::string_view record) const;
+    void scanDriveTables(DriveQuery& query, std::string_view motorSize, int& listed);
     void listDrive(std::string_view record, int& listed);
 
     Services services_;

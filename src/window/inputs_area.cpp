@@ -100,16 +100,14 @@ InputsArea::InputsArea(QWidget* window, const WindowFonts& fonts, const TForm1& 
         input->setFont(fonts.field);
         widgets.add(row.field, input);
 
-        QLabel* label =
-            captionLabel(window, row.labelName, QString::fromUtf8(row.caption), fonts.label);
-        placeByRightEdge(label, kLabelEnd, row.labelTop);
-        label->setBuddy(input);
-        input->setAccessibleDescription(label->text());
-        if (row.unitName) {
-            QLabel* unit =
-                captionLabel(window, row.unitName, QString::fromUtf8(row.unit), fonts.label);
-            unit->move(kUnitLeft, row.unitTop);
-        }
+        labelField(window, input,
+                   {row.labelName,
+                    row.caption,
+                    {kLabelEnd, row.labelTop},
+                    row.unitName,
+                    row.unit,
+                    {kUnitLeft, row.unitTop}},
+                   fonts.label);
     }
 
     for (const GroupPlace& g : kGroups) {

@@ -43,16 +43,14 @@ ResultsArea::ResultsArea(QWidget* window, const WindowFonts& fonts, FieldWidgets
         result->setFont(fonts.field);
         widgets.add(row.field, result);
 
-        QLabel* label =
-            captionLabel(window, row.labelName, QString::fromUtf8(row.caption), fonts.label);
-        placeByRightEdge(label, kLabelEnd, row.labelTop);
-        label->setBuddy(result);
-        result->setAccessibleDescription(label->text());
-        if (row.unitName) {
-            QLabel* unit =
-                captionLabel(window, row.unitName, QString::fromUtf8(row.unit), fonts.label);
-            unit->move(kUnitLeft, row.top);
-        }
+        labelField(window, result,
+                   {row.labelName,
+                    row.caption,
+                    {kLabelEnd, row.labelTop},
+                    row.unitName,
+                    row.unit,
+                    {kUnitLeft, row.top}},
+                   fonts.label);
     }
 
     auto* warning = new QLabel(window);

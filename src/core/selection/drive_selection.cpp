@@ -1,7 +1,9 @@
 #include "../catalog/catalog_record.h"
+#include "../catalog/drive_fields.h"
 #include "../text/number_text.h"
 #include "../tform1.h"
 #include "curtain_width.h"
+#include "drive_query.h"
 
 #include <array>
 
@@ -11,8 +13,6 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kSpisokHeaders = {
     "Артикул", "Наименование", "D мин", "Момент", "Скорость", "Управление", "Ав. подъем"};
-
-enum DriveField { kName = 1, kMotorSize, kTorque, kSpeed, kControl, kCrank, kArticle };
 
 // The motor size that a shaft admits, compared as exact text.
 std::string_view motorSizeFor(const std::string& shaft) {
@@ -43,21 +43,22 @@ void TForm1::PodborPrivoda() {
         Spisok.setCell(column, 0, std::string(kSpisokHeaders[static_cast<std::size_t>(column)]));
 
     const std::string_view motorSize = motorSizeFor(Diametr.text());
+    DriveQuery query(NHK.checked(), Upravlenie.itemIndex(), Moment.text());
     int listed = 0;
     if (StrToFloat(Wirina.text()) < kWideFrom) {
         Label27.setVisible(true);
         if (StrToFloat(Wirina.text()) >= kNarrowFrom) {
             for (const CatalogTable* table : {&tables_.pravel, &tables_.mr40, &tables_.nirla}) {
                 const std::string_view record = table->row(table->count() + 1);
-                if (driveFits(record, motorSize) && torqueMargin(record) > 0)
+                if (query.fits(record, motorSize) && query.margin(record) > 0)
                     listDrive(record, listed);
             }
         }
     } else {
         Label27.setVisible(false);
-        scanDriveTables(motorSize, listed);
+        scanDriveTables(query, motorSize, listed);
         if (Diametr.text() == "70")
-            scanDriveTables("60", listed);
+            scanDriveTables(query, "60", listed);
     }
 
     TabControl1.setTabCaption(1, "Аксессуары для привода " + Spisok.cell(1, 1));
@@ -68,15 +69,15 @@ void TForm1::PodborPrivoda() {
     PodborAcc();
 }
 
-void TForm1::scanDriveTables(std::string_view motorSize, int& listed) {
+void TForm1::scanDriveTables(DriveQuery& query, std::string_view motorSize, int& listed) {
     for (const CatalogTable* table : {&tables_.pravel, &tables_.senta, &tables_.mr40,
                                       &tables_.terna, &tables_.kx, &tables_.nirla}) {
         double bestMargin = 999;
         int bestRow = 0;
         for (int row = 1; row <= table->count(); ++row) {
             const std::string_view record = table->row(row);
-            const double margin = torqueMargin(record);
-            if (margin < bestMargin && margin > 0 && driveFits(record, motorSize)) {
+            const double margin = query.margin(record);
+            if (margin < bestMargin && margin > 0 && query.fits(record, motorSize)) {
                 bestMargin = margin;
                 bestRow = row;
             }
@@ -84,19 +85,6 @@ void TForm1::scanDriveTables(std::string_view motorSize, int& listed) {
         if (bestRow > 0)
             listDrive(table->row(bestRow), listed);
     }
-}
-
-// Crank, control and motor size, each compared as exact text.
-bool TForm1::driveFits(std::string_view record, std::string_view motorSize) const {
-    const std::string_view crank = NHK.checked() ? "True" : "False";
-    return crank == PoluchitSvoystvo(record, kCrank) &&
-           std::to_string(Upravlenie.itemIndex()) == PoluchitSvoystvo(record, kControl) &&
-           motorSize == PoluchitSvoystvo(record, kMotorSize);
-}
-
-// The drive's rated torque less the required torque shown in Moment.
-double TForm1::torqueMargin(std::string_view record) const {
-    return StrToFloat(PoluchitSvoystvo(record, kTorque)) - StrToFloat(Moment.text());
 }
 
 void TForm1::listDrive(std::string_view record, int& listed) {
