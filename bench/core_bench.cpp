@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the calculator's logic: what one keystroke, one profile choice,
 // the start-up and a whole scripted session cost. Run:
 //   build/bench/core_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing one report: the button's whole work, from typing the report into a
 // document in memory to a .docx file on disk.
 #include "core/input/user_input.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Run: ./build/bench/window_bench --benchmark_repetitions=10
 //          --benchmark_report_aggregates_only=true
 // Targets on the development machine: start-up under 150 ms, a keystroke

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: arbitrary bytes as kavro-script action lines. Any broken
 // invariant, crash, hang or sanitizer report is a finding.
 #include "fuzz_session.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: arbitrary bytes as the report template. They must open
 // as a document or be refused, within bounded memory; a template that opens
 // must take the whole report and give a document that opens again.

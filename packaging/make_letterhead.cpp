@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kavro-make-letterhead: writes the example report template, a plain
 // letterhead that the installer overwrites with their own firm's. It is
 // typed through the same word processor that types the report, so the

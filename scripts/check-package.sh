@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and installs it as an installer would, with
 # apt-get, into a clean Debian 12 made by debootstrap: nothing of the
 # build's packages is there, only what the package's dependencies bring in.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets and runs each for a bounded time from the
 # committed seeds. Fails on any crash, leak, hang or sanitizer report; the
 # input that caused it is kept in build-fuzz/artifacts/.

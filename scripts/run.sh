@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the calculator and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."

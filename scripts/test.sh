@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the calculator with its tests, and runs
 # every test. Usage: scripts/test.sh [PRESET]   (default, asan)
 set -euo pipefail

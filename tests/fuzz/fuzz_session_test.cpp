@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "fuzz_session.h"

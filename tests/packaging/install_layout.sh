@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install into an empty prefix lays out every file where the menu
 # entry, the software centre and the program look for it.
 # Usage: install_layout.sh BUILD_DIR PREFIX WINDOW   (WINDOW: 1 when the

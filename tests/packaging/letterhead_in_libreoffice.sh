@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # LibreOffice opens the example report template and shows its letterhead.
 # Usage: letterhead_in_libreoffice.sh KavroBlank.docx WORK_FOLDER
 # Exits 77 (skipped) when LibreOffice is not installed.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a validator: TOOL ARGS... It passes only when the tool finds nothing
 # to say beyond success: a warning, or an information such as appstreamcli's
 # "content-rating-missing" (which leaves its exit status 0), fails as an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A real word processor reads the report: LibreOffice converts it to PDF,
 // pdftotext takes the text back out, and every line typed and every cell
 // written must be there, in order. Exits 77 (skipped) when LibreOffice or

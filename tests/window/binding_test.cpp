@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The binding between widgets and state: handlers run exactly as through the
 // user actions alone, errors are shown once and keep the window working, the
 // focus stays on a field whose exit handler fails, and the first activation

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Editing keys in the text fields: each becomes the user action that the
 // state knows (typed characters, Backspace, a paste), or nothing at all.
 

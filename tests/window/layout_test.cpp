@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on screen: every control at its place, named for the state it
 // shows, in fonts that render Cyrillic, with the logo decoded. The test also
 // leaves a screenshot of the window in the build folder.

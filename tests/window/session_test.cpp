@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A user's session through the real widgets. After every step the widgets
 // show what the window state holds, and that state is the one the scripted
 // driver reaches with the same actions.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // kavro-script: runs the calculator's window logic from action lines on
 // standard input (or the file named as the only argument) and prints what
 // they show as JSON lines.

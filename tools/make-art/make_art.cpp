@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the calculator's own logo (a baseline JPEG of three colour
 // components, as the window decodes it) and its icon in several sizes.
 // The emblem is a roller shutter with its drive: a rounded square holding

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "opening_results.h"
+#include "order.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kavro {
+
+// One line of the order's parts list: a drive or an accessory with its total
+// quantity and the openings (numbered from 1) that use it.
+struct PartsListLine {
+    std::string article;
+    std::string name;
+    std::int64_t quantity = 0;
+    std::vector<int> openings;
+
+    bool operator==(const PartsListLine&) const = default;
+};
+
+// The parts list of an order: drives first, then accessories, each in the
+// order of first use. A drive counts the opening's count; an accessory its
+// quantity times the opening's count. Accessories of quantity 0 are left
+// out. `results` holds one entry per opening, in order.
+std::vector<PartsListLine> makePartsList(const Order& order,
+                                         const std::vector<OpeningResults>& results);
+
+} // namespace kavro
