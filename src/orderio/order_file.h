@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/order/order.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kavro {
+
+// An order file that cannot be read or written. what() is a message for the
+// user: it names the place of the fault (line and column, or the opening's
+// number and field) or the system's reason, without the file's name, which
+// the caller adds.
+class OrderFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The order file (.kavro): UTF-8 JSON with a format name and a version; the
+// inputs as the window holds them.
+class OrderFile {
+public:
+    static constexpr std::string_view kFormat = "kavro-order";
+    static constexpr int kVersion = 1;
+    // The largest file that is read.
+    static constexpr std::size_t kMaxBytes = 64u << 20;
+
+    // The order in `text`; throws OrderFileError for a damaged file, a file
+    // of another format or of a newer version, or one over the limits.
+    static Order parse(std::string_view text);
+    // The file's text for `order`, readable in a text editor.
+    static std::string serialize(const Order& order);
+
+    // Reads and parses the file at `path`.
+    static Order read(const std::filesystem::path& path);
+    // Writes the file atomically: a failed or interrupted save leaves the
+    // previous file whole. Refuses to overwrite a file of a newer version.
+    static void save(const Order& order, const std::filesystem::path& path);
+};
+
+} // namespace kavro
