@@ -44,10 +44,7 @@ std::string driveName(const CatalogTables& t, const std::string& article) {
 }
 
 std::string accessoryName(const std::string& article) {
-    for (int n = 1; n <= 24; ++n)
-        if (accessory(n).article == article)
-            return std::string(accessory(n).description);
-    return {};
+    return std::string(accessoryDescription(article));
 }
 
 std::string named(const std::string& article, const std::string& name) {
