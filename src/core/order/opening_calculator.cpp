@@ -118,13 +118,16 @@ public:
     }
 
 private:
-    // Failures of the steps before the last recalculation came from the texts
-    // that the window held before; only the last one's failure is the opening's.
+    // A failure may come from the texts that the window held before; whether
+    // the opening's own texts fail shows when the fixing settles the window.
     void act(const ActionResult& result) {
         if (result.kind == ActionResult::Kind::Refused)
             problems_.push_back("Окно не приняло ввод (" + result.text + ")");
+        failed_ = failed_ || result.kind == ActionResult::Kind::Failed;
     }
 
+    // A pick runs the shaft's handler even for the text already there: an
+    // error in an earlier run of it may have left the crank enabled on "40".
     void shaft() {
         const auto& items = form_.Diametr.items();
         const auto item = std::find(items.begin(), items.end(), in_.shaft);
@@ -183,9 +186,11 @@ private:
             act(input_.pick(Field::TipProfilya, type - types.begin()));
     }
 
-    // The fixing comes last of the inputs: a click on another choice and back
-    // runs the whole calculation once more with every input in place, whatever
-    // the window held before.
+    // The fixing comes last of the inputs. A change of it runs the whole
+    // calculation with every input in place; so does a click on another
+    // choice and back, which is needed only when an action failed on the way
+    // (the handlers that ran keep everything else up to date). An error of
+    // that last calculation is the opening's own.
     void fixing() {
         const RadioGroup& group = form_.Kreplenie;
         int target = in_.fixing;
@@ -197,7 +202,11 @@ private:
                                 " недоступно при диаметре вала " + form_.Diametr.text() + " мм");
             target = 0;
         }
-        act(input_.click(Field::Kreplenie, target == 1 ? 0 : 1));
+        if (group.itemIndex() == target) {
+            if (!failed_)
+                return;
+            act(input_.click(Field::Kreplenie, target == 1 ? 0 : 1));
+        }
         const ActionResult last = input_.click(Field::Kreplenie, target);
         act(last);
         if (last.kind == ActionResult::Kind::Failed)
@@ -240,6 +249,7 @@ private:
     const OpeningInputs& in_;
     const std::string& drive_;
     std::vector<std::string> problems_;
+    bool failed_ = false;
 };
 
 void appendNew(std::vector<std::string>& to, const std::vector<std::string>& from) {
