@@ -209,8 +209,8 @@ private:
         if (const auto index = choiceByCaption(choice.field, text))
             inputs.*choice.member = *index;
         else
-            fault(choice.column,
-                  "нет выбора " + inQuotes(text) + "; есть " + listed(choiceCaptions(choice.field)));
+            fault(choice.column, "нет выбора " + inQuotes(text) + "; есть " +
+                                     listed(choiceCaptions(choice.field)));
     }
 
     void readCrank(OpeningInputs& inputs) {
@@ -270,6 +270,12 @@ private:
     std::vector<CsvCellError>& errors_;
     const std::array<std::string_view, kOpeningColumnCount>* cells_ = nullptr;
 };
+
+// The window's profile lists never change while the program runs; read once.
+const ProfileTypes& profileTypes() {
+    static const ProfileTypes types;
+    return types;
+}
 
 bool isKnownName(std::string_view name) {
     name = trimmed(name);
@@ -334,7 +340,7 @@ OpeningsImport importOpenings(std::string_view text) {
     if (!result.errors.empty())
         return result;
 
-    const ProfileTypes profiles;
+    const ProfileTypes& profiles = profileTypes();
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const int rowNumber = static_cast<int>(r) + 1;
         const CsvRow& row = rows[r];
