@@ -53,13 +53,6 @@ CsvRow openingRow(const Opening& opening, const OpeningResults& results, std::si
     return row;
 }
 
-std::string openingNumbers(const std::vector<int>& openings) {
-    std::string text;
-    for (const int number : openings)
-        text += (text.empty() ? "" : ", ") + std::to_string(number);
-    return text;
-}
-
 } // namespace
 
 std::string exportOpenings(const Order& order, const std::vector<OpeningResults>& results) {

@@ -27,7 +27,7 @@ public:
 std::string exportOpenings(const Order& order, const std::vector<OpeningResults>& results);
 
 // The parts list as a spreadsheet: article, name, total quantity and the
-// numbers of the openings that use it.
+// openings that use it, written as the report writes them ("1–3, 5").
 std::string exportPartsList(const std::vector<PartsListLine>& parts);
 
 } // namespace kavro
