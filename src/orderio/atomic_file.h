@@ -14,7 +14,8 @@ namespace kavro {
 // a temporary file in the same folder, flushed to the disk and renamed over
 // `file`. A reader, or the disk after a crash, sees the old content or the
 // new, never a part. On failure the temporary file is removed, the old file
-// is left whole, and the system's reason is returned.
+// is left whole, and the system's reason is returned. A replaced file keeps
+// its permissions; a symbolic link is written through, not replaced.
 std::error_code writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 // "не удалось записать файл: REASON" in the user's words.

@@ -3,7 +3,9 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "report/temp_folder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -62,6 +64,19 @@ TEST(CommandLine, WrongUsageExitsTwo) {
         EXPECT_EQ(out.str(), "");
         EXPECT_NE(err.str().find("kavro-order --help"), std::string::npos) << err.str();
     }
+}
+
+TEST(CommandLine, OutputOverTheInputIsRefusedAndTheInputKept) {
+    const test::TempFolder folder;
+    const std::string order = (folder / "house.kavro").string();
+    std::ofstream(order) << "{}";
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(
+        run({"export", order, "-o", folder.path().string() + "/./house.kavro"}, out, err, false),
+        kWrongUsage);
+    std::ifstream in(order);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "{}");
 }
 
 TEST(CommandLine, HelpNamesEveryCommandAndExitStatus) {

@@ -78,6 +78,19 @@ TEST(AtomicFile, InterruptedOrderSaveReportsAndKeepsTheOldOrder) {
     EXPECT_EQ(OrderFile::read(folder / "order.kavro"), small);
 }
 
+TEST(AtomicFile, KeepsPermissionsAndWritesThroughALink) {
+    const test::TempFolder folder;
+    ASSERT_FALSE(writeFileAtomically(folder / "private.kavro", "old"));
+    std::filesystem::permissions(folder / "private.kavro", std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("private.kavro", folder / "link.kavro");
+    ASSERT_FALSE(writeFileAtomically(folder / "link.kavro", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.kavro"));
+    EXPECT_EQ(fileText(folder / "private.kavro"), "new");
+    EXPECT_EQ(std::filesystem::status(folder / "private.kavro").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 TEST(AtomicFile, MissingFolderIsReportedNotCreated) {
     const test::TempFolder folder;
     EXPECT_EQ(writeFileAtomically(folder / "no" / "a.csv", "x"),

@@ -21,6 +21,13 @@ Runner runnerOf(const std::string& command) {
     return runners.at(command);
 }
 
+// Writing a command's output over its own input would lose the input
+// (an order file turned into a spreadsheet by a slip of the shell).
+bool writesOverInput(const CommandLine& line) {
+    std::error_code ignored;
+    return line.output && std::filesystem::equivalent(line.input, *line.output, ignored);
+}
+
 } // namespace
 
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
@@ -39,6 +46,11 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (line.action == CommandLine::Action::Version) {
         out << versionText();
         return kDone;
+    }
+    if (writesOverInput(line)) {
+        err << "kavro-order: " << line.output->string()
+            << " — это входной файл; результат записывается в другой файл\n";
+        return kWrongUsage;
     }
     Diagnostics diagnostics(err);
     CommandContext context{out, err, diagnostics, terminal};
