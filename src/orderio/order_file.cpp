@@ -6,6 +6,7 @@
 #include "atomic_file.h"
 #include "choice_captions.h"
 #include "core/text/utf8.h"
+#include "opening_places.h"
 #include "order_file_version.h"
 #include "text_place.h"
 #include "text_rules.h"
@@ -48,12 +49,23 @@ constexpr std::array<TextKey, 8> kInputTexts = {{
 // The keys of the three radio choices, in the order of radioChoices().
 constexpr std::array<std::string_view, 3> kChoiceKeys = {"mounting", "control", "fixing"};
 
+// A fault of one opening, before the line of that opening is known.
+class OpeningFault : public OrderFileError {
+public:
+    OpeningFault(std::size_t opening, const std::string& message)
+        : OrderFileError(message), opening_(opening) {}
+    std::size_t opening() const { return opening_; }
+
+private:
+    std::size_t opening_;
+};
+
 // "проём N, поле «KEY»: REASON"
 [[noreturn]] void failField(std::size_t opening, std::string_view key, const std::string& reason) {
     std::string place = "проём " + std::to_string(opening + 1);
     if (!key.empty())
         place += ", поле «" + std::string(key) + "»";
-    throw OrderFileError(place + ": " + reason);
+    throw OpeningFault(opening, place + ": " + reason);
 }
 
 void checkText(const std::string& text, std::size_t opening, std::string_view key) {
@@ -220,9 +232,9 @@ std::int64_t wholeOf(const Json& value, std::size_t opening, std::string_view ke
     return value.get<std::int64_t>();
 }
 
-int countOf(const Json& value, int high, std::size_t opening, std::string_view key) {
+int countOf(const Json& value, int low, int high, std::size_t opening, std::string_view key) {
     const std::int64_t whole = wholeOf(value, opening, key);
-    checkRange(whole, 0, high, opening, key);
+    checkRange(whole, low, high, opening, key);
     return static_cast<int>(whole);
 }
 
@@ -239,7 +251,7 @@ std::vector<AccessoryQuantity> accessoriesOf(const Json& list, std::size_t openi
                 accessory.article = textOf(value, opening, "accessories");
             else if (key == "quantity")
                 accessory.quantity =
-                    countOf(value, Opening::kMaxAccessoryQuantity, opening, "accessories");
+                    countOf(value, 0, Opening::kMaxAccessoryQuantity, opening, "accessories");
             else
                 failField(opening, "accessories", "неизвестное поле «" + key + "»");
         }
@@ -254,7 +266,7 @@ bool readOpeningKey(Opening& opening, const std::string& key, const Json& value,
     if (key == "location")
         opening.location = textOf(value, number, key);
     else if (key == "count")
-        opening.count = countOf(value, Opening::kMaxCount, number, key);
+        opening.count = countOf(value, Opening::kMinCount, Opening::kMaxCount, number, key);
     else if (key == "drive")
         opening.drive = textOf(value, number, key);
     else if (key == "accessories")
@@ -367,11 +379,23 @@ OrderFileError::OrderFileError(int line, int column, const std::string& reason)
 Order OrderFile::parse(std::string_view text) {
     if (text.size() > kMaxBytes)
         throw OrderFileError("файл больше 64 МиБ: это не заказ");
-    return orderOf(parseJson(text));
+    try {
+        return orderOf(parseJson(text));
+    } catch (const OpeningFault& fault) {
+        const std::vector<TextPlace> places = openingPlaces(text);
+        if (fault.opening() >= places.size())
+            throw OrderFileError(fault.what());
+        const TextPlace& place = places[fault.opening()];
+        throw OrderFileError(place.line, place.column, fault.what());
+    }
 }
 
 std::string OrderFile::serialize(const Order& order) {
-    checkOrder(order);
+    try {
+        checkOrder(order);
+    } catch (const OpeningFault& fault) {
+        throw OrderFileError(fault.what()); // the order has no text yet
+    }
     Json root;
     root["format"] = kFormat;
     root["version"] = kVersion;

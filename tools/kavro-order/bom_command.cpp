@@ -12,16 +12,17 @@ namespace kavro::cli {
 
 // Writes the order's parts list to the named file, or to standard output.
 int runBom(const CommandLine& line, CommandContext& context) {
-    const std::optional<Order> order = readOrder(line.input, context.diagnostics);
-    if (!order)
+    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
+    if (!loaded)
         return kFailed;
+    const Order& order = loaded->order;
     std::vector<OpeningResults> results;
     {
         Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(*order, progress);
+        results = computeOrder(order, progress);
     }
-    reportProblems(line.input, *order, results, context.diagnostics);
-    const std::string text = exportPartsList(makePartsList(*order, results));
+    reportProblems(line.input, *loaded, results, context.diagnostics);
+    const std::string text = exportPartsList(makePartsList(order, results));
     if (!line.output) {
         context.out << text << std::flush;
         return context.out ? kDone : kFailed;

@@ -35,23 +35,24 @@ std::vector<std::string> openingRow(std::size_t index, const Opening& opening,
 // Prints every opening with its results; the problems go to standard error
 // and make the exit status 1, so that a script can stop on them.
 int runCheck(const CommandLine& line, CommandContext& context) {
-    const std::optional<Order> order = readOrder(line.input, context.diagnostics);
-    if (!order)
+    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
+    if (!loaded)
         return kFailed;
+    const Order& order = loaded->order;
     std::vector<OpeningResults> results;
     {
         Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(*order, progress);
+        results = computeOrder(order, progress);
     }
     std::vector<std::vector<std::string>> rows = {{"№", "Проём", "Кол.", "Ш × В, мм", "Профиль",
                                                    "Вал", "Масса, кг", "Момент, Нм", "Привод",
                                                    "Время", "Ширина", "Замечания"}};
     for (std::size_t i = 0; i < results.size(); ++i)
-        rows.push_back(openingRow(i, order->openings[i], results[i]));
-    if (!order->title.empty())
-        context.out << order->title << "\n\n";
+        rows.push_back(openingRow(i, order.openings[i], results[i]));
+    if (!order.title.empty())
+        context.out << order.title << "\n\n";
     context.out << textTable(rows);
-    return reportProblems(line.input, *order, results, context.diagnostics) > 0 ? kFailed : kDone;
+    return reportProblems(line.input, *loaded, results, context.diagnostics) > 0 ? kFailed : kDone;
 }
 
 } // namespace kavro::cli

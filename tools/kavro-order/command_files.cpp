@@ -5,6 +5,7 @@
 
 #include "order_results.h"
 #include "orderio/atomic_file.h"
+#include "orderio/opening_places.h"
 #include "orderio/order_file.h"
 
 #include <array>
@@ -13,9 +14,15 @@
 
 namespace kavro::cli {
 
-std::optional<Order> readOrder(const std::filesystem::path& file, Diagnostics& diagnostics) {
+std::optional<OrderInFile> readOrder(const std::filesystem::path& file, Diagnostics& diagnostics) {
+    const std::optional<std::string> text = readInput(file, OrderFile::kMaxBytes, diagnostics);
+    if (!text)
+        return std::nullopt;
     try {
-        return OrderFile::read(file);
+        OrderInFile loaded{OrderFile::parse(*text), {}};
+        for (const TextPlace& place : openingPlaces(*text))
+            loaded.openingLines.push_back(place.line);
+        return loaded;
     } catch (const OrderFileError& error) {
         if (error.line() > 0)
             diagnostics.error(file, error.reason(), error.line(), error.column());
@@ -58,12 +65,13 @@ bool writeOutput(const std::filesystem::path& file, std::string_view bytes,
     return true;
 }
 
-int reportProblems(const std::filesystem::path& file, const Order& order,
+int reportProblems(const std::filesystem::path& file, const OrderInFile& order,
                    const std::vector<OpeningResults>& results, Diagnostics& diagnostics) {
     int problems = 0;
     for (std::size_t i = 0; i < results.size(); ++i) {
+        const int line = i < order.openingLines.size() ? order.openingLines[i] : 0;
         for (const std::string& problem : results[i].problems) {
-            diagnostics.warning(file, openingLabel(order, i) + ": " + problem);
+            diagnostics.warning(file, openingLabel(order.order, i) + ": " + problem, line);
             ++problems;
         }
     }

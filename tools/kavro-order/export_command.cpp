@@ -12,18 +12,19 @@ namespace kavro::cli {
 // Writes the openings with their results; problems are warnings (the
 // spreadsheet still shows what the window would).
 int runExport(const CommandLine& line, CommandContext& context) {
-    const std::optional<Order> order = readOrder(line.input, context.diagnostics);
-    if (!order)
+    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
+    if (!loaded)
         return kFailed;
+    const Order& order = loaded->order;
     std::vector<OpeningResults> results;
     {
         Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(*order, progress);
+        results = computeOrder(order, progress);
     }
-    reportProblems(line.input, *order, results, context.diagnostics);
+    reportProblems(line.input, *loaded, results, context.diagnostics);
     std::string text;
     try {
-        text = exportOpenings(*order, results);
+        text = exportOpenings(order, results);
     } catch (const CsvExportError& error) {
         context.diagnostics.error(line.input, error.what());
         return kFailed;

@@ -18,17 +18,18 @@ int runReport(const CommandLine& line, CommandContext& context) {
                                   "отчёт записывается только в файлы " + documentExtensions());
         return kWrongUsage;
     }
-    const std::optional<Order> order = readOrder(line.input, context.diagnostics);
-    if (!order)
+    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
+    if (!loaded)
         return kFailed;
+    const Order& order = loaded->order;
     std::vector<OpeningResults> results;
     {
         Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(*order, progress);
+        results = computeOrder(order, progress);
     }
-    reportProblems(line.input, *order, results, context.diagnostics);
+    reportProblems(line.input, *loaded, results, context.diagnostics);
     try {
-        write(*order, results, *line.output);
+        write(order, results, *line.output);
     } catch (const OrderDocumentError& error) {
         context.diagnostics.error(*line.output, error.what());
         return kFailed;
