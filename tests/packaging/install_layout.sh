@@ -19,7 +19,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # Nothing but programs among the programs: the template goes with the data.
 programs=$(cd "$prefix/bin" && ls)
-expected_programs=$([ "$window" = 1 ] && echo kavro; echo kavro-script)
+expected_programs=$([ "$window" = 1 ] && echo kavro; echo kavro-order; echo kavro-script)
 [ "$programs" = "$expected_programs" ] || fail "bin/ holds: $programs"
 
 # The installed driver finds the installed template: its report starts
@@ -33,6 +33,10 @@ mkdir "$unpacked"
 for text in "НАЗВАНИЕ ОРГАНИЗАЦИИ" "Начальные данные"; do
   grep -qF "$text" "$unpacked/word/document.xml" || fail "the report lacks \"$text\""
 done
+
+# The installed order tool runs and reads the example order.
+"$prefix/bin/kavro-order" check "$(dirname "$0")/../../examples/house.kavro" >/dev/null ||
+  fail "the installed kavro-order does not check the example order"
 
 [ "$window" = 1 ] || exit 0
 
@@ -65,6 +69,6 @@ done
 
 # Nothing else is installed.
 unexpected=$(cd "$prefix" && find bin share -type f |
-  grep -vxE "bin/kavro|bin/kavro-script|share/kavro/KavroBlank.docx|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
+  grep -vxE "bin/kavro|bin/kavro-order|bin/kavro-script|share/kavro/KavroBlank.docx|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
 [ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
 echo "installed layout is complete"

@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_line.h"
+#include "commands.h"
+#include "report/temp_folder.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace kavro::cli {
+namespace {
+
+struct Accepted {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string input;
+    std::string output; // empty: none
+    std::string title;  // empty: none
+};
+
+TEST(CommandLine, AcceptsOptionsAnywhereAndInBothSpellings) {
+    const Accepted cases[] = {
+        {"OutputAfterFile", {"import", "a.csv", "-o", "b.kavro"}, "a.csv", "b.kavro", ""},
+        {"OutputBeforeFile", {"export", "-o", "b.csv", "a.kavro"}, "a.kavro", "b.csv", ""},
+        {"LongOutputWithEquals", {"report", "a.kavro", "--output=r.docx"}, "a.kavro", "r.docx", ""},
+        {"TitleWithSpacesAndEquals",
+         {"import", "--title=Дом = 5", "a.csv", "-o", "b.kavro"},
+         "a.csv",
+         "b.kavro",
+         "Дом = 5"},
+        {"DashedFileAfterDoubleDash", {"check", "--", "-odd.kavro"}, "-odd.kavro", "", ""},
+        {"BomWithoutOutput", {"bom", "a.kavro"}, "a.kavro", "", ""},
+    };
+    for (const Accepted& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CommandLine line = parseCommandLine(c.arguments);
+        EXPECT_EQ(line.input, c.input);
+        EXPECT_EQ(line.output.value_or(""), c.output);
+        EXPECT_EQ(line.title.value_or(""), c.title);
+    }
+}
+
+// Wrong usage exits 2 and writes nothing to standard output.
+TEST(CommandLine, WrongUsageExitsTwo) {
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"Nothing", {}},
+        {"UnknownCommand", {"imprt", "a.csv"}},
+        {"NoFile", {"check"}},
+        {"TwoFiles", {"check", "a.kavro", "b.kavro"}},
+        {"ImportWithoutOutput", {"import", "a.csv"}},
+        {"OutputWithoutValue", {"export", "a.kavro", "-o"}},
+        {"OutputTwice", {"export", "a.kavro", "-o", "b", "-o", "c"}},
+        {"CheckWritesNothing", {"check", "a.kavro", "-o", "b"}},
+        {"TitleOnlyForImport", {"export", "a.kavro", "-o", "b", "--title", "x"}},
+        {"UnknownOption", {"check", "a.kavro", "--verbose"}},
+    };
+    for (const auto& [name, arguments] : cases) {
+        SCOPED_TRACE(name);
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(run(arguments, out, err, false), kWrongUsage);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_NE(err.str().find("kavro-order --help"), std::string::npos) << err.str();
+    }
+}
+
+TEST(CommandLine, OutputOverTheInputIsRefusedAndTheInputKept) {
+    const test::TempFolder folder;
+    const std::string order = (folder / "house.kavro").string();
+    std::ofstream(order) << "{}";
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(
+        run({"export", order, "-o", folder.path().string() + "/./house.kavro"}, out, err, false),
+        kWrongUsage);
+    std::ifstream in(order);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "{}");
+}
+
+TEST(CommandLine, HelpNamesEveryCommandAndExitStatus) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(run({"--help"}, out, err, false), kDone);
+    for (const char* word : {"Usage: kavro-order", "import", "check", "export", "bom", "report",
+                             "--title", "--version", "Коды завершения", "  2  "})
+        EXPECT_NE(out.str().find(word), std::string::npos) << word;
+}
+
+} // namespace
+} // namespace kavro::cli
