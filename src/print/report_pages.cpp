@@ -21,6 +21,9 @@ namespace {
 // How far beside the text area a page may paint (points): the table's outer
 // border lines lie half outside it.
 constexpr double kSideSlack = 2;
+// How far inside its ends a page's drawing stops (document units), so that
+// a line that only touches the page's end is not drawn on it.
+constexpr double kEdge = 0.01;
 
 template <class Add>
 void forEachLine(const QTextDocument& document, const QTextBlock& block, Add&& add) {
@@ -36,13 +39,18 @@ void forEachLine(const QTextDocument& document, const QTextBlock& block, Add&& a
 } // namespace
 
 ReportPages::ReportPages(const QTextDocument& document) : document_(document) {
-    cut(spans(), PageGeometry::textArea().height(),
+    std::vector<Span> spans;
+    std::vector<Span> lines;
+    measure(spans, lines);
+    cut(spans, lines, PageGeometry::textArea().height(),
         document.documentLayout()->documentSize().height());
 }
 
-std::vector<ReportPages::Span> ReportPages::spans() const {
-    std::vector<Span> found;
-    auto addLine = [&found](double top, double bottom) { found.push_back({top, bottom}); };
+void ReportPages::measure(std::vector<Span>& found, std::vector<Span>& lines) const {
+    auto addLine = [&found, &lines](double top, double bottom) {
+        found.push_back({top, bottom});
+        lines.push_back({top, bottom});
+    };
     for (auto it = document_.rootFrame()->begin(); !it.atEnd(); ++it) {
         const auto* table = qobject_cast<const QTextTable*>(it.currentFrame());
         if (!table) {
@@ -55,29 +63,41 @@ std::vector<ReportPages::Span> ReportPages::spans() const {
             for (int c = 0; c < table->columns(); ++c) {
                 const QTextTableCell cell = table->cellAt(r, c);
                 for (auto in = cell.begin(); !in.atEnd(); ++in) {
-                    forEachLine(document_, in.currentBlock(), [&row](double top, double bottom) {
-                        row.top = std::min(row.top, top);
-                        row.bottom = std::max(row.bottom, bottom);
-                    });
+                    forEachLine(document_, in.currentBlock(),
+                                [&row, &lines](double top, double bottom) {
+                                    row.top = std::min(row.top, top);
+                                    row.bottom = std::max(row.bottom, bottom);
+                                    lines.push_back({top, bottom});
+                                });
                 }
             }
             if (row.top <= row.bottom)
                 found.push_back(row);
         }
     }
-    return found;
+    std::sort(lines.begin(), lines.end(),
+              [](const Span& a, const Span& b) { return a.bottom < b.bottom; });
+}
+
+double ReportPages::forcedEnd(const std::vector<Span>& lines, double top, double limit) {
+    double end = limit;
+    for (const Span& line : lines)
+        if (line.top >= top && line.bottom <= limit)
+            end = line.bottom;
+    return end > top ? end : limit;
 }
 
 // Fills each page with as many whole spans as fit; a page ends halfway
 // between its last span and the next one.
-void ReportPages::cut(const std::vector<Span>& spans, double pageHeight, double documentHeight) {
+void ReportPages::cut(const std::vector<Span>& spans, const std::vector<Span>& lines,
+                      double pageHeight, double documentHeight) {
     Page page;
     std::size_t first = 0;
     while (first < spans.size()) {
         const double limit = page.top + pageHeight;
         if (spans[first].bottom > limit) {
-            // Taller than what is left of an empty page: cut where it ends.
-            page.bottom = limit;
+            // Taller than an empty page: cut between two of its lines.
+            page.bottom = forcedEnd(lines, page.top, limit);
             page.below = 0;
         } else {
             std::size_t last = first;
@@ -102,14 +122,20 @@ void ReportPages::cut(const std::vector<Span>& spans, double pageHeight, double 
 
 void ReportPages::paintPage(QPainter& painter, const Page& page, double scale) const {
     const double slack = PageGeometry::documentUnits(kSideSlack);
-    const QRectF shown(-slack, page.top - page.above, PageGeometry::textArea().width() + 2 * slack,
+    const double width = PageGeometry::textArea().width() + 2 * slack;
+    // What shows: the page's stretch and the border lines at its two ends.
+    const QRectF shown(-slack, page.top - page.above, width,
                        page.bottom + page.below - (page.top - page.above));
+    // What is drawn: only the lines of the page itself. The text of a line
+    // beyond it would be invisible under the clip but still in the PDF,
+    // where search and copying would find it twice.
+    const QRectF drawn(-slack, page.top + kEdge, width, page.bottom - page.top - 2 * kEdge);
     painter.save();
     painter.scale(scale, scale);
     painter.translate(0, -page.top);
     painter.setClipRect(shown);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = shown;
+    context.clip = drawn;
     // Black on white whatever the desktop's colours.
     context.palette.setColor(QPalette::Text, Qt::black);
     document_.documentLayout()->draw(&painter, context);

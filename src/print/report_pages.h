@@ -44,8 +44,13 @@ private:
         double top;
         double bottom;
     };
-    std::vector<Span> spans() const;
-    void cut(const std::vector<Span>& spans, double pageHeight, double documentHeight);
+    // The spans in document order, and every line of text apart.
+    void measure(std::vector<Span>& spans, std::vector<Span>& lines) const;
+    void cut(const std::vector<Span>& spans, const std::vector<Span>& lines, double pageHeight,
+             double documentHeight);
+    // Where to end a page that starts at `top` inside a span too tall for
+    // it: after the last line that fits, else at the page's end.
+    static double forcedEnd(const std::vector<Span>& lines, double top, double limit);
     void paintPage(QPainter& painter, const Page& page, double scale) const;
 
     const QTextDocument& document_;
