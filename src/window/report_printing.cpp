@@ -52,7 +52,7 @@ private:
 
 } // namespace
 
-ReportPrinting::ReportPrinting(QWidget* window, TForm1& form, Seams seams)
+ReportPrinting::ReportPrinting(QWidget* window, TForm1& form, ReportPrintingSeams seams)
     : window_(window), form_(form), seams_(std::move(seams)) {
     if (!seams_.runPreview)
         seams_.runPreview = [](QPrintPreviewDialog& dialog) { dialog.exec(); };

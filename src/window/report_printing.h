@@ -16,6 +16,15 @@ class QPrintPreviewDialog;
 
 namespace kavro::window {
 
+// What tests put in place of the modal dialogs.
+struct ReportPrintingSeams {
+    // Runs the prepared preview; none: QPrintPreviewDialog::exec.
+    std::function<void(QPrintPreviewDialog&)> runPreview{};
+    // Asks where to write the PDF, offering `suggested`; an empty answer
+    // cancels. None: QFileDialog.
+    std::function<QString(QWidget* parent, const QString& suggested)> askFileName{};
+};
+
 // The report on paper without a word processor: a print preview from which
 // the user prints, and the report exported as a PDF file. Both type the
 // report of the window as it stands, by the report button's own typing,
@@ -24,16 +33,7 @@ namespace kavro::window {
 // box and changes nothing.
 class ReportPrinting {
 public:
-    // What tests put in place of the modal dialogs.
-    struct Seams {
-        // Runs the prepared preview; none: QPrintPreviewDialog::exec.
-        std::function<void(QPrintPreviewDialog&)> runPreview;
-        // Asks where to write the PDF, offering `suggested`; an empty answer
-        // cancels. None: QFileDialog.
-        std::function<QString(QWidget* parent, const QString& suggested)> askFileName;
-    };
-
-    ReportPrinting(QWidget* window, TForm1& form, Seams seams = {});
+    ReportPrinting(QWidget* window, TForm1& form, ReportPrintingSeams seams = {});
 
     // Файл → Печать… (Ctrl+P).
     void preview();
@@ -52,7 +52,7 @@ private:
 
     QPointer<QWidget> window_;
     TForm1& form_;
-    Seams seams_;
+    ReportPrintingSeams seams_;
     // The folder of the last PDF written, offered again next time.
     QString lastFolder_;
 };
