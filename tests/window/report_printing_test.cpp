@@ -35,6 +35,24 @@ TEST_F(ReportPrintingTest, PreviewShowsTheReportAndLeavesTheWindowAsItWas) {
     EXPECT_EQ(wordProcessor_.launches, 0);
 }
 
+// Another report typed through the same interface, here one the word
+// processor refuses half-way: there is nothing to show, and the user is told.
+TEST_F(ReportPrintingTest, ReportThatCannotBeMadeIsToldNotPreviewed) {
+    bool previewed = false;
+    ReportPrinting printing(&window(), form(), {.runPreview = [&previewed](QPrintPreviewDialog&) {
+        previewed = true;
+    }});
+    expectMessageBoxes(1);
+    printing.preview([](WordProcessor& word) {
+        word.addDocument();
+        word.typeText("Заказ");
+        word.setFontSize(0);
+    });
+    EXPECT_FALSE(previewed);
+    ASSERT_EQ(shownBoxes_.size(), 1u);
+    EXPECT_EQ(shownBoxes_[0].text, QStringLiteral("Не удалось составить документ отчёта."));
+}
+
 struct ExportCase {
     const char* name;
     QString answer;  // in the test's folder; empty: the user cancels
