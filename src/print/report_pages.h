@@ -46,8 +46,9 @@ private:
     };
     // The spans in document order, and every line of text apart.
     void measure(std::vector<Span>& spans, std::vector<Span>& lines) const;
-    void cut(const std::vector<Span>& spans, const std::vector<Span>& lines, double pageHeight,
+    void cut(std::vector<Span> spans, const std::vector<Span>& lines, double pageHeight,
              double documentHeight);
+    static std::vector<Span> merged(std::vector<Span> spans);
     // Where to end a page that starts at `top` inside a span too tall for
     // it: after the last line that fits, else at the page's end.
     static double forcedEnd(const std::vector<Span>& lines, double top, double limit);
