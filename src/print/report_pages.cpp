@@ -25,12 +25,8 @@ constexpr double kSideSlack = 2;
 // a line that only touches the page's end is not drawn on it.
 constexpr double kEdge = 0.01;
 
-// An empty paragraph has nothing to cut through; Qt also places an empty
-// one beside a table inside the table's own height, where it would overlap.
 template <class Add>
 void forEachLine(const QTextDocument& document, const QTextBlock& block, Add&& add) {
-    if (block.text().isEmpty())
-        return;
     const QTextLayout* text = block.layout();
     const QRectF placed = document.documentLayout()->blockBoundingRect(block);
     const double origin = placed.top() - text->boundingRect().top();
@@ -58,7 +54,10 @@ void ReportPages::measure(std::vector<Span>& found, std::vector<Span>& lines) co
     for (auto it = document_.rootFrame()->begin(); !it.atEnd(); ++it) {
         const auto* table = qobject_cast<const QTextTable*>(it.currentFrame());
         if (!table) {
-            if (it.currentBlock().isValid())
+            // An empty paragraph has nothing to cut through; and Qt lays the
+            // empty one behind a table inside the table's own height. A row
+            // of empty cells still counts: its borders must stay together.
+            if (it.currentBlock().isValid() && !it.currentBlock().text().isEmpty())
                 forEachLine(document_, it.currentBlock(), addLine);
             continue;
         }
