@@ -13,8 +13,8 @@ namespace kavro::print {
 // The report laid out in one long column and cut into pages of the text
 // area's height. A page ends between two lines of text or two rows of a
 // table, never through one, so that a row with a wrapped name stays whole
-// on one page with its borders. Only a line or row taller than a page is
-// cut where the page ends.
+// on one page with its borders. Only a row taller than a page is cut, between
+// two of its lines.
 class ReportPages {
 public:
     // One page: the stretch of the document it shows, in document units.
