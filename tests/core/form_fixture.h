@@ -14,6 +14,14 @@
 
 namespace kavro::testing {
 
+// A fresh window, started, for one row of a table.
+struct StartedWindow {
+    StartedWindow() { EXPECT_EQ(input.start().kind, ActionResult::Kind::Done); }
+    RecordingServices recorders;
+    TForm1 form{recorders.services("kavro")};
+    UserInput input{form};
+};
+
 // A fresh window with recording services, driven through the user's actions.
 class FormTest : public ::testing::Test {
 protected:
