@@ -3,80 +3,60 @@
 
 #include "report_fixture.h"
 
-#include <algorithm>
+#include <fstream>
+#include <sstream>
 
 namespace kavro {
 namespace {
 
-using test::Paragraph;
-
 using DocxReport = test::ReportFixture;
 
+// The body block by block: "table", or a paragraph as "bold|plain SIZE
+// ALIGNMENT|TEXT" with the format of its first run.
+std::string describe(const test::Body& body) {
+    std::ostringstream out;
+    std::size_t paragraph = 0;
+    for (char block : body.order) {
+        if (block == 'T') {
+            out << "table\n";
+            continue;
+        }
+        const test::Paragraph& p = body.paragraphs[paragraph++];
+        out << (p.bold ? "bold " : "plain ") << p.size << ' ' << p.alignment << '|' << p.text
+            << '\n';
+    }
+    return out.str();
+}
+
+// Against data/default-report.blocks; the paragraph Word keeps behind each
+// table is there too.
 TEST_F(DocxReport, ParagraphsCarryTheirTextBoldSizeAndAlignmentInOrder) {
-    const std::vector<Paragraph> expected = {
-        {"Программный продукт \"KAVRO Подбор привода v.1.1\"", true, 14, "center"},
-        {" ", true, 14, "center"},
-        {"Начальные данные", true, 12, "left"},
-        {"Профиль:  Другой     Тип профиля:  ", false, 12, "left"},
-        {"Монтаж:  Уличный", false, 12, "left"},
-        {"Диаметр вала:  40 мм", false, 12, "left"},
-        {"Толщина профиля:  2 мм", false, 12, "left"},
-        {"Высота полотна:  2000 мм", false, 12, "left"},
-        {"Ширина полотна:  1000 мм", false, 12, "left"},
-        {"Удельный вес:  1 кг/м2", false, 12, "left"},
-        {"Профиль концевой:  0,5 кг", false, 12, "left"},
-        {"Управление:  Проводное PX", false, 12, "left"},
-        {"Способ крепления профиля к валу:  С ригелем", false, 12, "left"},
-        {"Аварийный подъем NHK:  Нет", false, 12, "left"},
-        {" ", false, 12, "left"},
-        {"Данные расчета", true, 12, "left"},
-        {"Общая масса:  2,5 кг", false, 12, "left"},
-        {"Вращающий момент:  1 Нм", false, 12, "left"},
-        {"Максимальный диаметр вала со свернутым полотном:  98 мм", false, 12, "left"},
-        {"Количество оборотов:  7,8", false, 12, "left"},
-        {"Скорость вращения:  14", false, 12, "left"},
-        {"Время работы:  0 мин 33 сек", false, 12, "left"},
-        {" ", false, 12, "left"},
-        {"Рекомендуемый к установке привод", true, 12, "left"},
-        {" ", false, 12, "left"},
-        // The paragraph that Word keeps behind a table.
-        {"", false, 12, "left"},
-        {" ", false, 12, "left"},
-        {"Аксессуары", true, 12, "left"},
-        {" ", false, 12, "left"},
-        {"", false, 12, "left"},
-    };
-    const test::Body body = report().body();
-    EXPECT_EQ(body.paragraphs, expected);
-    const std::string blocks(body.order.begin(), body.order.end());
-    EXPECT_EQ(blocks, std::string(25, 'P') + "TPPPPTP");
+    std::ifstream golden(KAVRO_TEST_DATA "/default-report.blocks", std::ios::binary);
+    const std::string expected((std::istreambuf_iterator<char>(golden)), {});
+    EXPECT_EQ(describe(report().body()), expected);
 }
 
 TEST_F(DocxReport, TablesHoldTheChosenDriveAndEveryAccessory) {
     input.pick(Field::Diametr, 1);
     input.click(Field::Kreplenie, 2);
     ASSERT_EQ(input.pressCell(Field::Spisok, 0, 2).kind, ActionResult::Kind::Done);
-    ASSERT_EQ(form.SpisokAcc.rowCount(), 6); // the shaft's two, Fastlink's two, a bracket
     const test::Body body = report().body();
     ASSERT_EQ(body.tables.size(), 2u);
-
-    const auto& drive = body.tables[0].rows;
-    ASSERT_EQ(drive.size(), 2u);
-    EXPECT_EQ(drive[1][0].paragraph.text, form.Spisok.cell(0, 2));
-    EXPECT_EQ(drive[1][1].paragraph.text, form.Spisok.cell(1, 2));
-    EXPECT_EQ(drive[1][2].paragraph.text, "");
-
-    const auto& accessories = body.tables[1].rows;
-    ASSERT_EQ(static_cast<int>(accessories.size()), form.SpisokAcc.rowCount());
-    for (int row = 1; row < form.SpisokAcc.rowCount(); ++row) {
-        const auto& cells = accessories[static_cast<std::size_t>(row)];
-        ASSERT_EQ(cells.size(), 3u);
-        EXPECT_EQ(cells[0].paragraph.text, form.SpisokAcc.cell(0, row));
-        EXPECT_EQ(cells[1].paragraph.text, form.SpisokAcc.cell(1, row));
-        EXPECT_EQ(cells[2].paragraph.text, "") << row;
-        EXPECT_EQ(cells[0].paragraph.alignment, "center");
-        EXPECT_EQ(cells[1].paragraph.alignment, "left");
+    for (const auto& [table, grid] :
+         {std::pair{&body.tables[0], &form.Spisok}, std::pair{&body.tables[1], &form.SpisokAcc}}) {
+        const int rows = grid == &form.Spisok ? 2 : grid->rowCount();
+        ASSERT_EQ(static_cast<int>(table->rows.size()), rows);
+        for (int row = 1; row < rows; ++row) {
+            const int from = grid == &form.Spisok ? form.VybrannayaStroka : row;
+            const auto& cells = table->rows[static_cast<std::size_t>(row)];
+            ASSERT_EQ(cells.size(), 3u);
+            EXPECT_EQ(cells[0].paragraph.text, grid->cell(0, from));
+            EXPECT_EQ(cells[1].paragraph.text, grid->cell(1, from));
+            EXPECT_EQ(cells[2].paragraph.text, "") << row;
+            EXPECT_EQ(cells[0].paragraph.alignment + cells[1].paragraph.alignment, "centerleft");
+        }
     }
+    EXPECT_EQ(body.tables[1].rows.size(), 6u); // the shaft's two, Fastlink's two, a bracket
 }
 
 TEST_F(DocxReport, BothTablesAreGridsOfTheSameWidthsWithAPlainCentredHeader) {
@@ -111,10 +91,9 @@ TEST_F(DocxReport, TheTablesFitBetweenTheMarginsOfAnA4Page) {
     EXPECT_EQ(width, 11906);
     EXPECT_EQ(section.child("w:pgSz").attribute("w:h").as_int(), 16838);
     const pugi::xml_node margins = section.child("w:pgMar");
-    const int textWidth =
-        width - margins.attribute("w:left").as_int() - margins.attribute("w:right").as_int();
-    EXPECT_GE(textWidth, 525 * 20);
-    EXPECT_GE(margins.attribute("w:left").as_int(), 567); // at least 1 cm for the printer
+    const int left = margins.attribute("w:left").as_int();
+    EXPECT_GE(width - left - margins.attribute("w:right").as_int(), 525 * 20);
+    EXPECT_GE(left, 567); // at least 1 cm for the printer
 }
 
 TEST_F(DocxReport, EveryPartIsWellFormedAndHasItsContentType) {
@@ -129,10 +108,9 @@ TEST_F(DocxReport, EveryPartIsWellFormedAndHasItsContentType) {
             typed |= name.ends_with(std::string(".") + d.attribute("Extension").value());
         EXPECT_TRUE(typed) << name;
     }
-    const pugi::xml_node main = docx.xml("_rels/.rels")
-                                    .child("Relationships")
-                                    .find_child_by_attribute("Target", "word/document.xml");
-    EXPECT_TRUE(main);
+    EXPECT_TRUE(docx.xml("_rels/.rels")
+                    .child("Relationships")
+                    .find_child_by_attribute("Target", "word/document.xml"));
 }
 
 } // namespace
