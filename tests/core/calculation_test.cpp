@@ -75,18 +75,16 @@ TEST_F(Calculation, ShowsMassTorqueTurnsAndRoll) {
 TEST_F(Calculation, OperatingTimeIsMinutesAndRoundedSeconds) {
     const struct {
         const char *turns, *speed, *time;
-    } rows[] = {
-        {"7,8", "14", "0 мин 33 сек"},
-        {"7,8", "17", "0 мин 28 сек"},
-        {"0", "14", "0 мин 0 сек"},
-        {"7,8", "0", ""},               // no drive found
-        {"7,8", "-3", ""},              // not a positive speed
-        {"x", "14", ""},                // not a number
-        {"23,99", "12", "2 мин 0 сек"}, // 59.95 s round to 60 and carry into the minutes
-        {"25", "12", "2 мин 5 сек"},
-        {"0,5", "12", "0 мин 2 сек"}, // 2.5 s: halves go to the even second
-        {"1,1", "12", "0 мин 6 сек"}, // 5.5 s
-    };
+    } rows[] = {{"7,8", "14", "0 мин 33 сек"},
+                {"7,8", "17", "0 мин 28 сек"},
+                {"0", "14", "0 мин 0 сек"},
+                {"7,8", "0", ""},               // no drive found
+                {"7,8", "-3", ""},              // not a positive speed
+                {"x", "14", ""},                // not a number
+                {"23,99", "12", "2 мин 0 сек"}, // 59.95 s round to 60 and carry into the minutes
+                {"25", "12", "2 мин 5 сек"},
+                {"0,5", "12", "0 мин 2 сек"},  // 2.5 s: halves go to the even second
+                {"1,1", "12", "0 мин 6 сек"}}; // 5.5 s
     for (const auto& row : rows) {
         form.Speed.setText("0");
         form.Oboroti.setText(row.turns);

@@ -19,29 +19,27 @@ TEST(StrToFloat, ReadsTheDecimalCommaGrammarAndRejectsTheRest) {
         const char* name;
         const char* text;
         std::optional<double> value; // none: rejected
-    } rows[] = {
-        {"decimal comma", "0,5", 0.5},
-        {"lone comma", ",", 0},
-        {"trailing comma", "0,", 0},
-        {"leading comma", ",25", 0.25},
-        {"surrounding spaces", "  8,4  ", 8.4},
-        {"minus sign", "-2,5", -2.5},
-        {"plus sign", "+3", 3},
-        {"long digits", "000000000000000000000000000001", 1},
-        {"signed exponent", "1,5e-6", 1.5e-6},
-        {"comma before exponent", ",e5", 0},
-        {"underflow reads as zero", "1E-400", 0},
-        {"empty", "", std::nullopt},
-        {"point", "0.5", std::nullopt},
-        {"exponent without digits", "5e", std::nullopt},
-        {"second comma", "1,2,3", std::nullopt},
-        {"tab is no space", "\t5", std::nullopt},
-        {"only spaces", "   ", std::nullopt},
-        {"sign only", "-", std::nullopt},
-        {"inner space", "1 000", std::nullopt},
-        {"beyond double", "1E400", std::nullopt},
-        {"infinity", "INF", std::nullopt},
-    };
+    } rows[] = {{"decimal comma", "0,5", 0.5},
+                {"lone comma", ",", 0},
+                {"trailing comma", "0,", 0},
+                {"leading comma", ",25", 0.25},
+                {"surrounding spaces", "  8,4  ", 8.4},
+                {"minus sign", "-2,5", -2.5},
+                {"plus sign", "+3", 3},
+                {"long digits", "000000000000000000000000000001", 1},
+                {"signed exponent", "1,5e-6", 1.5e-6},
+                {"comma before exponent", ",e5", 0},
+                {"underflow reads as zero", "1E-400", 0},
+                {"empty", "", std::nullopt},
+                {"point", "0.5", std::nullopt},
+                {"exponent without digits", "5e", std::nullopt},
+                {"second comma", "1,2,3", std::nullopt},
+                {"tab is no space", "\t5", std::nullopt},
+                {"only spaces", "   ", std::nullopt},
+                {"sign only", "-", std::nullopt},
+                {"inner space", "1 000", std::nullopt},
+                {"beyond double", "1E400", std::nullopt},
+                {"infinity", "INF", std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         if (row.value) {
@@ -63,21 +61,19 @@ TEST(FloatToStr, FormatsAsTheWindowShows) {
     const struct {
         double value;
         const char* text;
-    } rows[] = {
-        {2.5, "2,5"},
-        {0.0, "0"},
-        {-0.0, "0"},
-        {-21.81, "-21,81"},
-        {0.1 + 0.2, "0,3"},
-        {0.00001, "0,00001"},
-        {0.000001, "1E-6"},
-        {1.5e-6, "1,5E-6"},
-        {999999999999999.0, "999999999999999"},
-        {1e15, "1E15"},
-        {999999999999999.9, "1E15"},
-        {1.0 / 3.0, "0,333333333333333"},
-        {-1.25e300, "-1,25E300"},
-    };
+    } rows[] = {{2.5, "2,5"},
+                {0.0, "0"},
+                {-0.0, "0"},
+                {-21.81, "-21,81"},
+                {0.1 + 0.2, "0,3"},
+                {0.00001, "0,00001"},
+                {0.000001, "1E-6"},
+                {1.5e-6, "1,5E-6"},
+                {999999999999999.0, "999999999999999"},
+                {1e15, "1E15"},
+                {999999999999999.9, "1E15"},
+                {1.0 / 3.0, "0,333333333333333"},
+                {-1.25e300, "-1,25E300"}};
     for (const auto& row : rows)
         EXPECT_EQ(FloatToStr(row.value), row.text);
     EXPECT_THROW(FloatToStr(kInf), CalcError);

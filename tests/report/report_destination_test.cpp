@@ -64,22 +64,20 @@ protected:
     TempFolderDestination destination;
 };
 
+// A fresh file per report, opened; a name that is taken, the user's own
+// file included, is never overwritten.
 TEST_F(TempFolderDelivery, WritesAFreshFileAndOpensIt) {
-    destination.deliver("first");
-    const auto file = folder / "Подбор привода 2026-12-06 15-30-05.docx";
-    EXPECT_EQ(contentOf(file), "first");
-    EXPECT_EQ(opener.opened, std::vector<std::filesystem::path>{file});
-    EXPECT_EQ(destination.lastFile(), file);
-}
-
-TEST_F(TempFolderDelivery, NeverOverwritesAFileOfTheSameName) {
     const auto taken = folder / "Подбор привода 2026-12-06 15-30-05.docx";
     std::ofstream(taken) << "the user's own";
     destination.deliver("first");
     destination.deliver("second");
+    const auto first = folder / "Подбор привода 2026-12-06 15-30-05 (2).docx";
     EXPECT_EQ(contentOf(taken), "the user's own");
-    EXPECT_EQ(contentOf(folder / "Подбор привода 2026-12-06 15-30-05 (2).docx"), "first");
+    EXPECT_EQ(contentOf(first), "first");
     EXPECT_EQ(contentOf(folder / "Подбор привода 2026-12-06 15-30-05 (3).docx"), "second");
+    EXPECT_EQ(opener.opened.front(), first);
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(destination.lastFile(), folder / "Подбор привода 2026-12-06 15-30-05 (3).docx");
 }
 
 TEST_F(TempFolderDelivery, AFileNoApplicationOpensIsReportedWithWhereItIs) {
@@ -139,21 +137,17 @@ TEST(FileDelivery, AFailureLeavesWhatWasThereAndNoTemporaryFile) {
 
 TEST(ReportTemplatePath, PrefersTheTemplateBesideTheProgramOverTheInstalledOne) {
     test::TempFolder program, data;
+    // Without any template: a file beside the program that is not there.
+    std::filesystem::create_directory(data / "KavroBlank.docx");
+    EXPECT_EQ(reportTemplatePath(program.path(), data.path()), program / "KavroBlank.docx");
+    EXPECT_EQ(reportTemplatePath({}, {}), std::filesystem::path());
+    std::filesystem::remove(data / "KavroBlank.docx");
+
     std::ofstream(data / "KavroBlank.docx") << "installed";
     EXPECT_EQ(reportTemplatePath(program.path(), data.path()), data / "KavroBlank.docx");
     EXPECT_EQ(reportTemplatePath({}, data.path()), data / "KavroBlank.docx");
-
     std::ofstream(program / "KavroBlank.docx") << "beside";
     EXPECT_EQ(reportTemplatePath(program.path(), data.path()), program / "KavroBlank.docx");
-}
-
-TEST(ReportTemplatePath, WithoutAnyTemplateNamesAFileThatIsNotThere) {
-    test::TempFolder program, data;
-    std::filesystem::create_directory(data / "KavroBlank.docx");
-    const std::filesystem::path chosen = reportTemplatePath(program.path(), data.path());
-    EXPECT_EQ(chosen, program / "KavroBlank.docx");
-    EXPECT_FALSE(std::filesystem::exists(chosen));
-    EXPECT_EQ(reportTemplatePath({}, {}), std::filesystem::path());
 }
 
 } // namespace

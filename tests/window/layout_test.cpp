@@ -6,11 +6,8 @@
 // leaves a screenshot of the window in the build folder.
 
 #include "field_grid.h"
-#include "header_area.h"
-#include "inputs_area.h"
 #include "logo_frame.h"
 #include "radio_group_box.h"
-#include "results_area.h"
 #include "window_fixture.h"
 
 #include <QFile>
@@ -21,6 +18,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <fstream>
 
 namespace kavro::window {
 
@@ -28,94 +26,36 @@ namespace {
 
 class LayoutTest : public WindowFixture {};
 
-struct Placed {
-    const char* name;
-    QRect place; // in client pixels
-};
-
-// Controls placed by their full rectangle.
-const Placed kPlaced[] = {
-    {"Profil", {148, 16, 185, 23}},
-    {"TipProfilya", {148, 48, 185, 23}},
-    {"Montazh", {36, 88, 297, 49}},
-    {"Diametr", {148, 160, 121, 23}},
-    {"Tolwina", {147, 195, 121, 23}},
-    {"Visota", {148, 227, 121, 23}},
-    {"Wirina", {148, 256, 121, 23}},
-    {"Massa", {148, 288, 121, 23}},
-    {"NizhniyProfil", {148, 320, 121, 23}},
-    {"Upravlenie", {44, 360, 297, 41}},
-    {"Kreplenie", {44, 416, 297, 89}},
-    {"NHK", {44, 520, 201, 17}},
-    {"FullMassa", {700, 104, 121, 23}},
-    {"Moment", {700, 136, 121, 23}},
-    {"MaxDiametr", {700, 168, 121, 23}},
-    {"Oboroti", {700, 200, 121, 23}},
-    {"Vremya", {700, 232, 121, 23}},
-    {"Speed", {700, 264, 121, 23}},
-    {"Label27", {374, 296, 505, 19}},
-    {"TabControl1", {347, 321, 537, 185}},
-    {"Button1", {731, 516, 145, 33}},
-    {"Image1", {680, 8, 201, 88}},
-    {"Label28", {0, 0, 3, 13}},
-    {"Label29", {855, 555, 42, 13}},
-};
-
-// Labels placed by their top and the edge they are aligned on.
-struct Aligned {
-    const char* name;
-    int top;
-    int edge;     // the right edge (exclusive) or the left edge
-    bool byRight; // right-aligned against a field
-};
-
-const Aligned kAligned[] = {
-    {"Label6", 16, InputsArea::kLabelEnd, true},
-    {"Label14", 49, InputsArea::kLabelEnd, true},
-    {"Label4", 160, InputsArea::kLabelEnd, true},
-    {"ProfilName", 192, InputsArea::kLabelEnd, true},
-    {"Label2", 224, InputsArea::kLabelEnd, true},
-    {"Label1", 253, InputsArea::kLabelEnd, true},
-    {"Label3", 288, InputsArea::kLabelEnd, true},
-    {"Label21", 320, InputsArea::kLabelEnd, true},
-    {"Label12", 160, 272, false},
-    {"Label7", 192, 272, false},
-    {"Label8", 224, 272, false},
-    {"Label9", 256, 272, false},
-    {"Label11", 288, 272, false},
-    {"Label18", 320, 272, false},
-    {"Label19", 104, ResultsArea::kLabelEnd, true},
-    {"Label5", 133, ResultsArea::kLabelEnd, true},
-    {"Label10", 168, ResultsArea::kLabelEnd, true},
-    {"Label15", 200, ResultsArea::kLabelEnd, true},
-    {"Label17", 232, ResultsArea::kLabelEnd, true},
-    {"Label23", 264, ResultsArea::kLabelEnd, true},
-    {"Label20", 104, 824, false},
-    {"Label13", 136, 824, false},
-    {"Label16", 168, 824, false},
-    {"Label24", 264, 824, false},
-    {"Label22", 10, HeaderArea::kTextEnd, true},
-    {"Label25", 29, HeaderArea::kTextEnd, true},
-    {"Label26", 48, HeaderArea::kTextEnd, true},
-    {"Label31", 65, HeaderArea::kTextEnd, true},
-};
-
+// data/layout.txt: "NAME at X Y size W H" for a control placed by its
+// rectangle, "NAME top Y right|left EDGE" for a label aligned on an edge
+// (the right edge exclusive), in client pixels.
 TEST_F(LayoutTest, EveryControlStandsAtItsPlace) {
     EXPECT_EQ(window().size(), QSize(897, 568));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("KAVRO подбор привода v.1.1"));
-    for (const Placed& p : kPlaced) {
-        const auto* control = window().findChild<QWidget*>(QString::fromLatin1(p.name));
-        ASSERT_NE(control, nullptr) << p.name;
-        EXPECT_EQ(control->geometry(), p.place) << p.name;
+    std::ifstream places(KAVRO_TEST_DATA "/layout.txt");
+    int checked = 0;
+    for (std::string name, kind; places >> name >> kind; ++checked) {
+        SCOPED_TRACE(name);
+        const auto* control = window().findChild<QWidget*>(QString::fromStdString(name));
+        ASSERT_NE(control, nullptr);
+        if (kind == "at") {
+            int x, y, width, height;
+            std::string size;
+            places >> x >> y >> size >> width >> height;
+            EXPECT_EQ(control->geometry(), QRect(x, y, width, height));
+            continue;
+        }
+        int top, edge;
+        std::string side;
+        places >> top >> side >> edge;
+        const auto* label = qobject_cast<const QLabel*>(control);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->y(), top);
+        EXPECT_EQ(side == "right" ? label->x() + label->width() : label->x(), edge);
+        EXPECT_FALSE(label->text().isEmpty());
+        EXPECT_GE(label->width(), label->sizeHint().width()) << "the text is cut";
     }
-    for (const Aligned& a : kAligned) {
-        const auto* label = window().findChild<QLabel*>(QString::fromLatin1(a.name));
-        ASSERT_NE(label, nullptr) << a.name;
-        EXPECT_EQ(label->y(), a.top) << a.name;
-        EXPECT_EQ(a.byRight ? label->x() + label->width() : label->x(), a.edge) << a.name;
-        EXPECT_FALSE(label->text().isEmpty()) << a.name;
-        EXPECT_GE(label->width(), label->sizeHint().width()) << a.name << " is cut";
-    }
+    EXPECT_EQ(checked, 52);
     // The first link stands left of the second, clear of it.
     const auto* site = widget<QLabel>(Field::Label30);
     EXPECT_EQ(site->y(), 65);
