@@ -38,15 +38,6 @@ protected:
         return texts;
     }
 
-    // Block names of the body, "P" and "T", without the section properties.
-    std::string blocks() const {
-        std::string order;
-        for (pugi::xml_node block : body().children())
-            if (std::string_view(block.name()) != "w:sectPr")
-                order += std::string_view(block.name()) == "w:tbl" ? 'T' : 'P';
-        return order;
-    }
-
     KeptDestination destination;
     DocxWordProcessor word;
 };
@@ -113,20 +104,6 @@ TEST_F(DocxTyping, PropertiesStandInTheOrderWordRequires) {
     EXPECT_EQ(names, "w:b w:bCs w:sz w:szCs ");
 }
 
-TEST_F(DocxTyping, ATableGoesBehindTheCurrentParagraphWithAParagraphBehindIt) {
-    word.typeText("before");
-    const int table = word.addTable(1, 3);
-    EXPECT_EQ(table, 1);
-    EXPECT_EQ(blocks(), "PTP");
-    // The insertion point stays in front of the table until moved.
-    word.typeText(" still");
-    EXPECT_EQ(paragraphTexts(word), (std::vector<std::string>{"before still", ""}));
-    word.moveToEnd();
-    word.typeText("after");
-    EXPECT_EQ(paragraphTexts(word), (std::vector<std::string>{"before still", "after"}));
-    EXPECT_EQ(blocks(), "PTP");
-}
-
 TEST_F(DocxTyping, AnAddedRowIsFormattedLikeTheLastOneAndEmpty) {
     word.setFontSize(12);
     const int table = word.addTable(1, 3);
@@ -179,10 +156,7 @@ TEST_F(DocxTyping, HandingOverDeliversTheDocxOnceAndPassesARefusalOn) {
     word.handOver();
     ASSERT_EQ(destination.delivered.size(), 1u);
     test::TempFolder folder;
-    {
-        std::ofstream out(folder / "kept.docx", std::ios::binary);
-        out << destination.delivered[0];
-    }
+    std::ofstream(folder / "kept.docx", std::ios::binary) << destination.delivered[0];
     EXPECT_EQ(test::DocxFile(folder / "kept.docx").body().paragraphs[0].text, "Отчёт");
 
     destination.refusal = "Не удалось";

@@ -46,18 +46,19 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
+// The message of a failed delivery; empty when the report was delivered.
+std::string failureOf(ReportDestination& destination) {
+    try {
+        destination.deliver("docx");
+    } catch (const ReportNotDelivered& e) {
+        return e.what();
+    }
+    return {};
+}
+
 class TempFolderDelivery : public testing::Test {
 protected:
     TempFolderDelivery() : destination(folder.path(), opener, decemberSixth) {}
-
-    std::string message(const std::string& docx) {
-        try {
-            destination.deliver(docx);
-        } catch (const ReportNotDelivered& e) {
-            return e.what();
-        }
-        return {};
-    }
 
     test::TempFolder folder;
     RecordingOpener opener;
@@ -83,21 +84,17 @@ TEST_F(TempFolderDelivery, WritesAFreshFileAndOpensIt) {
 TEST_F(TempFolderDelivery, AFileNoApplicationOpensIsReportedWithWhereItIs) {
     opener.opens = false;
     const auto file = folder / "Подбор привода 2026-12-06 15-30-05.docx";
-    EXPECT_EQ(message("docx"), "Отчёт записан в файл «" + file.string() +
-                                   "», но ни одна программа не открыла его. Откройте файл вручную");
+    EXPECT_EQ(failureOf(destination),
+              "Отчёт записан в файл «" + file.string() +
+                  "», но ни одна программа не открыла его. Откройте файл вручную");
     EXPECT_EQ(contentOf(file), "docx");
 }
 
 TEST_F(TempFolderDelivery, AFolderThatIsGoneIsReportedAndNothingIsOpened) {
     TempFolderDestination gone(folder / "gone", opener, decemberSixth);
-    try {
-        gone.deliver("docx");
-        FAIL() << "delivered";
-    } catch (const ReportNotDelivered& e) {
-        const auto file = folder / "gone" / "Подбор привода 2026-12-06 15-30-05.docx";
-        EXPECT_EQ(std::string(e.what()),
-                  "Не удалось записать отчёт в файл «" + file.string() + "»: такой папки нет");
-    }
+    const auto file = folder / "gone" / "Подбор привода 2026-12-06 15-30-05.docx";
+    EXPECT_EQ(failureOf(gone),
+              "Не удалось записать отчёт в файл «" + file.string() + "»: такой папки нет");
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
 }
@@ -105,8 +102,9 @@ TEST_F(TempFolderDelivery, AFolderThatIsGoneIsReportedAndNothingIsOpened) {
 TEST_F(TempFolderDelivery, GivesUpWhenEveryNameOfTheSecondIsTaken) {
     for (int n = 1; n <= 100; ++n)
         std::ofstream(folder / reportFileName(decemberSixth(), n)) << n;
-    EXPECT_EQ(message("docx"), "Не удалось записать отчёт: в папке «" + folder.path().string() +
-                                   "» нет свободного имени для файла");
+    EXPECT_EQ(failureOf(destination), "Не удалось записать отчёт: в папке «" +
+                                          folder.path().string() +
+                                          "» нет свободного имени для файла");
     EXPECT_EQ(contentOf(folder / reportFileName(decemberSixth(), 1)), "1");
 }
 
@@ -124,13 +122,9 @@ TEST(FileDelivery, AFailureLeavesWhatWasThereAndNoTemporaryFile) {
     const auto taken = folder / "report.docx";
     std::filesystem::create_directory(taken);
     std::ofstream(taken / "inside") << "kept";
-    try {
-        FileDestination(taken).deliver("new");
-        FAIL() << "delivered";
-    } catch (const ReportNotDelivered& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Не удалось записать отчёт в файл «" + taken.string() + "»: это папка");
-    }
+    FileDestination destination(taken);
+    EXPECT_EQ(failureOf(destination),
+              "Не удалось записать отчёт в файл «" + taken.string() + "»: это папка");
     EXPECT_EQ(contentOf(taken / "inside"), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
