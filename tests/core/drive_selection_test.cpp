@@ -16,95 +16,64 @@ protected:
     }
 };
 
-// The selection's inputs as the fields hold them, the drives listed in
-// catalogue order, and whether the narrow-opening warning shows.
+// The selection's inputs as the fields hold them ("PX" wired or "KVL" radio
+// control, "NHK" for the crank), whether the narrow-opening warning shows,
+// and the drives listed in catalogue order.
 TEST_F(DriveSelection, ListTheFittingDrivesInCatalogueOrder) {
     const struct {
-        const char *name, *diametr, *wirina, *moment;
-        int upravlenie;
-        bool nhk;
-        Names drives;
+        const char *name, *diametr, *wirina, *moment, *control;
         bool warning;
+        const char* drives;
     } rows[] = {
-        {"wired 60",
-         "60",
-         "1000",
-         "7,5",
-         0,
-         false,
-         {"Terna 2 50 QB 10/12", "KX 50 Fen 8/17", "nirla 50 PX 10/17"},
-         false},
-        {"radio 60",
-         "60",
-         "1000",
-         "7,5",
-         1,
-         false,
-         {"Pravel 50 KVL 10/17", "Senta 50 KVL 50/12"},
-         false},
+        {"wired 60", "60", "1000", "7,5", "PX", false,
+         "Terna 2 50 QB 10/12; KX 50 Fen 8/17; nirla 50 PX 10/17"},
+        {"radio 60", "60", "1000", "7,5", "KVL", false, "Pravel 50 KVL 10/17; Senta 50 KVL 50/12"},
         // A drive exactly as strong as required does not fit.
-        {"equal torque excluded",
-         "60",
-         "1000",
-         "20",
-         0,
-         false,
-         {"Terna 2 50 QB 30/12", "KX 50 Roda 25/17", "nirla 50 PX 30/17"},
-         false},
-        {"wired 70 in two passes",
-         "70",
-         "1500",
-         "25,3",
-         0,
-         false,
-         {"Terna 2 50 QB 30/12", "KX 50 Sivo 30/17", "nirla 50 PX 30/17", "KX 60 Wena 55/17"},
-         false},
-        {"radio 70 in two passes",
-         "70",
-         "1500",
-         "25,3",
-         1,
-         false,
-         {"Pravel 50 KVL 30/17", "Senta 50 KVL 50/12", "Senta 60 KVL 55/17"},
-         false},
-        {"radio 40", "40", "1000", "3,2", 1, false, {"Senta 40 KVL 4/14"}, false},
-        {"wired 40", "40", "1000", "3,2", 0, false, {"MR 40 Ebro"}, false},
-        {"crank on 102", "102", "2000", "57", 0, true, {"KX 60 Xara NHK 60/12"}, false},
-        {"radio crank on 60", "60", "1000", "5", 1, true, {"KX 50 Pika NHK KVL 20/17"}, false},
-        {"narrow radio", "60", "600", "5", 1, false, {"Pravel 50 S KVL 6/17"}, true},
-        {"narrow wired", "60", "600", "5", 0, false, {"nirla 50 S PX 6/17"}, true},
-        {"narrow wired 40", "40", "600", "1", 0, false, {"MR 40 Ebro S"}, true},
-        {"narrow 70 only size 50", "70", "600", "1", 0, false, {"nirla 50 S PX 6/17"}, true},
-        {"399 too narrow", "60", "399", "1", 0, false, {}, true},
-        {"400 is narrow", "60", "400", "1", 0, false, {"nirla 50 S PX 6/17"}, true},
-        {"799 is narrow", "60", "799", "1", 0, false, {"nirla 50 S PX 6/17"}, true},
-        {"800 is wide",
-         "60",
-         "800",
-         "1",
-         0,
-         false,
-         {"Terna 2 50 QB 6/12", "KX 50 Fen 8/17", "nirla 50 PX 6/17"},
-         false},
-        {"zero torque smallest drives", "102", "1000", "0", 0, false, {"KX 60 Wena 55/17"}, false},
+        {"equal torque excluded", "60", "1000", "20", "PX", false,
+         "Terna 2 50 QB 30/12; KX 50 Roda 25/17; nirla 50 PX 30/17"},
+        {"wired 70 in two passes", "70", "1500", "25,3", "PX", false,
+         "Terna 2 50 QB 30/12; KX 50 Sivo 30/17; nirla 50 PX 30/17; KX 60 Wena 55/17"},
+        {"radio 70 in two passes", "70", "1500", "25,3", "KVL", false,
+         "Pravel 50 KVL 30/17; Senta 50 KVL 50/12; Senta 60 KVL 55/17"},
+        {"radio 40", "40", "1000", "3,2", "KVL", false, "Senta 40 KVL 4/14"},
+        {"wired 40", "40", "1000", "3,2", "PX", false, "MR 40 Ebro"},
+        {"crank on 102", "102", "2000", "57", "PX NHK", false, "KX 60 Xara NHK 60/12"},
+        {"radio crank on 60", "60", "1000", "5", "KVL NHK", false, "KX 50 Pika NHK KVL 20/17"},
+        {"narrow radio", "60", "600", "5", "KVL", true, "Pravel 50 S KVL 6/17"},
+        {"narrow wired", "60", "600", "5", "PX", true, "nirla 50 S PX 6/17"},
+        {"narrow wired 40", "40", "600", "1", "PX", true, "MR 40 Ebro S"},
+        {"narrow 70 only size 50", "70", "600", "1", "PX", true, "nirla 50 S PX 6/17"},
+        {"399 too narrow", "60", "399", "1", "PX", true, ""},
+        {"400 is narrow", "60", "400", "1", "PX", true, "nirla 50 S PX 6/17"},
+        {"799 is narrow", "60", "799", "1", "PX", true, "nirla 50 S PX 6/17"},
+        {"800 is wide", "60", "800", "1", "PX", false,
+         "Terna 2 50 QB 6/12; KX 50 Fen 8/17; nirla 50 PX 6/17"},
+        // The last row each table's scan reaches.
+        {"last scanned rows", "60", "1000", "36", "PX", false,
+         "Terna 2 50 QB 40/12; KX 50 Ulma 40/17"},
+        {"zero torque smallest drives", "102", "1000", "0", "PX", false, "KX 60 Wena 55/17"},
         // Each table's best margin starts at 999 and must be beaten.
-        {"margin 998 taken", "102", "1000", "-943", 0, false, {"KX 60 Wena 55/17"}, false},
-        {"margin 999 not taken", "102", "1000", "-944", 0, false, {}, false},
-        {"unknown shaft", "50", "1000", "1", 0, false, {}, false},
-        {"shaft text no item", "60,0", "1000", "1", 0, false, {}, false},
-        {"too strong", "60", "1000", "150", 1, false, {}, false},
+        {"margin 998 taken", "102", "1000", "-943", "PX", false, "KX 60 Wena 55/17"},
+        {"margin 999 not taken", "102", "1000", "-944", "PX", false, ""},
+        {"unknown shaft", "50", "1000", "1", "PX", false, ""},
+        {"shaft text no item", "60,0", "1000", "1", "PX", false, ""},
+        {"too strong", "60", "1000", "150", "KVL", false, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         testing::StartedWindow w;
+        const std::string control = row.control;
         ok(w.input.replace(Field::Diametr, row.diametr));
         ok(w.input.replace(Field::Wirina, row.wirina));
-        ok(w.input.click(Field::Upravlenie, row.upravlenie));
-        if (row.nhk)
+        ok(w.input.click(Field::Upravlenie, control.starts_with("KVL") ? 1 : 0));
+        if (control.ends_with("NHK"))
             ok(w.input.check(Field::NHK));
         w.form.Moment.setText(row.moment);
         w.form.PodborPrivoda();
-        EXPECT_EQ(column(w.form.Spisok, 1), row.drives.empty() ? Names{""} : row.drives);
+        std::string drives;
+        for (const std::string& name : column(w.form.Spisok, 1))
+            drives += (drives.empty() ? "" : "; ") + name;
+        EXPECT_EQ(drives, row.drives);
         EXPECT_EQ(w.form.Label27.visible(), row.warning);
     }
 }
