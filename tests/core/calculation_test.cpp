@@ -40,6 +40,10 @@ TEST_F(Calculation, ShowsMassTorqueTurnsAndRoll) {
          "70"},
         {"more than half", "325,79", "1000", "1", "0,5", "1", "40", 0, 0, nullptr, nullptr, "1,51",
          "71"},
+        // Just over one turn of 3,14159265 x 68 mm: a second turn begins,
+        // which the full value of pi would not start.
+        {"pi to eight places", "213,6283003", "1000", "1", "0,5", "1", "40", 0, 0, nullptr, nullptr,
+         "1", "70"},
         // No height winds nothing: the roll is the bare winding diameter.
         {"zero height", "0", "1000", "1", "0,5", "2", "40", 0, 0, "0,5", nullptr, "0", "68"},
         // Each turn takes 0.314159265 m: the millionth turn is still counted,
