@@ -68,6 +68,8 @@ TEST(JpegDecoder, DamagedOrUnfitDataGivesNoPicture) {
         {"not a JPEG", QByteArray("GIF89a, clearly not what was asked for")},
         {"only the start of image marker", QByteArray("\xFF\xD8", 2)},
         {"cut in the middle", whole.left(whole.size() / 2)},
+        // libjpeg only warns of a missing end and fills in the rest.
+        {"without its end marker", whole.left(whole.size() - 2)},
         {"too wide", encode(kMaxJpegSide + 1, 1, QImage::Format_RGB32, false, qRgb(0, 0, 0))},
     };
     for (const Row& row : rows) {
