@@ -59,25 +59,5 @@ TEST_F(WindowStateRules, DropDownWritesFromCodeRunNoHandlerButEveryUserPickDoes)
     EXPECT_EQ(runs, 2);
 }
 
-TEST_F(WindowStateRules, TheChosenItemFollowsTheUsersText) {
-    state.Diametr.userEdit("6", 1);
-    EXPECT_EQ(state.Diametr.itemIndex(), -1);
-    state.Diametr.userEdit("60", 2);
-    EXPECT_EQ(state.Diametr.itemIndex(), 1);
-}
-
-TEST(TextGrid, ShrinkingKeepsTheCurrentCellInsideTheRows) {
-    ChangeSink sink;
-    TextGrid grid(Field::Spisok, sink, 7, 2, true);
-    grid.setRowCount(5);
-    grid.setCurrentRow(4);
-    grid.setCell(2, 4, "x");
-    grid.setRowCount(2);
-    EXPECT_EQ(grid.currentRow(), 1);
-    grid.setRowCount(5);
-    EXPECT_EQ(grid.cell(2, 4), ""); // dropped rows come back empty
-    EXPECT_EQ(grid.cell(9, 9), ""); // outside the grid
-}
-
 } // namespace
 } // namespace kavro

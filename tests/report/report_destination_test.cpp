@@ -31,11 +31,6 @@ std::tm decemberSixth() {
     return t;
 }
 
-TEST(ReportFileName, ReadsAsTheTimeOfWritingWithoutColons) {
-    EXPECT_EQ(reportFileName(decemberSixth()), "Подбор привода 2026-12-06 15-30-05.docx");
-    EXPECT_EQ(reportFileName(decemberSixth(), 2), "Подбор привода 2026-12-06 15-30-05 (2).docx");
-}
-
 class RecordingOpener : public DocumentOpener {
 public:
     bool open(const std::filesystem::path& file) override {
