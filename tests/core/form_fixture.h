@@ -5,6 +5,7 @@
 
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
+#include "core/platform/recording_word_processor.h"
 #include "core/tform1.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,18 @@
 
 namespace kavro::testing {
 
-// A fresh window, started, for one row of a table.
+// A fresh window, started, for one row of a table; its report button types
+// into a recording word processor.
 struct StartedWindow {
     StartedWindow() { EXPECT_EQ(input.start().kind, ActionResult::Kind::Done); }
+    Services services() {
+        Services s = recorders.services("kavro");
+        s.wordProcessor = &word;
+        return s;
+    }
     RecordingServices recorders;
-    TForm1 form{recorders.services("kavro")};
+    RecordingWordProcessorLauncher word;
+    TForm1 form{services()};
     UserInput input{form};
 };
 

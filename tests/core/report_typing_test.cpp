@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/input/user_input.h"
-#include "core/platform/recording_services.h"
-#include "core/platform/recording_word_processor.h"
-#include "core/tform1.h"
+#include "form_fixture.h"
 #include "golden_lines.h"
 
 #include <functional>
@@ -17,28 +14,14 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// A started window whose report button types into a recording word
-// processor.
-struct ReportWindow {
-    ReportWindow() : form(servicesWithWord()), input(form) { input.start(); }
+using ReportWindow = testing::StartedWindow;
 
-    Services servicesWithWord() {
-        Services services = recorders.services("kavro");
-        services.wordProcessor = &word;
-        return services;
-    }
-
-    Calls report() {
-        word.calls.clear();
-        EXPECT_EQ(input.clickButton(Field::Button1).kind, ActionResult::Kind::Done);
-        return word.calls;
-    }
-
-    RecordingServices recorders;
-    RecordingWordProcessorLauncher word;
-    TForm1 form;
-    UserInput input;
-};
+// The calls of one click on the report button.
+Calls report(ReportWindow& window) {
+    window.word.calls.clear();
+    EXPECT_EQ(window.input.clickButton(Field::Button1).kind, ActionResult::Kind::Done);
+    return window.word.calls;
+}
 
 // Every call of the report, in order, against data/report-calls/NAME.calls;
 // a differing report is left in the build folder as NAME.actual.
@@ -69,7 +52,7 @@ TEST(ReportTyping, MakesTheGoldenCallsForEachShutter) {
         SCOPED_TRACE(row.name);
         ReportWindow window;
         row.describe(window);
-        const Calls calls = window.report();
+        const Calls calls = report(window);
         const std::string name = row.name;
         if (calls != testing::readGoldenLines(KAVRO_TEST_DATA "/report-calls/" + name + ".calls")) {
             testing::writeGoldenLines(KAVRO_TEST_OUTPUT "/" + name + ".actual", calls);
@@ -102,7 +85,7 @@ TEST(ReportTyping, AFailingWordProcessorEndsTheReportSilentlyAndChangesNothing) 
         window.form.setChangeListener([&](Field f) { changed.push_back(f); });
         window.word.available = row.available;
         window.word.refuse = row.refuse;
-        const Calls calls = window.report();
+        const Calls calls = report(window);
         EXPECT_EQ(calls.size(), row.calls);
         EXPECT_TRUE(std::find(calls.begin(), calls.end(), "handOver") == calls.end());
         EXPECT_TRUE(window.recorders.messageBox.shown.empty());
@@ -138,7 +121,7 @@ TEST(ReportTyping, TheClickRunsTheExitHandlerBeforeTheReport) {
     window.input.replace(Field::Visota, "");
     std::vector<std::string_view> trace;
     window.form.setTrace(&trace);
-    const Calls calls = window.report();
+    const Calls calls = report(window);
     window.form.setTrace(nullptr);
     EXPECT_EQ(trace.front(), "VisotaExit");
     EXPECT_EQ(trace.back(), "Button1Click");

@@ -27,8 +27,8 @@ namespace {
 class LayoutTest : public WindowFixture {};
 
 // data/layout.txt: "NAME at X Y size W H" for a control placed by its
-// rectangle, "NAME top Y right|left EDGE" for a label aligned on an edge
-// (the right edge exclusive), in client pixels.
+// rectangle in its parent (the grids in the tab control), "NAME top Y right|left EDGE" for a label
+// aligned on an edge (the right edge exclusive), in client pixels.
 TEST_F(LayoutTest, EveryControlStandsAtItsPlace) {
     EXPECT_EQ(window().size(), QSize(897, 568));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("KAVRO подбор привода v.1.1"));
@@ -55,7 +55,7 @@ TEST_F(LayoutTest, EveryControlStandsAtItsPlace) {
         EXPECT_FALSE(label->text().isEmpty());
         EXPECT_GE(label->width(), label->sizeHint().width()) << "the text is cut";
     }
-    EXPECT_EQ(checked, 52);
+    EXPECT_EQ(checked, 54);
     // The first link stands left of the second, clear of it.
     const auto* site = widget<QLabel>(Field::Label30);
     EXPECT_EQ(site->y(), 65);
@@ -68,8 +68,6 @@ TEST_F(LayoutTest, GridsLieOnTheSamePlaceInsideTheTabControl) {
     auto* accessories = widget<FieldGrid>(Field::SpisokAcc);
     EXPECT_EQ(drives->parentWidget(), tabs);
     EXPECT_EQ(accessories->parentWidget(), tabs);
-    EXPECT_EQ(drives->geometry(), QRect(8, 32, 521, 145));
-    EXPECT_EQ(accessories->geometry(), QRect(8, 32, 526, 150));
     EXPECT_TRUE(drives->isVisibleTo(&window()));
     EXPECT_FALSE(accessories->isVisibleTo(&window()));
 
@@ -134,7 +132,7 @@ TEST_F(LayoutTest, CaptionsUseFontsThatRenderCyrillic) {
     EXPECT_TRUE(widget<QLabel>(Field::Label30)->font().underline());
 }
 
-TEST_F(LayoutTest, LogoIsDecodedUnscaledAndBadDataLeavesTheFrameEmpty) {
+TEST_F(LayoutTest, LogoIsDecodedUnscaledAndTheIconComesInSeveralSizes) {
     const auto* logo = window().header().logo();
     ASSERT_FALSE(logo->pixmap().isNull());
     EXPECT_EQ(logo->pixmap().size(), QSize(192, 76));
@@ -143,9 +141,7 @@ TEST_F(LayoutTest, LogoIsDecodedUnscaledAndBadDataLeavesTheFrameEmpty) {
     LogoFrame damaged;
     EXPECT_FALSE(damaged.showJpeg(QByteArrayView("\xFF\xD8 not a picture")));
     EXPECT_TRUE(damaged.pixmap().isNull());
-}
 
-TEST_F(LayoutTest, WindowHasAnIconInSeveralSizes) {
     const QList<QSize> sizes = window().windowIcon().availableSizes();
     EXPECT_GE(sizes.size(), 5);
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
