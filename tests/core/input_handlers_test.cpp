@@ -11,18 +11,6 @@ protected:
     void SetUp() override { startUp(); }
 };
 
-TEST_F(InputHandlers, KeyFilterLetsOnlyDigitsAndOneCommaThrough) {
-    const struct {
-        const char *typed, *text;
-    } rows[] = {{"a", "1000"},  {"-", "1000"},  {".", "1000"},   {" ", "1000"},
-                {"5", "10005"}, {",", "1000,"}, {",,", "1000,"}, {"\t", "1000"}};
-    for (const auto& row : rows) {
-        ok(input.replace(Field::Wirina, "1000"));
-        ok(input.type(Field::Wirina, row.typed));
-        EXPECT_EQ(form.Wirina.text(), row.text) << "typed '" << row.typed << "'";
-    }
-}
-
 TEST_F(InputHandlers, ASecondTypedCommaIsDiscardedWithoutRunningAnything) {
     ok(input.replace(Field::Massa, "0,35"));
     ok(input.placeCaret(Field::Massa, 1));
