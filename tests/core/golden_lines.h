@@ -6,33 +6,26 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kavro::testing {
 
-// Golden files hold one text per line; a line break inside a text is
-// written as the two characters \r or \n, so that every line stays one text.
-inline std::string escapedLine(const std::string& text) {
-    std::string line;
-    for (char c : text)
-        line += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
-    return line;
+// Every `from` in `text` replaced by `to`.
+inline std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
 }
 
+// Golden files hold one text per line; the report's line breaks, CR LF, are
+// written as the four characters \r\n, so that every line stays one text.
 inline std::vector<std::string> readGoldenLines(const std::filesystem::path& file) {
     std::vector<std::string> texts;
     std::ifstream in(file, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        std::string text;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const bool escape = line[i] == '\\' && i + 1 < line.size();
-            if (escape && (line[i + 1] == 'r' || line[i + 1] == 'n'))
-                text += line[++i] == 'r' ? '\r' : '\n';
-            else
-                text += line[i];
-        }
-        texts.push_back(text);
-    }
+    for (std::string line; std::getline(in, line);)
+        texts.push_back(replaced(line, "\\r\\n", "\r\n"));
     return texts;
 }
 
@@ -42,7 +35,7 @@ inline void writeGoldenLines(const std::filesystem::path& file,
                              const std::vector<std::string>& texts) {
     std::ofstream out(file, std::ios::binary);
     for (const std::string& text : texts)
-        out << escapedLine(text) << '\n';
+        out << replaced(text, "\r\n", "\\r\\n") << '\n';
 }
 
 } // namespace kavro::testing
