@@ -81,14 +81,5 @@ TEST_F(DriveListPress, ChoosesThePressedDriveAndCopiesTheCell) {
     EXPECT_EQ(form.Spisok.currentRow(), 2);
 }
 
-// A press on the header row acts on the first drive, in the pressed column.
-TEST_F(DriveListPress, AHeaderPressActsOnTheFirstDrive) {
-    ok(input.pressCell(Field::Spisok, 1, 2));
-    ok(input.pressCell(Field::Spisok, 3, 0));
-    EXPECT_EQ(recorders.clipboard.text, "6");
-    EXPECT_EQ(form.VybrannayaStroka, 1);
-    EXPECT_EQ(form.Speed.text(), "12");
-}
-
 } // namespace
 } // namespace kavro

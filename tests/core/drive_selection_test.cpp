@@ -78,30 +78,6 @@ TEST_F(DriveSelection, ListTheFittingDrivesInCatalogueOrder) {
     }
 }
 
-TEST_F(DriveSelection, TheFirstRowBecomesTheChosenDrive) {
-    form.Moment.setText("7,5");
-    form.PodborPrivoda();
-    EXPECT_EQ(form.Spisok.rows()[1],
-              (Names{"4100047", "Terna 2 50 QB 10/12", "50", "10", "12", "PX", "-"}));
-    EXPECT_EQ(form.Spisok.rows()[0][2], "D мин");
-    EXPECT_EQ(form.TabControl1.tabs()[1], "Аксессуары для привода Terna 2 50 QB 10/12");
-    EXPECT_EQ(form.Speed.text(), "12");
-    EXPECT_EQ(form.DiametrPrivoda + " " + form.MomentPrivoda, "50 10");
-    EXPECT_EQ(form.VybrannayaStroka, 1);
-}
-
-TEST_F(DriveSelection, NoFittingDriveLeavesOneEmptyRowAndNoAccessories) {
-    form.Moment.setText("500");
-    form.PodborPrivoda();
-    EXPECT_EQ(form.Spisok.rowCount(), 2);
-    EXPECT_EQ(form.Spisok.rows()[1], Names(7));
-    EXPECT_EQ(form.TabControl1.tabs()[1], "Аксессуары для привода ");
-    EXPECT_EQ(form.Speed.text(), "0");
-    EXPECT_EQ(form.Vremya.text(), "");
-    EXPECT_EQ(form.DiametrPrivoda + form.MomentPrivoda, "");
-    EXPECT_EQ(form.SpisokAcc.rows(), (std::vector<Names>{{"Артикул", "Наименование"}, {"", ""}}));
-}
-
 TEST_F(DriveSelection, NothingIsLeftOfALongerList) {
     form.Moment.setText("1");
     form.PodborPrivoda();
