@@ -39,7 +39,9 @@ sed -n -e 's/^typeText: //p' -e 's/^setCellText: [0-9]* [0-9]* [0-9]* //p' "$cal
   grep -v '^$' >"$work/expected.txt"
 squeeze <"$work/report.txt" >"$work/shown.txt"
 
-awk -v shown="$(cat "$work/shown.txt")" '
+# The rendering goes through the environment, which awk takes as it stands.
+SHOWN="$(cat "$work/shown.txt")" awk '
+  BEGIN { shown = ENVIRON["SHOWN"] }
   { found = index(substr(shown, at + 1), $0)
     if (found == 0) { print "not found in order: " $0; missing++; next }
     at += found + length($0) - 1 }
