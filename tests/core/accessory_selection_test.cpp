@@ -61,25 +61,5 @@ TEST_F(AccessorySelection, ListsTheRulesAccessoriesInOrder) {
     }
 }
 
-class DriveListPress : public testing::FormTest {
-protected:
-    void SetUp() override {
-        startUp();
-        ok(input.pick(Field::Diametr, 1)); // 60 mm, wired: Terna, KX, nirla
-    }
-};
-
-TEST_F(DriveListPress, ChoosesThePressedDriveAndCopiesTheCell) {
-    ok(input.pressCell(Field::Spisok, 1, 2));
-    EXPECT_EQ(recorders.clipboard.text, "KX 50 Fen 8/17");
-    EXPECT_EQ(form.Speed.text(), "17");
-    EXPECT_EQ(form.Vremya.text(), "0 мин 23 сек");
-    EXPECT_EQ(form.TabControl1.tabs()[1], "Аксессуары для привода KX 50 Fen 8/17");
-    EXPECT_EQ(form.VybrannayaStroka, 2);
-    EXPECT_EQ(form.DiametrPrivoda + " " + form.MomentPrivoda, "50 8");
-    EXPECT_EQ(form.Spisok.currentColumn(), 1);
-    EXPECT_EQ(form.Spisok.currentRow(), 2);
-}
-
 } // namespace
 } // namespace kavro
