@@ -26,10 +26,15 @@ namespace {
 
 class LayoutTest : public WindowFixture {};
 
-// data/layout.txt: "NAME at X Y size W H" for a control placed by its
-// rectangle in its parent (the grids in the tab control), "NAME top Y right|left EDGE" for a label
-// aligned on an edge (the right edge exclusive), in client pixels.
-TEST_F(LayoutTest, EveryControlStandsAtItsPlace) {
+// data/layout.txt, a line per check, in client pixels:
+//   NAME at X Y size W H          the rectangle in its parent (the grids'
+//                                 in the tab control);
+//   NAME top Y right|left EDGE    a label's top and the edge it is aligned
+//                                 on (the right one exclusive), text not cut;
+//   NAME font PIXELS serif|sans   the font's size, serif being Times New
+//                                 Roman (or its metric twin); both render
+//                                 Cyrillic.
+TEST_F(LayoutTest, EveryControlStandsAtItsPlaceInItsFont) {
     EXPECT_EQ(window().size(), QSize(897, 568));
     EXPECT_EQ(window().windowTitle(), QStringLiteral("KAVRO подбор привода v.1.1"));
     std::ifstream places(KAVRO_TEST_DATA "/layout.txt");
@@ -38,6 +43,21 @@ TEST_F(LayoutTest, EveryControlStandsAtItsPlace) {
         SCOPED_TRACE(name);
         const auto* control = window().findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(control, nullptr);
+        if (kind == "font") {
+            int pixels;
+            std::string family;
+            places >> pixels >> family;
+            EXPECT_EQ(control->font().pixelSize(), pixels);
+            if (family == "serif") {
+                EXPECT_EQ(control->font().family(), QStringLiteral("Times New Roman"));
+            }
+            const QFontInfo resolved(control->font());
+            EXPECT_TRUE(
+                QFontDatabase::writingSystems(resolved.family()).contains(QFontDatabase::Cyrillic))
+                << resolved.family().toStdString();
+            EXPECT_TRUE(QFontMetrics(control->font()).inFontUcs4(U'Ж'));
+            continue;
+        }
         if (kind == "at") {
             int x, y, width, height;
             std::string size;
@@ -55,11 +75,12 @@ TEST_F(LayoutTest, EveryControlStandsAtItsPlace) {
         EXPECT_FALSE(label->text().isEmpty());
         EXPECT_GE(label->width(), label->sizeHint().width()) << "the text is cut";
     }
-    EXPECT_EQ(checked, 54);
+    EXPECT_EQ(checked, 63);
     // The first link stands left of the second, clear of it.
     const auto* site = widget<QLabel>(Field::Label30);
     EXPECT_EQ(site->y(), 65);
     EXPECT_LT(site->x() + site->width(), widget(Field::Label31)->x());
+    EXPECT_TRUE(site->font().underline());
 }
 
 TEST_F(LayoutTest, GridsLieOnTheSamePlaceInsideTheTabControl) {
@@ -102,34 +123,6 @@ TEST_F(LayoutTest, InteractiveWidgetsCarryTheirStateNames) {
         }
     }
     EXPECT_EQ(widget(Field::Wirina)->accessibleDescription(), QStringLiteral("Ширина полотна:"));
-}
-
-TEST_F(LayoutTest, CaptionsUseFontsThatRenderCyrillic) {
-    struct Row {
-        const char* name;
-        int pixels;
-        bool serif; // Times New Roman or its metric twin
-    };
-    const Row rows[] = {
-        {"Label2", 16, true},   {"Wirina", 13, true},  {"Profil", 13, true},
-        {"Label22", 14, true},  {"Label30", 14, true}, {"Montazh_0", 16, true},
-        {"Button1", 11, false}, {"Spisok", 11, false}, {"TabControl1", 11, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto* w = window().findChild<QWidget*>(QString::fromLatin1(row.name));
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->font().pixelSize(), row.pixels);
-        if (row.serif) {
-            EXPECT_EQ(w->font().family(), QStringLiteral("Times New Roman"));
-        }
-        const QFontInfo resolved(w->font());
-        EXPECT_TRUE(
-            QFontDatabase::writingSystems(resolved.family()).contains(QFontDatabase::Cyrillic))
-            << resolved.family().toStdString();
-        EXPECT_TRUE(QFontMetrics(w->font()).inFontUcs4(U'Ж'));
-    }
-    EXPECT_TRUE(widget<QLabel>(Field::Label30)->font().underline());
 }
 
 TEST_F(LayoutTest, LogoIsDecodedUnscaledAndTheIconComesInSeveralSizes) {
