@@ -13,31 +13,21 @@ protected:
     void SetUp() override { startUp(); }
 };
 
-TEST_F(ProfileChoice, AMakerFillsTheTypesAndGreysTheValuesWithoutRecalculating) {
+// The types' lists and the values they copy are in the Alutech example's
+// dump; here the order of the handlers and what another maker keeps.
+TEST_F(ProfileChoice, AMakerFillsTheTypesWithoutRecalculatingAndKeepsTheValues) {
     EXPECT_EQ(traceOf([&] { ok(input.pick(Field::Profil, 0)); }), Names{"ProfilChange"});
-    const auto& items = form.TipProfilya.items();
-    ASSERT_EQ(items.size(), 22u);
-    EXPECT_EQ(items.front() + " " + items.back(), "AR/377 AER84");
-    EXPECT_TRUE(form.TipProfilya.enabled());
     EXPECT_EQ(form.TipProfilya.itemIndex(), -1);
-    EXPECT_FALSE(form.Tolwina.enabled());
-    EXPECT_FALSE(form.Massa.enabled());
-    EXPECT_EQ(form.Tolwina.text() + " " + form.Massa.text(), "2 1");
-}
-
-TEST_F(ProfileChoice, ATypeCopiesItsValuesAndAnotherMakerKeepsThem) {
-    ok(input.pick(Field::Profil, 0));
     const Names trace = traceOf([&] { ok(input.pick(Field::TipProfilya, 2)); }); // AR/40
-    EXPECT_EQ(form.Tolwina.text() + " " + form.Massa.text(), "9 3,35");
     EXPECT_EQ(Names(trace.begin(), trace.begin() + 2),
               (Names{"TipProfilyaChange", "TolwinaChange"}));
     EXPECT_EQ(std::count(trace.begin(), trace.end(), "PodborPrivoda"), 3);
-    EXPECT_EQ(form.FullMassa.text(), "7,2");
 
     ok(input.pick(Field::Profil, 1));
     EXPECT_EQ(form.TipProfilya.items().front() + " " + form.TipProfilya.items().back(),
               "RHS22 RHE84M");
     EXPECT_EQ(form.TipProfilya.itemIndex(), -1);
+    EXPECT_FALSE(form.Tolwina.enabled());
     ok(input.pick(Field::Profil, 2)); // Другой
     EXPECT_FALSE(form.TipProfilya.enabled());
     EXPECT_TRUE(form.TipProfilya.items().empty());
