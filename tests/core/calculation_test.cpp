@@ -3,196 +3,136 @@
 
 #include "form_fixture.h"
 
-#include <ostream>
+#include <sstream>
 
 namespace kavro {
 namespace {
 
-// A shutter as the user enters it, field texts and option choices.
-struct Shutter {
-    const char* name;
-    const char* visota = "2000";
-    const char* wirina = "1000";
-    const char* massa = "1";
-    const char* nizhniy = "0,5";
-    const char* tolwina = "2";
-    const char* diametr = "40";
-    int kreplenie = 0;
-    int montazh = 0;
-    // Expected results.
-    const char* fullMassa = nullptr;
-    const char* moment = nullptr;
-    const char* oboroti = nullptr;
-    const char* maxDiametr = nullptr;
-};
+class Calculation : public testing::FormTest {};
 
-std::ostream& operator<<(std::ostream& out, const Shutter& s) {
-    return out << s.name;
-}
-
-class Calculation : public testing::FormTest, public ::testing::WithParamInterface<Shutter> {
-protected:
-    void describe(const Shutter& s) {
-        startUp();
-        ok(input.replace(Field::Diametr, s.diametr));
-        ok(input.click(Field::Kreplenie, s.kreplenie));
-        ok(input.click(Field::Montazh, s.montazh));
-        ok(input.replace(Field::Visota, s.visota));
-        ok(input.replace(Field::Wirina, s.wirina));
-        ok(input.replace(Field::Massa, s.massa));
-        ok(input.replace(Field::NizhniyProfil, s.nizhniy));
-        ok(input.replace(Field::Tolwina, s.tolwina));
-        ok(input.focus(Field::Profil));
-    }
-};
-
-TEST_P(Calculation, ShowsMassTorqueTurnsAndRoll) {
-    const Shutter& s = GetParam();
-    describe(s);
+// A shutter as the user enters it, and the mass, torque, turns and roll it
+// shows ("*" where the row does not look).
+TEST_F(Calculation, ShowsMassTorqueTurnsAndRoll) {
     const struct {
-        const EditField& field;
-        const char* expected;
-    } results[] = {{form.FullMassa, s.fullMassa},
-                   {form.Moment, s.moment},
-                   {form.Oboroti, s.oboroti},
-                   {form.MaxDiametr, s.maxDiametr}};
-    for (const auto& r : results) {
-        if (r.expected) {
-            EXPECT_EQ(r.field.text(), r.expected) << fieldName(r.field.id());
+        const char* name;
+        const char *visota, *wirina, *massa, *nizhniy, *tolwina, *diametr;
+        int kreplenie, montazh;
+        const char* shows;
+    } rows[] = {
+        {"defaults", "2000", "1000", "1", "0,5", "2", "40", 0, 0, "2,5 1 7,8 98"},
+        {"light thin profile", "2000", "1000", "0,3", "0,5", "1", "40", 0, 0, "1,1 0,41 8,44 84"},
+        {"Fastlink on 60", "3000", "2500", "4", "1,2", "8,4", "60", 2, 0, "33 21,81 7,81 191"},
+        {"strap on 70 indoors", "3000", "2500", "4", "1,2", "8,4", "70", 0, 1,
+         "33 22,37 6,45 202,8"},
+        // Six layers up to and including 2700 mm outdoors: 80 x 2.7 / 200.
+        {"2700 mm six layers", "2700", "1000", "0", "2,7", "2", "40", 0, 0, "2,7 1,08 * *"},
+        {"2701 mm eight layers", "2701", "1000", "0", "2,7", "2", "40", 0, 0, "2,7 1,13 * *"},
+        {"indoors four layers", "9000", "1000", "0", "2,7", "2", "40", 0, 1, "2,7 1,03 * *"},
+        // The strap allowance goes by the exact text: none on 102 or a typed 50.
+        {"strap on 102", "2000", "1000", "0", "2", "2", "102", 0, 0, "2 1,14 * *"},
+        {"strap on typed 50", "2000", "1000", "0", "2", "2", "50", 0, 0, "2 0,62 * *"},
+        {"without strap", "2000", "1000", "0", "2", "2", "40", 1, 0, "2 0,52 * *"},
+        {"zero width", "2000", "0", "1", "0,5", "2", "40", 0, 0, "0 0 * *"},
+        // A last turn filled to exactly half (0.50003 before rounding) adds no thickness.
+        {"half last turn", "323,59", "1000", "1", "0,5", "1", "40", 0, 0, "* * 1,5 70"},
+        {"more than half", "325,79", "1000", "1", "0,5", "1", "40", 0, 0, "* * 1,51 71"},
+        // Just over one turn of 3,14159265 x 68 mm: a second turn begins,
+        // which the full value of pi would not start.
+        {"pi to eight places", "213,6283003", "1000", "1", "0,5", "1", "40", 0, 0, "* * 1 70"},
+        // No height winds nothing: the roll is the bare winding diameter.
+        {"zero height", "0", "1000", "1", "0,5", "2", "40", 0, 0, "0,5 * 0 68"},
+        // Each turn takes 0.314159265 m: the millionth turn is still counted,
+        // the next is beyond the loop's bound.
+        {"a million turns", "314159107,9", "0", "1", "0,5", "0", "100", 1, 0, "* * 999999,5 100"},
+        {"beyond a million", "314159424,7", "0", "1", "0,5", "0", "100", 1, 0, "* * 0 0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::StartedWindow w;
+        ok(w.input.replace(Field::Diametr, row.diametr));
+        ok(w.input.click(Field::Kreplenie, row.kreplenie));
+        ok(w.input.click(Field::Montazh, row.montazh));
+        for (const auto& [field, text] : {std::pair{Field::Visota, row.visota},
+                                          {Field::Wirina, row.wirina},
+                                          {Field::Massa, row.massa},
+                                          {Field::NizhniyProfil, row.nizhniy},
+                                          {Field::Tolwina, row.tolwina}})
+            ok(w.input.replace(field, text));
+        ok(w.input.focus(Field::Profil));
+        std::istringstream expected(row.shows);
+        for (const EditField* shown :
+             {&w.form.FullMassa, &w.form.Moment, &w.form.Oboroti, &w.form.MaxDiametr}) {
+            std::string text;
+            expected >> text;
+            if (text != "*") {
+                EXPECT_EQ(shown->text(), text) << fieldName(shown->id());
+            }
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shutters, Calculation,
-    ::testing::Values(Shutter{.name = "Defaults",
-                              .fullMassa = "2,5",
-                              .moment = "1",
-                              .oboroti = "7,8",
-                              .maxDiametr = "98"},
-                      Shutter{.name = "LightThinProfile",
-                              .massa = "0,3",
-                              .tolwina = "1",
-                              .fullMassa = "1,1",
-                              .moment = "0,41",
-                              .oboroti = "8,44",
-                              .maxDiametr = "84"},
-                      Shutter{.name = "FastlinkOn60",
-                              .visota = "3000",
-                              .wirina = "2500",
-                              .massa = "4",
-                              .nizhniy = "1,2",
-                              .tolwina = "8,4",
-                              .diametr = "60",
-                              .kreplenie = 2,
-                              .fullMassa = "33",
-                              .moment = "21,81",
-                              .oboroti = "7,81",
-                              .maxDiametr = "191"},
-                      Shutter{.name = "StrapOn70Indoor",
-                              .visota = "3000",
-                              .wirina = "2500",
-                              .massa = "4",
-                              .nizhniy = "1,2",
-                              .tolwina = "8,4",
-                              .diametr = "70",
-                              .kreplenie = 0,
-                              .montazh = 1,
-                              .fullMassa = "33",
-                              .moment = "22,37",
-                              .oboroti = "6,45",
-                              .maxDiametr = "202,8"},
-                      // 2700 mm is the last height with six layers outdoors: 80 x 2.7 / 200.
-                      Shutter{.name = "Height2700SixLayers",
-                              .visota = "2700",
-                              .massa = "0",
-                              .nizhniy = "2,7",
-                              .moment = "1,08"},
-                      // 2701 mm winds eight: 84 x 2.7 / 200.
-                      Shutter{.name = "Height2701EightLayers",
-                              .visota = "2701",
-                              .massa = "0",
-                              .nizhniy = "2,7",
-                              .moment = "1,13"},
-                      // Indoors four layers whatever the height: 76 x 2.7 / 200.
-                      Shutter{.name = "IndoorFourLayers",
-                              .visota = "9000",
-                              .massa = "0",
-                              .nizhniy = "2,7",
-                              .montazh = 1,
-                              .moment = "1,03"},
-                      // No strap allowance on 102: (12 + 102) x 2 / 200.
-                      Shutter{.name = "Strap102NoAllowance",
-                              .massa = "0",
-                              .nizhniy = "2",
-                              .diametr = "102",
-                              .moment = "1,14"},
-                      // A typed diameter is used as it stands: (12 + 50) x 2 / 200.
-                      Shutter{.name = "TypedDiameter50",
-                              .massa = "0",
-                              .nizhniy = "2",
-                              .diametr = "50",
-                              .moment = "0,62"},
-                      Shutter{.name = "WithoutStrap40",
-                              .massa = "0",
-                              .nizhniy = "2",
-                              .kreplenie = 1,
-                              .moment = "0,52"},
-                      Shutter{.name = "ZeroWidth", .wirina = "0", .fullMassa = "0", .moment = "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-class Failures : public testing::FormTest {};
-
-TEST_F(Failures, PastedLettersShowTheConversionErrorAndChangeNoResult) {
-    startUp();
-    const std::string before = form.FullMassa.text() + form.Moment.text() + form.Oboroti.text();
-    const ActionResult r = input.paste(Field::Visota, "abc");
-    EXPECT_EQ(r.kind, ActionResult::Kind::Failed);
-    ASSERT_EQ(recorders.messageBox.shown.size(), 1u);
-    EXPECT_EQ(recorders.messageBox.shown[0].title, "kavro");
-    EXPECT_EQ(recorders.messageBox.shown[0].text, "'2000abc' is not a valid floating point value.");
-    EXPECT_EQ(form.FullMassa.text() + form.Moment.text() + form.Oboroti.text(), before);
+TEST_F(Calculation, OperatingTimeIsMinutesAndRoundedSeconds) {
+    const struct {
+        const char *turns, *speed, *time;
+    } rows[] = {{"7,8", "14", "0 мин 33 сек"},
+                {"7,8", "17", "0 мин 28 сек"},
+                {"0", "14", "0 мин 0 сек"},
+                {"7,8", "0", ""},               // no drive found
+                {"7,8", "-3", ""},              // not a positive speed
+                {"x", "14", ""},                // not a number
+                {"23,99", "12", "2 мин 0 сек"}, // 59.95 s round to 60 and carry into the minutes
+                {"25", "12", "2 мин 5 сек"},
+                {"0,5", "12", "0 мин 2 сек"},  // 2.5 s: halves go to the even second
+                {"1,1", "12", "0 мин 6 сек"}}; // 5.5 s
+    for (const auto& row : rows) {
+        form.Speed.setText("0");
+        form.Oboroti.setText(row.turns);
+        form.Speed.setText(row.speed); // either change runs the time
+        EXPECT_EQ(form.Vremya.text(), row.time) << row.turns << " at " << row.speed;
+    }
 }
 
-TEST_F(Failures, APastedNonNumberThicknessIsReportedToo) {
-    startUp();
-    const ActionResult r = input.replace(Field::Tolwina, "x");
-    EXPECT_EQ(r.kind, ActionResult::Kind::Failed);
-    EXPECT_EQ(r.text, "'x' is not a valid floating point value.");
-    EXPECT_EQ(form.Moment.text(), "1");
-    EXPECT_EQ(form.Oboroti.text(), "7,8");
-    // Normalised first: "1,," is taken back to "1," before it is read.
-    ok(input.replace(Field::Tolwina, "1,,"));
-    EXPECT_EQ(form.Tolwina.text(), "1,");
+// Every failure the user must see: the message, and the results kept.
+TEST_F(Calculation, UnconvertibleInputsAreShownAndKeepTheResults) {
+    const struct {
+        const char* name;
+        Field field;
+        const char *pasted, *message;
+    } rows[] = {
+        {"letters", Field::Visota, "abc", "'abc' is not a valid floating point value."},
+        // Only protected steps read the thickness: it converts its text first.
+        {"thickness", Field::Tolwina, "x", "'x' is not a valid floating point value."},
+        {"empty shaft", Field::Diametr, "", "'' is not a valid floating point value."},
+        {"overflowing mass", Field::Massa, "1E300", "Invalid floating point operation."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::StartedWindow w;
+        EXPECT_EQ(w.input.replace(row.field, row.pasted).kind, ActionResult::Kind::Failed);
+        ASSERT_EQ(w.recorders.messageBox.shown.size(), 1u);
+        EXPECT_EQ(w.recorders.messageBox.shown[0].title, "kavro");
+        EXPECT_EQ(w.recorders.messageBox.shown[0].text, row.message);
+        EXPECT_EQ(w.form.FullMassa.text() + " " + w.form.Moment.text() + " " +
+                      w.form.Oboroti.text(),
+                  "2,5 1 7,8");
+        EXPECT_EQ(w.form.Spisok.cell(1, 1), "MR 40 Ebro");
+    }
 }
 
-TEST_F(Failures, ProtectedTorqueShowsZeroWithoutAMessage) {
+// The torque's own inputs are read in a protected step: "0", no message.
+TEST_F(Calculation, AnUnreadableMassOrThicknessGivesTorqueZeroQuietly) {
     startUp();
     ok(input.selectAll(Field::Tolwina));
     ok(input.backspace(Field::Tolwina));
     EXPECT_EQ(form.Moment.text(), "0");
     ok(input.type(Field::Tolwina, "2"));
-    form.FullMassa.setText("x"); // not a number: the torque step fails quietly
+    EXPECT_EQ(form.Moment.text(), "1");
+    form.FullMassa.setText("x");
     EXPECT_EQ(form.Moment.text(), "0");
     EXPECT_TRUE(recorders.messageBox.shown.empty());
-}
-
-TEST_F(Failures, EmptyShaftTextFailsAndKeepsTheTorque) {
-    startUp();
-    ok(input.selectAll(Field::Diametr));
-    const ActionResult r = input.backspace(Field::Diametr);
-    EXPECT_EQ(r.kind, ActionResult::Kind::Failed);
-    EXPECT_EQ(r.text, "'' is not a valid floating point value.");
-    EXPECT_EQ(form.Moment.text(), "1");
-    EXPECT_EQ(form.Spisok.cell(1, 1), "MR 40 Ebro");
-}
-
-TEST_F(Failures, OverflowingMassFailsInTheRounding) {
-    startUp();
-    const ActionResult r = input.replace(Field::Massa, "1E300");
-    EXPECT_EQ(r.kind, ActionResult::Kind::Failed);
-    EXPECT_EQ(r.text, "Invalid floating point operation.");
-    EXPECT_EQ(form.FullMassa.text(), "2,5");
+    // A pasted second comma is taken back before the thickness is read.
+    ok(input.replace(Field::Tolwina, "1,,"));
+    EXPECT_EQ(form.Tolwina.text(), "1,");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
+#include "core/platform/recording_word_processor.h"
 #include "core/tform1.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,21 @@
 #include <vector>
 
 namespace kavro::testing {
+
+// A fresh window, started, for one row of a table; its report button types
+// into a recording word processor.
+struct StartedWindow {
+    StartedWindow() { EXPECT_EQ(input.start().kind, ActionResult::Kind::Done); }
+    Services services() {
+        Services s = recorders.services("kavro");
+        s.wordProcessor = &word;
+        return s;
+    }
+    RecordingServices recorders;
+    RecordingWordProcessorLauncher word;
+    TForm1 form{services()};
+    UserInput input{form};
+};
 
 // A fresh window with recording services, driven through the user's actions.
 class FormTest : public ::testing::Test {

@@ -31,11 +31,6 @@ std::tm decemberSixth() {
     return t;
 }
 
-TEST(ReportFileName, ReadsAsTheTimeOfWritingWithoutColons) {
-    EXPECT_EQ(reportFileName(decemberSixth()), "Подбор привода 2026-12-06 15-30-05.docx");
-    EXPECT_EQ(reportFileName(decemberSixth(), 2), "Подбор привода 2026-12-06 15-30-05 (2).docx");
-}
-
 class RecordingOpener : public DocumentOpener {
 public:
     bool open(const std::filesystem::path& file) override {
@@ -46,60 +41,55 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
+// The message of a failed delivery; empty when the report was delivered.
+std::string failureOf(ReportDestination& destination) {
+    try {
+        destination.deliver("docx");
+    } catch (const ReportNotDelivered& e) {
+        return e.what();
+    }
+    return {};
+}
+
 class TempFolderDelivery : public testing::Test {
 protected:
     TempFolderDelivery() : destination(folder.path(), opener, decemberSixth) {}
-
-    std::string message(const std::string& docx) {
-        try {
-            destination.deliver(docx);
-        } catch (const ReportNotDelivered& e) {
-            return e.what();
-        }
-        return {};
-    }
 
     test::TempFolder folder;
     RecordingOpener opener;
     TempFolderDestination destination;
 };
 
+// A fresh file per report, opened; a name that is taken, the user's own
+// file included, is never overwritten.
 TEST_F(TempFolderDelivery, WritesAFreshFileAndOpensIt) {
-    destination.deliver("first");
-    const auto file = folder / "Подбор привода 2026-12-06 15-30-05.docx";
-    EXPECT_EQ(contentOf(file), "first");
-    EXPECT_EQ(opener.opened, std::vector<std::filesystem::path>{file});
-    EXPECT_EQ(destination.lastFile(), file);
-}
-
-TEST_F(TempFolderDelivery, NeverOverwritesAFileOfTheSameName) {
     const auto taken = folder / "Подбор привода 2026-12-06 15-30-05.docx";
     std::ofstream(taken) << "the user's own";
     destination.deliver("first");
     destination.deliver("second");
+    const auto first = folder / "Подбор привода 2026-12-06 15-30-05 (2).docx";
     EXPECT_EQ(contentOf(taken), "the user's own");
-    EXPECT_EQ(contentOf(folder / "Подбор привода 2026-12-06 15-30-05 (2).docx"), "first");
+    EXPECT_EQ(contentOf(first), "first");
     EXPECT_EQ(contentOf(folder / "Подбор привода 2026-12-06 15-30-05 (3).docx"), "second");
+    EXPECT_EQ(opener.opened.front(), first);
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(destination.lastFile(), folder / "Подбор привода 2026-12-06 15-30-05 (3).docx");
 }
 
 TEST_F(TempFolderDelivery, AFileNoApplicationOpensIsReportedWithWhereItIs) {
     opener.opens = false;
     const auto file = folder / "Подбор привода 2026-12-06 15-30-05.docx";
-    EXPECT_EQ(message("docx"), "Отчёт записан в файл «" + file.string() +
-                                   "», но ни одна программа не открыла его. Откройте файл вручную");
+    EXPECT_EQ(failureOf(destination),
+              "Отчёт записан в файл «" + file.string() +
+                  "», но ни одна программа не открыла его. Откройте файл вручную");
     EXPECT_EQ(contentOf(file), "docx");
 }
 
 TEST_F(TempFolderDelivery, AFolderThatIsGoneIsReportedAndNothingIsOpened) {
     TempFolderDestination gone(folder / "gone", opener, decemberSixth);
-    try {
-        gone.deliver("docx");
-        FAIL() << "delivered";
-    } catch (const ReportNotDelivered& e) {
-        const auto file = folder / "gone" / "Подбор привода 2026-12-06 15-30-05.docx";
-        EXPECT_EQ(std::string(e.what()),
-                  "Не удалось записать отчёт в файл «" + file.string() + "»: такой папки нет");
-    }
+    const auto file = folder / "gone" / "Подбор привода 2026-12-06 15-30-05.docx";
+    EXPECT_EQ(failureOf(gone),
+              "Не удалось записать отчёт в файл «" + file.string() + "»: такой папки нет");
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
 }
@@ -107,8 +97,9 @@ TEST_F(TempFolderDelivery, AFolderThatIsGoneIsReportedAndNothingIsOpened) {
 TEST_F(TempFolderDelivery, GivesUpWhenEveryNameOfTheSecondIsTaken) {
     for (int n = 1; n <= 100; ++n)
         std::ofstream(folder / reportFileName(decemberSixth(), n)) << n;
-    EXPECT_EQ(message("docx"), "Не удалось записать отчёт: в папке «" + folder.path().string() +
-                                   "» нет свободного имени для файла");
+    EXPECT_EQ(failureOf(destination), "Не удалось записать отчёт: в папке «" +
+                                          folder.path().string() +
+                                          "» нет свободного имени для файла");
     EXPECT_EQ(contentOf(folder / reportFileName(decemberSixth(), 1)), "1");
 }
 
@@ -126,34 +117,26 @@ TEST(FileDelivery, AFailureLeavesWhatWasThereAndNoTemporaryFile) {
     const auto taken = folder / "report.docx";
     std::filesystem::create_directory(taken);
     std::ofstream(taken / "inside") << "kept";
-    try {
-        FileDestination(taken).deliver("new");
-        FAIL() << "delivered";
-    } catch (const ReportNotDelivered& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Не удалось записать отчёт в файл «" + taken.string() + "»: это папка");
-    }
+    FileDestination destination(taken);
+    EXPECT_EQ(failureOf(destination),
+              "Не удалось записать отчёт в файл «" + taken.string() + "»: это папка");
     EXPECT_EQ(contentOf(taken / "inside"), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 TEST(ReportTemplatePath, PrefersTheTemplateBesideTheProgramOverTheInstalledOne) {
     test::TempFolder program, data;
+    // Without any template: a file beside the program that is not there.
+    std::filesystem::create_directory(data / "KavroBlank.docx");
+    EXPECT_EQ(reportTemplatePath(program.path(), data.path()), program / "KavroBlank.docx");
+    EXPECT_EQ(reportTemplatePath({}, {}), std::filesystem::path());
+    std::filesystem::remove(data / "KavroBlank.docx");
+
     std::ofstream(data / "KavroBlank.docx") << "installed";
     EXPECT_EQ(reportTemplatePath(program.path(), data.path()), data / "KavroBlank.docx");
     EXPECT_EQ(reportTemplatePath({}, data.path()), data / "KavroBlank.docx");
-
     std::ofstream(program / "KavroBlank.docx") << "beside";
     EXPECT_EQ(reportTemplatePath(program.path(), data.path()), program / "KavroBlank.docx");
-}
-
-TEST(ReportTemplatePath, WithoutAnyTemplateNamesAFileThatIsNotThere) {
-    test::TempFolder program, data;
-    std::filesystem::create_directory(data / "KavroBlank.docx");
-    const std::filesystem::path chosen = reportTemplatePath(program.path(), data.path());
-    EXPECT_EQ(chosen, program / "KavroBlank.docx");
-    EXPECT_FALSE(std::filesystem::exists(chosen));
-    EXPECT_EQ(reportTemplatePath({}, {}), std::filesystem::path());
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <functional>
+#include <QTest>
 
 namespace kavro::window {
 
@@ -29,55 +29,39 @@ public:
     }
 };
 
+// From the caret or selection set with the arrow keys, with a clipboard: the
+// keys pressed (a quote starts typed text), the width's text, the clipboard.
 TEST_F(EditingTest, KeysChangeTheWidthAsTheStateSays) {
-    struct Row {
+    const struct {
         const char* name;
-        int caret;
-        int selected;
-        std::function<void(EditingTest&)> keys;
-        const char* expected;
+        int caret, selected;
+        const char *clipboard, *keys, *expected, *clipboardAfter;
+    } rows[] = {
+        {"delete takes the character after the caret", 1, 0, "", "Del", "100", ""},
+        {"delete takes the selection", 1, 2, "", "Del", "10", ""},
+        {"delete at the end changes nothing", 4, 0, "", "Del", "1000", ""},
+        {"a typed digit replaces the selection", 0, 1, "", "'2", "2000", ""},
+        {"backspace takes the character before the caret", 2, 0, "", "Backspace", "100", ""},
+        {"cut takes the selection to the clipboard", 2, 2, "", "Ctrl+X", "10", "00"},
+        {"undo is not offered", 4, 0, "", "'5 Ctrl+Z", "10005", ""},
+        {"word deletion is not offered", 4, 0, "", "Ctrl+Backspace", "1000", ""},
+        {"a pasted line stops at its line break", 4, 0, "5\n6", "Ctrl+V", "10005", "5\n6"},
+        {"a second comma is discarded", 1, 0, "", "',5,", "1,0005", ""},
     };
-    const Row rows[] = {
-        {"delete takes the character after the caret", 1, 0,
-         [](EditingTest& t) { t.key(Qt::Key_Delete); }, "100"},
-        {"delete takes the selection", 1, 2, [](EditingTest& t) { t.key(Qt::Key_Delete); }, "10"},
-        {"delete at the end changes nothing", 4, 0, [](EditingTest& t) { t.key(Qt::Key_Delete); },
-         "1000"},
-        {"a typed digit replaces the selection", 0, 1,
-         [](EditingTest& t) { t.typeText(QStringLiteral("2")); }, "2000"},
-        {"backspace takes the character before the caret", 2, 0,
-         [](EditingTest& t) { t.key(Qt::Key_Backspace); }, "100"},
-        {"cut takes the selection to the clipboard", 2, 2,
-         [](EditingTest& t) {
-             t.key(Qt::Key_X, Qt::ControlModifier);
-             EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("00"));
-         },
-         "10"},
-        {"undo is not offered", 4, 0,
-         [](EditingTest& t) {
-             t.typeText(QStringLiteral("5"));
-             t.key(Qt::Key_Z, Qt::ControlModifier);
-         },
-         "10005"},
-        {"word deletion is not offered", 4, 0,
-         [](EditingTest& t) { t.key(Qt::Key_Backspace, Qt::ControlModifier); }, "1000"},
-        {"a pasted line stops at its line break", 4, 0,
-         [](EditingTest& t) {
-             QGuiApplication::clipboard()->setText(QStringLiteral("5\n6"));
-             t.key(Qt::Key_V, Qt::ControlModifier);
-         },
-         "10005"},
-        {"a second comma is discarded", 1, 0,
-         [](EditingTest& t) { t.typeText(QStringLiteral(",5,")); }, "1,0005"},
-    };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(row.clipboard));
         startInWidth(row.caret, row.selected);
-        row.keys(*this);
+        for (const QString& press : QString::fromUtf8(row.keys).split(u' ')) {
+            if (press.startsWith(u'\''))
+                typeText(press.mid(1));
+            else
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(press));
+        }
         EXPECT_EQ(form().Wirina.text(), row.expected);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.clipboardAfter));
         expectWidgetsShowState();
-        // Back to the start for the next row.
-        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_A, Qt::ControlModifier); // back to the start for the next row
         typeText(QStringLiteral("1000"));
     }
 }
