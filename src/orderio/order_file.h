@@ -20,6 +20,21 @@ namespace kavro {
 class OrderFileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    // A fault at a line and column of the text; what() names the place in
+    // words before the reason.
+    OrderFileError(int line, int column, const std::string& reason);
+
+    // The place of the fault in the text, 0 when it has none (a fault of an
+    // opening's field, or of the system).
+    int line() const { return line_; }
+    int column() const { return column_; }
+    // what() without the place.
+    const std::string& reason() const { return reason_; }
+
+private:
+    int line_ = 0;
+    int column_ = 0;
+    std::string reason_{what()};
 };
 
 // The order file (.kavro): UTF-8 JSON with a format name and a version; the

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "choice_captions.h"
+
+#include "core/state/window_state.h"
+
+#include <array>
+
+namespace kavro {
+
+namespace {
+
+constexpr std::array<RadioChoice, 3> kRadioChoices = {{
+    {Field::Montazh, &OpeningInputs::mounting},
+    {Field::Upravlenie, &OpeningInputs::control},
+    {Field::Kreplenie, &OpeningInputs::fixing},
+}};
+
+// The captions come from the window's own fields, so that a file and a
+// spreadsheet name a choice exactly as the window shows it. Never changed.
+const WindowState& freshWindow() {
+    static const WindowState window;
+    return window;
+}
+
+} // namespace
+
+std::span<const RadioChoice> radioChoices() {
+    return kRadioChoices;
+}
+
+std::span<const std::string> choiceCaptions(Field radioGroup) {
+    return static_cast<const RadioGroup&>(freshWindow().control(radioGroup)).items();
+}
+
+std::optional<int> choiceByCaption(Field radioGroup, std::string_view caption) {
+    const std::span<const std::string> captions = choiceCaptions(radioGroup);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (captions[i] == caption)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> captionOfChoice(Field radioGroup, int index) {
+    const std::span<const std::string> captions = choiceCaptions(radioGroup);
+    if (index < 0 || static_cast<std::size_t>(index) >= captions.size())
+        return std::nullopt;
+    return captions[static_cast<std::size_t>(index)];
+}
+
+} // namespace kavro

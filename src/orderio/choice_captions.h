@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/order/opening.h"
+#include "core/state/field.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kavro {
+
+// One of an opening's radio choices: the window's group it is made in and
+// the opening's member that holds the chosen item.
+struct RadioChoice {
+    Field field;
+    int OpeningInputs::*member;
+};
+
+// The opening's three radio choices: mounting, control, fixing.
+std::span<const RadioChoice> radioChoices();
+
+// The captions of a radio group as the window shows them.
+std::span<const std::string> choiceCaptions(Field radioGroup);
+
+// The item of `radioGroup` whose caption is `caption`, if there is one.
+std::optional<int> choiceByCaption(Field radioGroup, std::string_view caption);
+// The caption of item `index`; nothing for an index the group lacks.
+std::optional<std::string> captionOfChoice(Field radioGroup, int index);
+
+} // namespace kavro

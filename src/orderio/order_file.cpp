@@ -1,0 +1,337 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "order_file.h"
+
+#include "atomic_file.h"
+#include "choice_captions.h"
+#include "order_file_version.h"
+#include "text_place.h"
+#include "text_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+namespace kavro {
+
+namespace {
+
+// Keys keep the order they are written in, so that the file reads from the
+// location down to the accessories.
+using Json = nlohmann::ordered_json;
+
+// The deepest nesting of a valid file is five containers (order, openings,
+// opening, accessories, accessory); anything much deeper is refused while it
+// is read, before it can use up memory.
+constexpr int kMaxDepth = 8;
+
+struct TextKey {
+    std::string_view key;
+    std::string OpeningInputs::*member;
+};
+
+constexpr std::array<TextKey, 8> kInputTexts = {{
+    {"profile", &OpeningInputs::profile},
+    {"profileType", &OpeningInputs::profileType},
+    {"shaft", &OpeningInputs::shaft},
+    {"thickness", &OpeningInputs::thickness},
+    {"height", &OpeningInputs::height},
+    {"width", &OpeningInputs::width},
+    {"specificWeight", &OpeningInputs::specificWeight},
+    {"endProfile", &OpeningInputs::endProfile},
+}};
+
+// The keys of the three radio choices, in the order of radioChoices().
+constexpr std::array<std::string_view, 3> kChoiceKeys = {"mounting", "control", "fixing"};
+
+// "проём N, поле «KEY»: REASON"
+[[noreturn]] void failField(std::size_t opening, std::string_view key, const std::string& reason) {
+    std::string place = "проём " + std::to_string(opening + 1);
+    if (!key.empty())
+        place += ", поле «" + std::string(key) + "»";
+    throw OrderFileError(place + ": " + reason);
+}
+
+void checkText(const std::string& text, std::size_t opening, std::string_view key) {
+    if (const auto fault = textFault(text))
+        failField(opening, key, *fault);
+}
+
+void checkRange(std::int64_t value, int low, int high, std::size_t opening, std::string_view key) {
+    if (value < low || value > high)
+        failField(opening, key,
+                  "число " + std::to_string(value) + " вне пределов от " + std::to_string(low) +
+                      " до " + std::to_string(high));
+}
+
+// Everything an opening may hold, checked the same way when it is read and
+// when it is written, so that whatever is saved can be opened again.
+void checkOpening(const Opening& opening, std::size_t number) {
+    checkText(opening.location, number, "location");
+    checkRange(opening.count, Opening::kMinCount, Opening::kMaxCount, number, "count");
+    for (const TextKey& text : kInputTexts)
+        checkText(opening.inputs.*text.member, number, text.key);
+    for (std::size_t i = 0; i < radioChoices().size(); ++i) {
+        const RadioChoice& choice = radioChoices()[i];
+        if (!captionOfChoice(choice.field, opening.inputs.*choice.member))
+            failField(number, kChoiceKeys[i], "нет такого выбора");
+    }
+    checkText(opening.drive, number, "drive");
+    for (auto it = opening.accessories.begin(); it != opening.accessories.end(); ++it) {
+        checkText(it->article, number, "accessories");
+        if (it->article.empty())
+            failField(number, "accessories", "пустой артикул");
+        checkRange(it->quantity, 0, Opening::kMaxAccessoryQuantity, number, "accessories");
+        if (std::any_of(opening.accessories.begin(), it,
+                        [&](const AccessoryQuantity& a) { return a.article == it->article; }))
+            failField(number, "accessories", "артикул " + it->article + " указан дважды");
+    }
+}
+
+void checkOrder(const Order& order) {
+    if (const auto fault = textFault(order.title))
+        throw OrderFileError("заголовок заказа: " + *fault);
+    if (order.openings.size() > Order::kMaxOpenings)
+        throw OrderFileError("в заказе больше " + std::to_string(Order::kMaxOpenings) + " проёмов");
+    for (std::size_t i = 0; i < order.openings.size(); ++i)
+        checkOpening(order.openings[i], i);
+}
+
+// Parses the JSON text, refusing a duplicated key (which would silently hide
+// one of two values) and a nesting deeper than any valid file has.
+Json parseJson(std::string_view text) {
+    std::vector<std::vector<std::string>> keysOfOpenObjects;
+    const auto watch = [&](int depth, Json::parse_event_t event, Json& parsed) {
+        if (depth > kMaxDepth)
+            throw OrderFileError("файл повреждён: слишком глубокая вложенность");
+        if (event == Json::parse_event_t::object_start) {
+            keysOfOpenObjects.emplace_back();
+        } else if (event == Json::parse_event_t::object_end) {
+            keysOfOpenObjects.pop_back();
+        } else if (event == Json::parse_event_t::key) {
+            std::vector<std::string>& keys = keysOfOpenObjects.back();
+            const std::string& key = parsed.get_ref<const std::string&>();
+            if (std::find(keys.begin(), keys.end(), key) != keys.end())
+                throw OrderFileError("файл повреждён: поле «" + key + "» повторяется");
+            keys.push_back(key);
+        }
+        return true;
+    };
+    try {
+        return Json::parse(text.begin(), text.end(), watch);
+    } catch (const Json::parse_error& error) {
+        // `byte` counts the bytes read, the faulty one included.
+        const TextPlace place = placeOfOffset(text, error.byte == 0 ? 0 : error.byte - 1);
+        throw OrderFileError(place.line, place.column,
+                             "файл повреждён: нарушена запись JSON (ожидалось другое)");
+    }
+}
+
+FileIdentity identityOf(const Json& root) {
+    FileIdentity identity;
+    if (!root.is_object())
+        return identity;
+    if (const auto format = root.find("format"); format != root.end() && format->is_string())
+        identity.format = format->get<std::string>();
+    if (const auto version = root.find("version"); version != root.end()) {
+        if (version->is_number_integer())
+            identity.version = version->get<std::int64_t>();
+        else
+            identity.versionNotWhole = true;
+    }
+    return identity;
+}
+
+std::string textOf(const Json& value, std::size_t opening, std::string_view key) {
+    if (!value.is_string())
+        failField(opening, key, "ожидается текст в кавычках");
+    return value.get<std::string>();
+}
+
+std::int64_t wholeOf(const Json& value, std::size_t opening, std::string_view key) {
+    if (value.is_number_unsigned())
+        return static_cast<std::int64_t>(
+            std::min<std::uint64_t>(value.get<std::uint64_t>(), INT64_MAX));
+    if (!value.is_number_integer())
+        failField(opening, key, "ожидается целое число");
+    return value.get<std::int64_t>();
+}
+
+int countOf(const Json& value, int high, std::size_t opening, std::string_view key) {
+    const std::int64_t whole = wholeOf(value, opening, key);
+    checkRange(whole, 0, high, opening, key);
+    return static_cast<int>(whole);
+}
+
+std::vector<AccessoryQuantity> accessoriesOf(const Json& list, std::size_t opening) {
+    if (!list.is_array())
+        failField(opening, "accessories", "ожидается список в квадратных скобках");
+    std::vector<AccessoryQuantity> accessories;
+    for (const Json& item : list) {
+        if (!item.is_object())
+            failField(opening, "accessories", "ожидается {\"article\": ..., \"quantity\": ...}");
+        AccessoryQuantity accessory;
+        for (const auto& [key, value] : item.items()) {
+            if (key == "article")
+                accessory.article = textOf(value, opening, "accessories");
+            else if (key == "quantity")
+                accessory.quantity =
+                    countOf(value, Opening::kMaxAccessoryQuantity, opening, "accessories");
+            else
+                failField(opening, "accessories", "неизвестное поле «" + key + "»");
+        }
+        accessories.push_back(std::move(accessory));
+    }
+    return accessories;
+}
+
+// Reads one key of an opening; false when the key is not one of an opening's.
+bool readOpeningKey(Opening& opening, const std::string& key, const Json& value,
+                    std::size_t number) {
+    if (key == "location")
+        opening.location = textOf(value, number, key);
+    else if (key == "count")
+        opening.count = countOf(value, Opening::kMaxCount, number, key);
+    else if (key == "drive")
+        opening.drive = textOf(value, number, key);
+    else if (key == "accessories")
+        opening.accessories = accessoriesOf(value, number);
+    else if (key == "crank") {
+        if (!value.is_boolean())
+            failField(number, key, "ожидается true или false");
+        opening.inputs.crank = value.get<bool>();
+    } else if (const auto text = std::find_if(kInputTexts.begin(), kInputTexts.end(),
+                                              [&](const TextKey& t) { return t.key == key; });
+               text != kInputTexts.end())
+        opening.inputs.*text->member = textOf(value, number, key);
+    else if (const auto choice = std::find(kChoiceKeys.begin(), kChoiceKeys.end(), key);
+             choice != kChoiceKeys.end()) {
+        const RadioChoice& radio = radioChoices()[choice - kChoiceKeys.begin()];
+        const std::string caption = textOf(value, number, key);
+        const auto index = choiceByCaption(radio.field, caption);
+        if (!index)
+            failField(number, key, "нет такого выбора «" + caption + "»");
+        opening.inputs.*radio.member = *index;
+    } else
+        return false;
+    return true;
+}
+
+Opening openingOf(const Json& object, std::size_t number) {
+    if (!object.is_object())
+        failField(number, {}, "ожидается описание проёма в фигурных скобках");
+    Opening opening;
+    for (const auto& [key, value] : object.items()) {
+        if (!readOpeningKey(opening, key, value, number))
+            failField(number, {}, "неизвестное поле «" + key + "»");
+    }
+    checkOpening(opening, number);
+    return opening;
+}
+
+Order orderOf(const Json& root) {
+    checkIdentity(identityOf(root));
+    Order order;
+    for (const auto& [key, value] : root.items()) {
+        if (key == "format" || key == "version")
+            continue;
+        if (key == "title") {
+            if (!value.is_string())
+                throw OrderFileError("заголовок заказа: ожидается текст в кавычках");
+            order.title = value.get<std::string>();
+        } else if (key == "openings") {
+            if (!value.is_array())
+                throw OrderFileError("проёмы: ожидается список в квадратных скобках");
+            if (value.size() > Order::kMaxOpenings)
+                throw OrderFileError("в заказе больше " + std::to_string(Order::kMaxOpenings) +
+                                     " проёмов");
+            order.openings.reserve(value.size());
+            for (const Json& opening : value)
+                order.openings.push_back(openingOf(opening, order.openings.size()));
+        } else {
+            throw OrderFileError("неизвестное поле заказа «" + key + "»");
+        }
+    }
+    if (const auto fault = textFault(order.title))
+        throw OrderFileError("заголовок заказа: " + *fault);
+    return order;
+}
+
+Json openingJson(const Opening& opening) {
+    Json object;
+    object["location"] = opening.location;
+    object["count"] = opening.count;
+    for (const TextKey& text : kInputTexts)
+        object[std::string(text.key)] = opening.inputs.*text.member;
+    for (std::size_t i = 0; i < radioChoices().size(); ++i) {
+        const RadioChoice& radio = radioChoices()[i];
+        object[std::string(kChoiceKeys[i])] =
+            *captionOfChoice(radio.field, opening.inputs.*radio.member);
+    }
+    object["crank"] = opening.inputs.crank;
+    object["drive"] = opening.drive;
+    Json accessories = Json::array();
+    for (const AccessoryQuantity& accessory : opening.accessories)
+        accessories.push_back({{"article", accessory.article}, {"quantity", accessory.quantity}});
+    object["accessories"] = std::move(accessories);
+    return object;
+}
+
+std::string readWhole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw OrderFileError("не удалось открыть файл: " +
+                             std::error_code(errno, std::generic_category()).message());
+    std::string text;
+    std::array<char, 1 << 16> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > OrderFile::kMaxBytes)
+            throw OrderFileError("файл больше 64 МиБ: это не заказ");
+    }
+    if (in.bad())
+        throw OrderFileError("не удалось прочитать файл");
+    return text;
+}
+
+} // namespace
+
+OrderFileError::OrderFileError(int line, int column, const std::string& reason)
+    : std::runtime_error("строка " + std::to_string(line) + ", столбец " + std::to_string(column) +
+                         ": " + reason),
+      line_(line), column_(column), reason_(reason) {}
+
+Order OrderFile::parse(std::string_view text) {
+    if (text.size() > kMaxBytes)
+        throw OrderFileError("файл больше 64 МиБ: это не заказ");
+    return orderOf(parseJson(text));
+}
+
+std::string OrderFile::serialize(const Order& order) {
+    checkOrder(order);
+    Json root;
+    root["format"] = kFormat;
+    root["version"] = kVersion;
+    root["title"] = order.title;
+    Json openings = Json::array();
+    for (const Opening& opening : order.openings)
+        openings.push_back(openingJson(opening));
+    root["openings"] = std::move(openings);
+    return root.dump(2) + "\n";
+}
+
+Order OrderFile::read(const std::filesystem::path& path) {
+    return parse(readWhole(path));
+}
+
+void OrderFile::save(const Order& order, const std::filesystem::path& path) {
+    const std::string text = serialize(order);
+    refuseNewerFile(path);
+    if (const std::error_code error = writeFileAtomically(path, text))
+        throw OrderFileError(writeFailureMessage(error));
+}
+
+} // namespace kavro
