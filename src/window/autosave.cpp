@@ -69,8 +69,7 @@ std::optional<QString> Autosave::write(const Order& order, const QString& source
     if (auto failed = writeWhole(base_ + kSourceSuffix, sourceFile.toUtf8()))
         return failed;
     const std::string text = OrderFile::serialize(order);
-    return writeWhole(orderPath(),
-                      QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return writeWhole(orderPath(), QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void Autosave::discard() {

@@ -83,10 +83,10 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
 
 void OpeningsDock::showCurrent() {
     const QSignalBlocker blocker(table_->selectionModel());
-    const QModelIndex index = model_->index(static_cast<int>(document_.current()),
-                                            OpeningListModel::Location);
-    table_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const QModelIndex index =
+        model_->index(static_cast<int>(document_.current()), OpeningListModel::Location);
+    table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
     table_->scrollTo(index);
     // The view repaints the selection it was not told about.
     table_->viewport()->update();

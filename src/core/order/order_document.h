@@ -52,6 +52,8 @@ public:
     bool modified() const { return modified_; }
     // The order was saved as it stands.
     void markSaved() { modified_ = false; }
+    // The order holds work that no file has (restored after a crash).
+    void markUnsaved() { modified_ = true; }
 
     // The results of an opening, worked out when first asked for.
     const OpeningResults& results(std::size_t index) const;
