@@ -167,7 +167,8 @@ TEST_F(OrderDocumentTest, ResultsAreWorkedOutOnceAndAgainAfterAChangeOfTheirOpen
     EXPECT_EQ(document.results(1).mass, "B/1000");
 
     document.setCurrent(1);
-    FormReading reading{.inputs = document.currentOpening().inputs};
+    FormReading reading;
+    reading.inputs = document.currentOpening().inputs;
     reading.inputs.width = "1500";
     document.formChanged(reading);
     EXPECT_EQ(document.results(1).mass, "C/1500");
@@ -180,7 +181,9 @@ TEST_F(OrderDocumentTest, ResultsAreWorkedOutOnceAndAgainAfterAChangeOfTheirOpen
     EXPECT_EQ(document.results(1).mass, "A/1000");
     EXPECT_EQ(computed, 3);
 
-    document.setCurrentResults(OpeningResults{.mass = "shown"});
+    OpeningResults shown;
+    shown.mass = "shown";
+    document.setCurrentResults(shown);
     EXPECT_EQ(document.results(document.current()).mass, "shown");
 }
 
