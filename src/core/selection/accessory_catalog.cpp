@@ -47,4 +47,11 @@ const Accessory& accessory(int number) {
     return kAccessories.at(static_cast<std::size_t>(number - 1));
 }
 
+std::string_view accessoryDescription(std::string_view article) {
+    for (const Accessory& a : kAccessories)
+        if (a.article == article)
+            return a.description;
+    return {};
+}
+
 } // namespace kavro

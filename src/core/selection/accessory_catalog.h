@@ -15,4 +15,8 @@ struct Accessory {
 // Accessory number n, from 1 to 24.
 const Accessory& accessory(int number);
 
+// The description of the accessory with this article, empty for an article
+// the catalogue lacks.
+std::string_view accessoryDescription(std::string_view article);
+
 } // namespace kavro
