@@ -17,7 +17,10 @@ OpeningTable::OpeningTable(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
-    setDragDropMode(InternalMove);
+    // Not InternalMove: that takes only drags it can tell come from this
+    // very view; the row's own data type tells it here.
+    setDragDropMode(DragDrop);
+    setDefaultDropAction(Qt::MoveAction);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);

@@ -299,10 +299,13 @@ void OrderWindow::setCurrentFile(const QString& path) {
 
 void OrderWindow::updateTitle() {
     const QString caption = form_->windowTitle();
-    if (currentFile_.isEmpty())
+    if (currentFile_.isEmpty()) {
+        // The order is shown as the calculator alone until it has a file.
+        setWindowModified(false);
         setWindowTitle(caption);
-    else
-        setWindowTitle(shownName(currentFile_) + QStringLiteral("[*] — ") + caption);
+        return;
+    }
+    setWindowTitle(shownName(currentFile_) + QStringLiteral("[*] — ") + caption);
     setWindowModified(document_.modified());
 }
 

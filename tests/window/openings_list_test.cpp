@@ -20,7 +20,16 @@
 namespace kavro::window {
 namespace {
 
-class OpeningsListTest : public OrderWindowFixture {};
+class OpeningsListTest : public OrderWindowFixture {
+protected:
+    // Text of any script, one key press each, as a keyboard layout sends it.
+    static void typeWords(QWidget* target, const QString& text) {
+        for (const QChar character : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+};
 
 TEST_F(OpeningsListTest, ListAndFormStayInStepThroughEditsSwitchesCopiesAndDeletes) {
     struct Step {
@@ -59,8 +68,10 @@ TEST_F(OpeningsListTest, ListAndFormStayInStepThroughEditsSwitchesCopiesAndDelet
 }
 
 TEST_F(OpeningsListTest, ADrivePressedInTheFormIsTheOpeningsUntilItsInputsChange) {
-    typeInto(Field::Wirina, QStringLiteral("1500"));
-    ASSERT_GE(window().form().form().Spisok.rowCount(), 3) << "two drives to choose from";
+    // A 60 mm shaft: three drives to choose from.
+    typeInto(Field::Diametr, QStringLiteral("60"));
+    typeInto(Field::Wirina, QStringLiteral("1800"));
+    ASSERT_GE(window().form().form().Spisok.rowCount(), 3);
     clickDriveRow(2);
     const std::string second = window().form().form().Spisok.cell(0, 2);
     EXPECT_EQ(window().document().opening(0).drive, second);
@@ -104,6 +115,9 @@ TEST_F(OpeningsListTest, OpeningsMoveByKeysAndByDragAndTheCurrentGoesAlong) {
     QMimeData dragged;
     dragged.setData(OpeningListModel::kRowMimeType, "0");
     const QPoint last = table->visualRect(table->model()->index(2, 1)).center();
+    QDragEnterEvent enter(last, Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(table->viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(last, Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(table->viewport(), &drop);
     EXPECT_EQ(widths(), "111213");
@@ -118,8 +132,9 @@ TEST_F(OpeningsListTest, LocationAndCountAreEditedInPlaceWithinTheirRange) {
     table->setFocus();
     table->setCurrentIndex(table->model()->index(0, OpeningListModel::Location));
     QTest::keyClick(table, Qt::Key_F2);
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Кухня"));
+    typeWords(QApplication::focusWidget(), QStringLiteral("Кухня"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor's text is taken after the key
     EXPECT_EQ(window().document().opening(0).location, "Кухня");
 
     table->setCurrentIndex(table->model()->index(0, OpeningListModel::Count));
@@ -131,6 +146,7 @@ TEST_F(OpeningsListTest, LocationAndCountAreEditedInPlaceWithinTheirRange) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(box, QStringLiteral("12"));
     QTest::keyClick(box, Qt::Key_Return);
+    QCoreApplication::processEvents();
     EXPECT_EQ(window().document().opening(0).count, 12);
 
     QAbstractItemModel* model = table->model();
