@@ -85,5 +85,18 @@ TEST(PartsList, TheLargestOrderSumsInSixtyFourBits) {
     EXPECT_EQ(lines[1].openings.back(), 100'000);
 }
 
+// Runs of three or more openings are ranges; a pair stays two numbers.
+TEST(PartsList, OpeningNumbersWriteRunsAsRanges) {
+    const std::vector<std::pair<std::vector<int>, std::string>> cases = {
+        {{}, ""},
+        {{4}, "4"},
+        {{1, 2}, "1, 2"},
+        {{1, 2, 3}, "1–3"},
+        {{1, 2, 3, 4, 6, 8, 9}, "1–4, 6, 8, 9"},
+        {{2, 5, 6, 7}, "2, 5–7"}};
+    for (const auto& [openings, text] : cases)
+        EXPECT_EQ(openingNumbers(openings), text) << text;
+}
+
 } // namespace
 } // namespace kavro

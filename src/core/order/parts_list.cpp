@@ -73,4 +73,23 @@ std::vector<PartsListLine> makePartsList(const Order& order,
     return lines;
 }
 
+std::string openingNumbers(const std::vector<int>& openings) {
+    std::string text;
+    for (std::size_t i = 0; i < openings.size();) {
+        std::size_t end = i + 1; // one past the run that starts at i
+        while (end < openings.size() && openings[end] == openings[end - 1] + 1)
+            ++end;
+        if (!text.empty())
+            text += ", ";
+        if (end - i >= 3) {
+            text += std::to_string(openings[i]) + "–" + std::to_string(openings[end - 1]);
+        } else {
+            text += std::to_string(openings[i]);
+            end = i + 1; // a pair is written as two numbers
+        }
+        i = end;
+    }
+    return text;
+}
+
 } // namespace kavro

@@ -30,4 +30,9 @@ struct PartsListLine {
 std::vector<PartsListLine> makePartsList(const Order& order,
                                          const std::vector<OpeningResults>& results);
 
+// The opening numbers of a line as text: ascending numbers, runs of three or
+// more written as a range ("1–3, 5, 7, 8"), so that a part used in every one
+// of 100,000 openings still fits a cell.
+std::string openingNumbers(const std::vector<int>& openings);
+
 } // namespace kavro
