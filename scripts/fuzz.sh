@@ -11,11 +11,12 @@ seconds="${1:-60}"
 
 scripts/install-deps.sh clang libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$(nproc)" --target logic_fuzzer template_fuzzer
+cmake --build --preset fuzz -j"$(nproc)" --target logic_fuzzer template_fuzzer \
+  order_file_fuzzer openings_csv_fuzzer
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir -p build-fuzz/artifacts "$work/logic" "$work/template"
+mkdir -p build-fuzz/artifacts "$work/logic" "$work/template" "$work/order" "$work/openings"
 options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
          -artifact_prefix=build-fuzz/artifacts/)
 
@@ -25,3 +26,11 @@ build-fuzz/fuzz/logic_fuzzer "${options[@]}" -dict=fuzz/logic.dict \
 
 echo "== template_fuzzer for ${seconds}s"
 build-fuzz/fuzz/template_fuzzer "${options[@]}" "$work/template" fuzz/corpus/template
+
+echo "== order_file_fuzzer for ${seconds}s"
+build-fuzz/fuzz/order_file_fuzzer "${options[@]}" -dict=fuzz/order.dict \
+  "$work/order" fuzz/corpus/order
+
+echo "== openings_csv_fuzzer for ${seconds}s"
+build-fuzz/fuzz/openings_csv_fuzzer "${options[@]}" -dict=fuzz/order.dict \
+  "$work/openings" fuzz/corpus/openings

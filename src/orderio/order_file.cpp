@@ -100,34 +100,81 @@ void checkOrder(const Order& order) {
         checkOpening(order.openings[i], i);
 }
 
-// Parses the JSON text, refusing a duplicated key (which would silently hide
-// one of two values) and a nesting deeper than any valid file has.
-Json parseJson(std::string_view text) {
-    std::vector<std::vector<std::string>> keysOfOpenObjects;
-    const auto watch = [&](int depth, Json::parse_event_t event, Json& parsed) {
-        if (depth > kMaxDepth)
+// Builds the document as nlohmann's own builder does, refusing a repeated
+// key (which would silently hide one of two values) and a nesting deeper
+// than any valid file has. (nlohmann's callback parser would do the same but
+// rescans an array at every element's end, which is slow for long ones.)
+class GuardedBuilder {
+public:
+    using number_integer_t = Json::number_integer_t;
+    using number_unsigned_t = Json::number_unsigned_t;
+    using number_float_t = Json::number_float_t;
+    using string_t = Json::string_t;
+    using binary_t = Json::binary_t;
+
+    explicit GuardedBuilder(Json& root) : dom_(root, true) {}
+
+    bool null() { return dom_.null(); }
+    bool boolean(bool v) { return dom_.boolean(v); }
+    bool number_integer(number_integer_t v) { return dom_.number_integer(v); }
+    bool number_unsigned(number_unsigned_t v) { return dom_.number_unsigned(v); }
+    bool number_float(number_float_t v, const string_t& s) { return dom_.number_float(v, s); }
+    bool string(string_t& v) { return dom_.string(v); }
+    bool binary(binary_t& v) { return dom_.binary(v); }
+    bool start_object(std::size_t n) {
+        enter();
+        keys_.emplace_back();
+        return dom_.start_object(n);
+    }
+    bool key(string_t& k) {
+        std::vector<std::string>& keys = keys_.back();
+        if (std::find(keys.begin(), keys.end(), k) != keys.end())
+            throw OrderFileError("файл повреждён: поле «" + k + "» повторяется");
+        keys.push_back(k);
+        return dom_.key(k);
+    }
+    bool end_object() {
+        keys_.pop_back();
+        --depth_;
+        return dom_.end_object();
+    }
+    bool start_array(std::size_t n) {
+        enter();
+        return dom_.start_array(n);
+    }
+    bool end_array() {
+        --depth_;
+        return dom_.end_array();
+    }
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& token, const Exception& error) {
+        return dom_.parse_error(position, token, error);
+    }
+
+private:
+    void enter() {
+        if (++depth_ > kMaxDepth)
             throw OrderFileError("файл повреждён: слишком глубокая вложенность");
-        if (event == Json::parse_event_t::object_start) {
-            keysOfOpenObjects.emplace_back();
-        } else if (event == Json::parse_event_t::object_end) {
-            keysOfOpenObjects.pop_back();
-        } else if (event == Json::parse_event_t::key) {
-            std::vector<std::string>& keys = keysOfOpenObjects.back();
-            const std::string& key = parsed.get_ref<const std::string&>();
-            if (std::find(keys.begin(), keys.end(), key) != keys.end())
-                throw OrderFileError("файл повреждён: поле «" + key + "» повторяется");
-            keys.push_back(key);
-        }
-        return true;
-    };
+    }
+
+    nlohmann::detail::json_sax_dom_parser<Json> dom_;
+    // The keys met so far in each object being read, the innermost last.
+    std::vector<std::vector<std::string>> keys_;
+    int depth_ = 0;
+};
+
+Json parseJson(std::string_view text) {
+    Json root;
+    GuardedBuilder builder(root);
     try {
-        return Json::parse(text.begin(), text.end(), watch);
+        Json::sax_parse(text.begin(), text.end(), &builder);
     } catch (const Json::parse_error& error) {
         // `byte` counts the bytes read, the faulty one included.
         const TextPlace place = placeOfOffset(text, error.byte == 0 ? 0 : error.byte - 1);
         throw OrderFileError(place.line, place.column,
                              "файл повреждён: нарушена запись JSON (ожидалось другое)");
     }
+    return root;
 }
 
 FileIdentity identityOf(const Json& root) {

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_files.h"
+#include "commands.h"
+#include "core/order/parts_list.h"
+#include "order_results.h"
+#include "orderio/openings_export.h"
+#include "progress.h"
+
+namespace kavro::cli {
+
+// Writes the order's parts list to the named file, or to standard output.
+int runBom(const CommandLine& line, CommandContext& context) {
+    const std::optional<Order> order = readOrder(line.input, context.diagnostics);
+    if (!order)
+        return kFailed;
+    std::vector<OpeningResults> results;
+    {
+        Progress progress(context.err, context.terminal, "расчёт проёмов");
+        results = computeOrder(*order, progress);
+    }
+    reportProblems(line.input, *order, results, context.diagnostics);
+    const std::string text = exportPartsList(makePartsList(*order, results));
+    if (!line.output) {
+        context.out << text << std::flush;
+        return context.out ? kDone : kFailed;
+    }
+    return writeOutput(*line.output, text, context.diagnostics) ? kDone : kFailed;
+}
+
+} // namespace kavro::cli

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_files.h"
+
+#include "order_results.h"
+#include "orderio/atomic_file.h"
+#include "orderio/order_file.h"
+
+#include <array>
+#include <cerrno>
+#include <fstream>
+
+namespace kavro::cli {
+
+std::optional<Order> readOrder(const std::filesystem::path& file, Diagnostics& diagnostics) {
+    try {
+        return OrderFile::read(file);
+    } catch (const OrderFileError& error) {
+        if (error.line() > 0)
+            diagnostics.error(file, error.reason(), error.line(), error.column());
+        else
+            diagnostics.error(file, error.what());
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> readInput(const std::filesystem::path& file, std::size_t maxBytes,
+                                     Diagnostics& diagnostics) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        diagnostics.error(file, "не удалось открыть файл: " +
+                                    std::error_code(errno, std::generic_category()).message());
+        return std::nullopt;
+    }
+    std::string text;
+    std::array<char, 1 << 16> buffer;
+    while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
+        text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > maxBytes) {
+            diagnostics.error(file, "файл больше " + std::to_string(maxBytes >> 20) + " МиБ");
+            return std::nullopt;
+        }
+    }
+    if (in.bad()) {
+        diagnostics.error(file, "не удалось прочитать файл");
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool writeOutput(const std::filesystem::path& file, std::string_view bytes,
+                 Diagnostics& diagnostics) {
+    if (const std::error_code error = writeFileAtomically(file, bytes)) {
+        diagnostics.error(file, writeFailureMessage(error));
+        return false;
+    }
+    return true;
+}
+
+int reportProblems(const std::filesystem::path& file, const Order& order,
+                   const std::vector<OpeningResults>& results, Diagnostics& diagnostics) {
+    int problems = 0;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        for (const std::string& problem : results[i].problems) {
+            diagnostics.warning(file, openingLabel(order, i) + ": " + problem);
+            ++problems;
+        }
+    }
+    return problems;
+}
+
+} // namespace kavro::cli

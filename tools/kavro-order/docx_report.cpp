@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "atomic_file_destination.h"
+#include "core/platform/word_processor.h"
+#include "core/report/order_report.h"
+#include "order_documents.h"
+#include "report/docx_launcher.h"
+
+#include <ctime>
+
+namespace kavro::cli {
+
+namespace {
+
+// Today as the report shows it: 07.12.2026.
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return text;
+}
+
+} // namespace
+
+// Typed into the same .docx writer as the window's report, on the same
+// letterhead template.
+void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
+                     const std::filesystem::path& file) {
+    AtomicFileDestination destination(file);
+    DocxLauncher launcher(reportTemplatePath(), destination);
+    try {
+        const std::unique_ptr<WordProcessor> word = launcher.launch();
+        if (!word)
+            throw OrderDocumentError("не удалось начать документ Word");
+        typeOrderReport(order, results, today(), *word);
+    } catch (const ReportNotDelivered& error) {
+        throw OrderDocumentError(error.what());
+    } catch (const WordProcessorError& error) {
+        throw OrderDocumentError(std::string("отчёт не удалось составить: ") + error.what());
+    }
+}
+
+} // namespace kavro::cli

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "command_files.h"
+#include "commands.h"
+#include "order_results.h"
+#include "orderio/openings_export.h"
+#include "progress.h"
+
+namespace kavro::cli {
+
+// Writes the openings with their results; problems are warnings (the
+// spreadsheet still shows what the window would).
+int runExport(const CommandLine& line, CommandContext& context) {
+    const std::optional<Order> order = readOrder(line.input, context.diagnostics);
+    if (!order)
+        return kFailed;
+    std::vector<OpeningResults> results;
+    {
+        Progress progress(context.err, context.terminal, "расчёт проёмов");
+        results = computeOrder(*order, progress);
+    }
+    reportProblems(line.input, *order, results, context.diagnostics);
+    std::string text;
+    try {
+        text = exportOpenings(*order, results);
+    } catch (const CsvExportError& error) {
+        context.diagnostics.error(line.input, error.what());
+        return kFailed;
+    }
+    return writeOutput(*line.output, text, context.diagnostics) ? kDone : kFailed;
+}
+
+} // namespace kavro::cli

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "order_documents.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace kavro::cli {
+
+namespace {
+
+struct DocumentKind {
+    std::string_view extension;
+    OrderDocumentWriter write;
+};
+
+// A new kind of document (a printable one, say) is one more row.
+constexpr std::array<DocumentKind, 1> kKinds = {{
+    {".docx", writeDocxReport},
+}};
+
+std::string lowerAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return text;
+}
+
+} // namespace
+
+OrderDocumentWriter documentWriterFor(const std::filesystem::path& file) {
+    const std::string extension = lowerAscii(file.extension().string());
+    for (const DocumentKind& kind : kKinds)
+        if (kind.extension == extension)
+            return kind.write;
+    return nullptr;
+}
+
+std::string documentExtensions() {
+    std::string list;
+    for (const DocumentKind& kind : kKinds)
+        list += (list.empty() ? "" : ", ") + std::string(kind.extension);
+    return list;
+}
+
+} // namespace kavro::cli
