@@ -37,7 +37,7 @@ std::vector<std::string> runFuzzSession(std::string_view input) {
         const std::string_view line = input.substr(0, end);
         input.remove_prefix(end == std::string_view::npos ? input.size() : end + 1);
         ++lines;
-        if (line.starts_with("report"))
+        if (line.starts_with("report") || line.starts_with("pdf"))
             continue; // writes files; the report has its own fuzzer
         const auto result = runner.runLine(line);
         if (!result)

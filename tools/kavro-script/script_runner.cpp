@@ -32,15 +32,13 @@ bool isBlank(std::string_view line) {
 
 } // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& out)
-    : out_(out), reportLauncher_(reportTemplatePath(), reportFile_), form_(services()),
-      input_(form_) {
+ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), form_(services()), input_(form_) {
     form_.setTrace(&trace_);
 }
 
 Services ScriptRunner::services() {
     Services services = recorders_.services("kavro-script");
-    services.wordProcessor = &reportLauncher_;
+    services.wordProcessor = &reportFormats_;
     return services;
 }
 
@@ -110,17 +108,23 @@ ActionResult ScriptRunner::perform(const Line& line) {
             return ActionResult::refused("tab takes a tab index");
         return input_.switchTab(*index);
     }
-    if (action == "report") {
-        // The path is all of the line after "report ", spaces included.
-        const std::string path = line.hasArgument ? line.field + " " + line.argument : line.field;
-        if (path.empty())
-            return ActionResult::refused("report takes a file path");
-        reportFile_.setFile(path);
-        return input_.clickButton(Field::Button1);
-    }
+    if (action == "report" || action == "pdf")
+        return writeReport(line);
     if (!line.hasField)
         return ActionResult::refused(action.empty() ? "no action" : action + " needs a control");
     return withField(line);
+}
+
+ActionResult ScriptRunner::writeReport(const Line& line) {
+    // The path is all of the line after the action, spaces included.
+    const std::string path = line.hasArgument ? line.field + " " + line.argument : line.field;
+    if (path.empty())
+        return ActionResult::refused(line.action + " takes a file path");
+    if (line.action == "report")
+        reportFormats_.chooseDocx(path);
+    else if (!reportFormats_.choosePdf(path))
+        return ActionResult::refused("pdf is not available in this build");
+    return input_.clickButton(Field::Button1);
 }
 
 ActionResult ScriptRunner::withField(const Line& line) {

@@ -6,8 +6,7 @@
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
-#include "report/docx_launcher.h"
-#include "report/file_destination.h"
+#include "report_formats.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -46,13 +45,14 @@ private:
     ActionResult perform(const Line& line);
     ActionResult withField(const Line& line);
     void print(const nlohmann::ordered_json& object);
-    // The recording services, with the report written to reportFile_.
+    // The recording services, with the report written as reportFormats_ says.
     Services services();
+    // `report PATH` and `pdf PATH`: the button, its report written to PATH.
+    ActionResult writeReport(const Line& line);
 
     std::ostream& out_;
     RecordingServices recorders_;
-    FileDestination reportFile_;
-    DocxLauncher reportLauncher_;
+    ReportFormats reportFormats_;
     TForm1 form_;
     UserInput input_;
     bool tracing_ = false;

@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QPagedPaintDevice>
+#include <QRectF>
+#include <QTextDocument>
+#include <vector>
+
+namespace kavro::print {
+
+// The report laid out in one long column and cut into pages of the text
+// area's height. A page ends between two lines of text or two rows of a
+// table, never through one, so that a row with a wrapped name stays whole
+// on one page with its borders. Only a line or row taller than a page is
+// cut where the page ends.
+class ReportPages {
+public:
+    // One page: the stretch of the document it shows, in document units.
+    struct Page {
+        double top = 0;    // where the page's text area begins
+        double bottom = 0; // where the next page begins
+        // How far above `top` and below `bottom` the page may paint: half
+        // the gap to the neighbour's text, so that the border line between
+        // two rows shows on both pages and no text shows twice.
+        double above = 0;
+        double below = 0;
+    };
+
+    // `document` is laid out at the text area's width and must outlive this.
+    explicit ReportPages(const QTextDocument& document);
+
+    const std::vector<Page>& pages() const { return pages_; }
+
+    // Paints pages first..last (counted from 0, clamped to those there are)
+    // onto a printer or PDF writer set up with PageGeometry's page layout;
+    // false when nothing could be painted on it.
+    bool paint(QPagedPaintDevice& device, int first = 0, int last = -1) const;
+
+private:
+    // A stretch that no page may cut: one line of text, or one table row.
+    struct Span {
+        double top;
+        double bottom;
+    };
+    // The spans in document order, and every line of text apart.
+    void measure(std::vector<Span>& spans, std::vector<Span>& lines) const;
+    void cut(const std::vector<Span>& spans, const std::vector<Span>& lines, double pageHeight,
+             double documentHeight);
+    // Where to end a page that starts at `top` inside a span too tall for
+    // it: after the last line that fits, else at the page's end.
+    static double forcedEnd(const std::vector<Span>& lines, double top, double limit);
+    void paintPage(QPainter& painter, const Page& page, double scale) const;
+
+    const QTextDocument& document_;
+    std::vector<Page> pages_;
+};
+
+} // namespace kavro::print

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/platform/word_processor.h"
+#include "report/docx_launcher.h"
+#include "report/file_destination.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace kavro {
+
+// The driver's report button: the report goes to a named file, as a Word
+// document for `report` or as a PDF for `pdf`, typed by the same calls.
+class ReportFormats : public WordProcessorLauncher {
+public:
+    ReportFormats();
+    ~ReportFormats() override;
+    ReportFormats(const ReportFormats&) = delete;
+    ReportFormats& operator=(const ReportFormats&) = delete;
+
+    void chooseDocx(const std::filesystem::path& file);
+    // False when this program was built without the printable document.
+    bool choosePdf(const std::filesystem::path& file);
+
+    std::unique_ptr<WordProcessor> launch() override;
+
+private:
+    // The PDF side and the GUI application it needs, made on first use.
+    struct Pdf;
+
+    FileDestination docxFile_;
+    DocxLauncher docx_;
+    std::unique_ptr<Pdf> pdf_;
+    WordProcessorLauncher* chosen_;
+};
+
+} // namespace kavro
