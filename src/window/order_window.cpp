@@ -44,7 +44,10 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
       recent_(*settings_),
       autosave_(seams.autosaveFolder.isEmpty() ? Autosave::defaultFolder() : seams.autosaveFolder),
       document_(&OpeningCalculator::compute), form_(new MainWindow(std::move(seams.form))),
-      dock_(new OpeningsDock(document_, this)), actions_(this) {
+      dock_(new OpeningsDock(document_, this)), actions_(this),
+      exports_(this, document_, dialogs_, form_->form().services().messageBox,
+               form_->form().services().programName),
+      printing_(form_, form_->form(), std::move(seams.printing)) {
     dialogs_.fillWithDesktop();
     setWindowIcon(form_->windowIcon());
     // The form keeps its size: the list takes any room the window gains.

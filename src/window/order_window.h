@@ -9,7 +9,9 @@
 #include "main_window.h"
 #include "openings_dock.h"
 #include "order_actions.h"
+#include "order_exports.h"
 #include "recent_files.h"
+#include "report_printing.h"
 
 #include <QMainWindow>
 #include <QSettings>
@@ -21,6 +23,7 @@ namespace kavro::window {
 // What tests put in place of the desktop around the document window.
 struct OrderWindowSeams {
     WindowSeams form;
+    ReportPrintingSeams printing;
     DocumentDialogs dialogs; // none: the desktop's dialogs
     QString settingsFile;    // none: the user's settings
     QString autosaveFolder;  // none: Autosave::defaultFolder()
@@ -59,6 +62,8 @@ protected:
 private:
     void connectActions();
     void addPrintActions();
+    void wireExports();
+    void importOpenings();
     void wireForm();
     void wireDock();
 
@@ -93,6 +98,8 @@ private:
     MainWindow* form_;
     OpeningsDock* dock_;
     OrderActions actions_;
+    OrderExports exports_;
+    ReportPrinting printing_;
     QTimer autosaveTimer_;
     QString currentFile_;
     // What putting the current opening into the form met (a refused input);

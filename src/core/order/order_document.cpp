@@ -137,6 +137,23 @@ bool OrderDocument::removeOpening() {
     return true;
 }
 
+bool OrderDocument::appendOpenings(std::vector<Opening> openings) {
+    if (openings.empty())
+        return false;
+    const bool blankOnly = size() == 1 && currentOpening() == Opening{};
+    const std::size_t kept = blankOnly ? 0 : size();
+    if (openings.size() > Order::kMaxOpenings - kept)
+        return false;
+    order_.openings.resize(kept);
+    results_.resize(kept);
+    for (Opening& opening : openings)
+        order_.openings.push_back(std::move(opening));
+    results_.resize(size());
+    current_ = kept;
+    modified_ = true;
+    return true;
+}
+
 bool OrderDocument::moveOpening(std::size_t from, std::size_t to) {
     if (from >= size() || to >= size() || from == to)
         return false;

@@ -76,6 +76,10 @@ public:
     // Removes the current opening; the one after it (or the new last one)
     // becomes current. The only opening is never removed.
     bool removeOpening();
+    // Openings brought in from elsewhere (a spreadsheet) go after the last
+    // one, the first of them current; a lone blank opening, never changed,
+    // gives way to them. Refused when the order would grow past its limit.
+    bool appendOpenings(std::vector<Opening> openings);
     // Moves an opening to another place; the current opening stays current
     // wherever it goes.
     bool moveOpening(std::size_t from, std::size_t to);
