@@ -99,15 +99,43 @@ void OrderWindow::connectActions() {
     actions_.orderMenu->insertSeparator(actions_.addOpening);
     actions_.showList = toggle;
     addPrintActions();
-    // Not yet available in this build: the spreadsheets and the order report.
-    for (QAction* later :
-         {actions_.importCsv, actions_.exportCsv, actions_.exportPartsCsv, actions_.orderReport})
-        later->setEnabled(false);
+    wireExports();
 }
 
-// Printing the form and writing it as a PDF go here, before the form's
-// report, once the program can print.
-void OrderWindow::addPrintActions() {}
+// Printing the form's report and writing it as a PDF, just before the
+// report in Word.
+void OrderWindow::addPrintActions() {
+    auto* print = new QAction(QStringLiteral("&Печать…"), this);
+    print->setObjectName(QStringLiteral("actionPrint"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] { printing_.preview(); });
+    auto* pdf = new QAction(QStringLiteral("Экспорт в &PDF…"), this);
+    pdf->setObjectName(QStringLiteral("actionExportPdf"));
+    connect(pdf, &QAction::triggered, this, [this] { printing_.exportPdf(); });
+    actions_.fileMenu->insertActions(actions_.printPlace, {print, pdf});
+    actions_.fileMenu->insertSeparator(print);
+}
+
+void OrderWindow::wireExports() {
+    connect(actions_.importCsv, &QAction::triggered, this, [this] { importOpenings(); });
+    connect(actions_.exportCsv, &QAction::triggered, this, [this] { exports_.exportOpenings(); });
+    connect(actions_.exportPartsCsv, &QAction::triggered, this,
+            [this] { exports_.exportPartsList(); });
+    connect(actions_.orderReport, &QAction::triggered, this,
+            [this] { exports_.writeOrderReport(); });
+}
+
+void OrderWindow::importOpenings() {
+    std::optional<std::vector<Opening>> openings = exports_.importOpenings();
+    if (!openings)
+        return;
+    if (!document_.appendOpenings(std::move(*openings))) {
+        showError(
+            QStringLiteral("В заказе не может быть больше %1 проёмов.").arg(Order::kMaxOpenings));
+        return;
+    }
+    listChanged();
+}
 
 void OrderWindow::wireForm() {
     form_->setStartedListener([this] {
