@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
@@ -47,6 +48,13 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
 
+    title_ = new QLabel(body);
+    title_->setObjectName(QStringLiteral("OrderTitle"));
+    title_->setTextFormat(Qt::PlainText);
+    title_->setWordWrap(true);
+    layout->addWidget(title_);
+    showTitle({});
+
     model_ = new OpeningListModel(document_, this);
     table_ = new OpeningTable(body);
     table_->setModel(model_);
@@ -57,7 +65,7 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     layout->addWidget(table_, 3);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& now) {
-                if (now.isValid() && rowChosen)
+                if (now.isValid() && !reloading_ && rowChosen)
                     rowChosen(static_cast<std::size_t>(now.row()));
             });
 
@@ -79,6 +87,12 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     problems_->setTextFormat(Qt::PlainText);
     layout->addWidget(problems_);
     setWidget(body);
+}
+
+void OpeningsDock::reload() {
+    const QScopedValueRollback guard(reloading_, true);
+    model_->reload();
+    showCurrent();
 }
 
 void OpeningsDock::showCurrent() {
@@ -115,6 +129,11 @@ void OpeningsDock::showDetails() {
         words << toQString(problem);
     problems_->setText(words.join(u'\n'));
     problems_->setVisible(!words.isEmpty());
+}
+
+void OpeningsDock::showTitle(const std::string& title) {
+    title_->setText(title.empty() ? QStringLiteral("Заказ без названия")
+                                  : QStringLiteral("Заказ: ") + toQString(title));
 }
 
 void OpeningsDock::addAccessoryRow(int row, const std::string& article, const QString& name,

@@ -32,10 +32,16 @@ public:
     // The user set an accessory's quantity for the current opening.
     std::function<void(const std::string& article, int quantity)> quantitySet;
 
+    // Shows the openings anew after openings came or went. Rows the view
+    // makes current on its own meanwhile (an editor closing gives the focus
+    // back to the table, which then takes its first row) are not the user's.
+    void reload();
     // Shows which row is current, without reporting it as the user's choice.
     void showCurrent();
     // Shows the current opening's accessories and problems.
     void showDetails();
+    // Shows the order's title above the table (customer or address).
+    void showTitle(const std::string& title);
 
 private:
     void addAccessoryRow(int row, const std::string& article, const QString& name, int quantity);
@@ -45,6 +51,8 @@ private:
     OpeningTable* table_;
     QTableWidget* accessories_;
     QLabel* problems_;
+    QLabel* title_;
+    bool reloading_ = false;
 };
 
 } // namespace kavro::window

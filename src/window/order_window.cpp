@@ -22,6 +22,10 @@ namespace kavro::window {
 namespace {
 
 const QString kFilter = QStringLiteral("Заказы KAVRO (*.kavro)");
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kStateKey = QStringLiteral("window/state");
+// The list's width in pixels when first shown.
+constexpr int kListWidth = 480;
 
 std::filesystem::path fileSystemPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -54,7 +58,13 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
     form_->setFixedSize(MainWindow::kClientSize);
     setCentralWidget(form_);
     addDockWidget(Qt::RightDockWidgetArea, dock_);
+    // Wide enough for the table's columns and a location of a few words.
+    resizeDocks({dock_}, {kListWidth}, Qt::Horizontal);
     dock_->hide();
+
+    // Where the user left the window and the list last time.
+    restoreGeometry(settings_->value(kGeometryKey).toByteArray());
+    restoreState(settings_->value(kStateKey).toByteArray());
 
     connectActions();
     wireForm();
@@ -233,6 +243,8 @@ void OrderWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     autosave_.discard();
+    settings_->setValue(kGeometryKey, saveGeometry());
+    settings_->setValue(kStateKey, saveState());
     event->accept();
 }
 
@@ -406,9 +418,8 @@ void OrderWindow::formActed(std::optional<Field> acted) {
 // Openings came or went, or a whole order came in: the list is shown anew
 // and the form shows the current opening.
 void OrderWindow::listChanged() {
-    dock_->model()->reload();
+    dock_->reload();
     showCurrentInForm();
-    dock_->showCurrent();
     dock_->showDetails();
     if (document_.size() > 1)
         dock_->show();
@@ -427,6 +438,7 @@ void OrderWindow::moveOpening(int from, int to) {
 
 void OrderWindow::orderChanged() {
     actions_.removeOpening->setEnabled(document_.size() > 1);
+    dock_->showTitle(document_.order().title);
     updateTitle();
 }
 

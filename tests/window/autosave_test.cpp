@@ -73,17 +73,7 @@ TEST_F(AutosaveTest, SwitchingOpeningsAutosavesAndTwoWindowsKeepTheirOwn) {
               window().document().order());
 
     // A second window on the same folder, with work of its own.
-    OrderWindowSeams seams;
-    seams.form.runDialog = [](QMessageBox& box) {
-        ADD_FAILURE() << "unexpected message box: " << box.text().toStdString();
-    };
-    seams.dialogs.ask = [](QMessageBox& box) {
-        ADD_FAILURE() << "unexpected question: " << box.text().toStdString();
-        return QMessageBox::Cancel;
-    };
-    seams.settingsFile = path(QStringLiteral("settings.ini"));
-    seams.autosaveFolder = autosaveFolder();
-    OrderWindow second(std::move(seams));
+    OrderWindow second(seams());
     EXPECT_FALSE(second.offerRestore()) << "the first window lives";
     Order other;
     other.title = "Другой";

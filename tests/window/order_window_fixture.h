@@ -44,8 +44,9 @@ public:
     void typeInto(Field field, const QString& text);
     void clickDriveRow(int row);
     void chooseOpening(int row);
-    QLineEdit* textOf(Field field) const;
 
+    // The openings' widths in order, separated by spaces.
+    std::string widths() const;
     // The texts the list shows for a row, column by column.
     QStringList listRow(int row) const;
     // Every row shows what the order file's own computation gives for its
@@ -56,9 +57,11 @@ public:
     std::vector<QString> questions_; // the questions asked, in order
     std::vector<QString> errors_;    // the error boxes shown, in order
 
-private:
+protected:
+    // Every dialog answered from the announcements, in the test's folders.
     OrderWindowSeams seams();
 
+private:
     QTemporaryDir folder_;
     RecordingUrlOpener urlOpener_;
     RecordingWordProcessorLauncher wordProcessor_;
