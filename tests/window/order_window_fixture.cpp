@@ -80,24 +80,19 @@ void OrderWindowFixture::openWindow() {
 // A lock file names its process; one named after a process that no longer
 // runs is what a kill leaves behind.
 void OrderWindowFixture::killWindow() {
-    ASSERT_TRUE(window_);
     window_->autosaveNow();
-    const QString lockPath =
-        window_->autosave().orderPath().replace(QStringLiteral(".kavro"), QStringLiteral(".lock"));
-    QFile lock(lockPath);
+    const QString base = window_->autosave().orderPath().chopped(6);
+    QFile lock(base + QStringLiteral(".lock"));
     ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
     QList<QByteArray> lines = lock.readAll().split('\n');
     lock.close();
-    const QString order = window_->autosave().orderPath();
-    const QString source = order.chopped(6) + QStringLiteral(".source");
-    const QString keptOrder = path(QStringLiteral("kept.kavro"));
-    const QString keptSource = path(QStringLiteral("kept.source"));
-    ASSERT_TRUE(QFile::copy(order, keptOrder));
-    ASSERT_TRUE(QFile::copy(source, keptSource));
+    const QString kept = path(QStringLiteral("kept"));
+    for (const QString& suffix : {QStringLiteral(".kavro"), QStringLiteral(".source")})
+        ASSERT_TRUE(QFile::copy(base + suffix, kept + suffix));
     window_.reset(); // cleans up as a clean close would ...
     // ... so what a kill leaves is put back, the lock naming a dead process.
-    ASSERT_TRUE(QFile::rename(keptOrder, order));
-    ASSERT_TRUE(QFile::rename(keptSource, source));
+    for (const QString& suffix : {QStringLiteral(".kavro"), QStringLiteral(".source")})
+        ASSERT_TRUE(QFile::rename(kept + suffix, base + suffix));
     ASSERT_FALSE(lines.isEmpty());
     lines[0] = QByteArray::number(0x7FFFFFFF); // beyond any process id
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
