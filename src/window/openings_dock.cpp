@@ -35,6 +35,9 @@ public:
 
 enum AccessoryColumn { Article, Name, Quantity };
 
+// The list's narrowest width in pixels.
+constexpr int kMinimumWidth = 470;
+
 // What an accessory the opening keeps but its drive no longer offers is
 // called in the list.
 const QString kNotOffered = QStringLiteral("(не предлагается для этого привода)");
@@ -59,6 +62,8 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     table_ = new OpeningTable(body);
     table_->setModel(model_);
     table_->setItemDelegateForColumn(OpeningListModel::Count, new CountDelegate(table_));
+    // Every column and a location of a few words show without scrolling.
+    table_->setMinimumWidth(kMinimumWidth);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(OpeningListModel::Location,
                                                      QHeaderView::Stretch);

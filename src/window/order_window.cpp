@@ -24,8 +24,6 @@ namespace {
 const QString kFilter = QStringLiteral("Заказы KAVRO (*.kavro)");
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
-// The list's width in pixels when first shown.
-constexpr int kListWidth = 480;
 
 std::filesystem::path fileSystemPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -58,8 +56,6 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
     form_->setFixedSize(MainWindow::kClientSize);
     setCentralWidget(form_);
     addDockWidget(Qt::RightDockWidgetArea, dock_);
-    // Wide enough for the table's columns and a location of a few words.
-    resizeDocks({dock_}, {kListWidth}, Qt::Horizontal);
     dock_->hide();
 
     // Where the user left the window and the list last time.
