@@ -73,7 +73,12 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
     autosaveTimer_.start();
 }
 
-OrderWindow::~OrderWindow() = default;
+OrderWindow::~OrderWindow() {
+    // The form and the list refer to the order and to this window's parts:
+    // they go first, not with the window's children after its members.
+    delete dock_;
+    delete form_;
+}
 
 void OrderWindow::connectActions() {
     connect(actions_.newOrder, &QAction::triggered, this, [this] { newOrder(); });
