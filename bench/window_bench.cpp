@@ -110,18 +110,22 @@ kavro::Opening opening(int number) {
 }
 
 // A choice of another row in the list until the form and the list show that
-// opening and the window has painted.
-void BM_SwitchBetweenTwoOpenings(benchmark::State& state) {
+// opening and the window has painted. The argument is the order's size; an
+// unsaved order (1) is also written to its autosave at each switch.
+void BM_SwitchBetweenOpenings(benchmark::State& state) {
     StartedOrderWindow started;
     if (!started.start()) {
         state.SkipWithError("the window did not start");
         return;
     }
     kavro::Order order;
-    order.openings = {opening(1), opening(2)};
-    const QString file = started.folder.filePath(QStringLiteral("two.kavro"));
+    for (int i = 1; i <= state.range(0); ++i)
+        order.openings.push_back(opening(i));
+    const QString file = started.folder.filePath(QStringLiteral("order.kavro"));
     kavro::OrderFile::save(order, file.toStdString());
     started.window->openFile(file);
+    if (state.range(1))
+        started.window->document().markUnsaved();
     QTableView* table = started.window->dock().table();
     int row = 0;
     for (auto _ : state) {
@@ -132,7 +136,11 @@ void BM_SwitchBetweenTwoOpenings(benchmark::State& state) {
     if (started.window->form().form().Wirina.text() != order.openings[row].inputs.width)
         state.SkipWithError("the form does not show the chosen opening");
 }
-BENCHMARK(BM_SwitchBetweenTwoOpenings)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SwitchBetweenOpenings)
+    ->Args({2, 0})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // Opening a file of 1,000 openings in a started window until the list and the
 // form show it and the window has painted.

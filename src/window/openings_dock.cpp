@@ -65,6 +65,9 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     // Every column and a location of a few words show without scrolling.
     table_->setMinimumWidth(kMinimumWidth);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit the rows on screen only: measuring every row would work out
+    // the results of every opening of a large order at each change.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
     table_->horizontalHeader()->setSectionResizeMode(OpeningListModel::Location,
                                                      QHeaderView::Stretch);
     layout->addWidget(table_, 3);

@@ -234,8 +234,14 @@ void OrderWindow::autosaveNow() {
         autosave_.discard();
         return;
     }
-    if (auto failed = autosave_.write(document_.order(), currentFile_))
+    // Written once per change: switching back and forth writes nothing new.
+    if (autosave_.hasFile() && autosavedRevision_ == document_.revision())
+        return;
+    if (auto failed = autosave_.write(document_.order(), currentFile_)) {
         statusBar()->showMessage(QStringLiteral("Автосохранение не удалось: %1").arg(*failed));
+        return;
+    }
+    autosavedRevision_ = document_.revision();
 }
 
 void OrderWindow::closeEvent(QCloseEvent* event) {

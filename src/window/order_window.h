@@ -108,6 +108,8 @@ private:
     // The form shows the current opening; before that (until the form has
     // started) what the form holds is not the order's.
     bool formShowsCurrent_ = false;
+    // The order's revision that the autosave file holds.
+    std::uint64_t autosavedRevision_ = 0;
 };
 
 } // namespace kavro::window

@@ -38,7 +38,12 @@ Opening& OrderDocument::mutableOpening(std::size_t index) {
 // The opening's results no longer hold, and the order differs from its file.
 void OrderDocument::changed(std::size_t index) {
     results_[index].reset();
+    touch();
+}
+
+void OrderDocument::touch() {
     modified_ = true;
+    ++revision_;
 }
 
 bool OrderDocument::setCurrent(std::size_t index) {
@@ -52,7 +57,7 @@ bool OrderDocument::setTitle(std::string title) {
     if (order_.title == title)
         return false;
     order_.title = std::move(title);
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -61,7 +66,7 @@ bool OrderDocument::setLocation(std::size_t index, std::string location) {
         return false;
     order_.openings[index].location = std::move(location);
     // The location takes no part in the results.
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -70,7 +75,7 @@ bool OrderDocument::setCount(std::size_t index, int count) {
         order_.openings[index].count == count)
         return false;
     order_.openings[index].count = count;
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -108,7 +113,7 @@ bool OrderDocument::addOpening() {
     order_.openings.emplace_back();
     results_.emplace_back();
     current_ = size() - 1;
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -122,7 +127,7 @@ bool OrderDocument::copyOpening() {
     order_.openings.insert(order_.openings.begin() + at, std::move(copy));
     results_.insert(results_.begin() + at, std::move(copyResults));
     ++current_;
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -133,7 +138,7 @@ bool OrderDocument::removeOpening() {
     order_.openings.erase(order_.openings.begin() + at);
     results_.erase(results_.begin() + at);
     current_ = std::min(current_, size() - 1);
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -150,7 +155,7 @@ bool OrderDocument::appendOpenings(std::vector<Opening> openings) {
         order_.openings.push_back(std::move(opening));
     results_.resize(size());
     current_ = kept;
-    modified_ = true;
+    touch();
     return true;
 }
 
@@ -176,7 +181,7 @@ bool OrderDocument::moveOpening(std::size_t from, std::size_t to) {
         --current_;
     else if (to <= current_ && current_ < from)
         ++current_;
-    modified_ = true;
+    touch();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "order.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -53,7 +54,10 @@ public:
     // The order was saved as it stands.
     void markSaved() { modified_ = false; }
     // The order holds work that no file has (restored after a crash).
-    void markUnsaved() { modified_ = true; }
+    void markUnsaved() { touch(); }
+    // Grows with every change, so that a copy of the order can tell whether
+    // it is still current.
+    std::uint64_t revision() const { return revision_; }
 
     // The results of an opening, worked out when first asked for.
     const OpeningResults& results(std::size_t index) const;
@@ -97,11 +101,13 @@ public:
 private:
     Opening& mutableOpening(std::size_t index);
     void changed(std::size_t index);
+    void touch();
 
     Calculator calculator_;
     Order order_;
     std::size_t current_ = 0;
     bool modified_ = false;
+    std::uint64_t revision_ = 0;
     mutable std::vector<std::optional<OpeningResults>> results_;
 };
 
