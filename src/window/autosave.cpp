@@ -99,6 +99,14 @@ std::vector<Autosave::Leftover> Autosave::claimLeftovers() {
         found.push_back({info.filePath(), readSource(base + kSourceSuffix), info.lastModified(),
                          std::move(lock)});
     }
+    // A window killed with nothing unsaved leaves only its lock: swept away.
+    for (const QString& name : folder.entryList({QStringLiteral("*") + kLockSuffix}, QDir::Files)) {
+        const QString base = folder.filePath(name.chopped(kLockSuffix.size()));
+        QLockFile lock(base + kLockSuffix);
+        lock.setStaleLockTime(0);
+        if (base != base_ && !QFileInfo::exists(base + kOrderSuffix) && lock.tryLock(0))
+            lock.unlock();
+    }
     std::sort(found.begin(), found.end(),
               [](const Leftover& a, const Leftover& b) { return a.written > b.written; });
     return found;

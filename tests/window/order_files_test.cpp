@@ -16,27 +16,16 @@ namespace {
 
 const QString kCaption = QStringLiteral("KAVRO подбор привода v.1.1");
 
-class OrderFilesTest : public OrderWindowFixture {
-protected:
-    // Three openings, each with its own width.
-    void enterThreeOpenings() {
-        typeInto(Field::Wirina, QStringLiteral("900"));
-        trigger("actionAddOpening");
-        typeInto(Field::Wirina, QStringLiteral("1800"));
-        typeInto(Field::Visota, QStringLiteral("2400"));
-        trigger("actionAddOpening");
-        typeInto(Field::Wirina, QStringLiteral("2600"));
-    }
-
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-};
+using OrderFilesTest = OrderWindowFixture;
 
 TEST_F(OrderFilesTest, ASavedOrderReopensToTheSameOpeningsAndResults) {
-    enterThreeOpenings();
+    // Three openings, each with its own width.
+    typeInto(Field::Wirina, QStringLiteral("900"));
+    trigger("actionAddOpening");
+    typeInto(Field::Wirina, QStringLiteral("1800"));
+    typeInto(Field::Visota, QStringLiteral("2400"));
+    trigger("actionAddOpening");
+    typeInto(Field::Wirina, QStringLiteral("2600"));
     const Order entered = window().document().order();
     EXPECT_EQ(window().windowTitle(), kCaption) << "no file yet";
 
@@ -64,7 +53,10 @@ TEST_F(OrderFilesTest, FilesThatCannotBeReadOrWrittenAreNamedAndNothingChanges) 
         const char* action;
         QString file;
     };
-    writeFile(QStringLiteral("damaged.kavro"), "{\"format\": \"kavro-order\", \"versi");
+    QFile damaged(path(QStringLiteral("damaged.kavro")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"format\": \"kavro-order\", \"versi");
+    damaged.close();
     const Row rows[] = {
         {"damaged", "actionOpen", path(QStringLiteral("damaged.kavro"))},
         {"missing", "actionOpen", path(QStringLiteral("missing.kavro"))},
