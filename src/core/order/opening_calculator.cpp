@@ -93,19 +93,21 @@ constexpr std::array<TextInput, 6> kTextInputs = {{
 // One application of an opening to a window, gathering the problems met.
 class Application {
 public:
-    Application(TForm1& form, UserInput& input, const Opening& opening)
-        : form_(form), input_(input), in_(opening.inputs), drive_(opening.drive) {}
+    // `fresh`: the window has just started, so its results follow its texts.
+    Application(TForm1& form, UserInput& input, const Opening& opening, bool fresh)
+        : form_(form), input_(input), in_(opening.inputs), drive_(opening.drive), fresh_(fresh) {}
 
     std::vector<std::string> run() {
-        input_.switchTab(0); // the drive list shows, as in a freshly started window
+        // The drive list shows, as in a freshly started window.
+        act(Field::TabControl1, [&] { return input_.switchTab(0); });
         // The own profile frees thickness and weight for typing; a maker's
         // type later overwrites them from its catalogue as the user's pick does.
-        act(input_.pick(Field::Profil, 2));
-        act(input_.replace(Field::Tolwina, in_.thickness));
-        act(input_.replace(Field::Massa, in_.specificWeight));
-        act(input_.replace(Field::Visota, in_.height));
-        act(input_.replace(Field::Wirina, in_.width));
-        act(input_.replace(Field::NizhniyProfil, in_.endProfile));
+        act(Field::Profil, [&] { return input_.pick(Field::Profil, 2); });
+        text(Field::Tolwina, in_.thickness);
+        text(Field::Massa, in_.specificWeight);
+        text(Field::Visota, in_.height);
+        text(Field::Wirina, in_.width);
+        text(Field::NizhniyProfil, in_.endProfile);
         shaft(); // before the crank and the fixing, which the shaft enables
         crank();
         radio(Field::Montazh, "Монтаж", in_.mounting);
@@ -118,20 +120,35 @@ public:
     }
 
 private:
-    // Failures of the steps before the last recalculation came from the texts
-    // that the window held before; only the last one's failure is the opening's.
-    void act(const ActionResult& result) {
+    // Carries out one action. A failure may come from the texts that the
+    // window held before; whether the opening's own texts fail shows when the
+    // fixing settles the window. An error in the exit handler of the field
+    // left (an empty field's put-back text recalculated) keeps the focus
+    // there and the action undone; that field holds its text now, so a
+    // second try gets through.
+    template <class Action> ActionResult act(Field field, Action&& action) {
+        ActionResult result = action();
+        if (result.kind == ActionResult::Kind::Failed && form_.focus() != field)
+            result = action();
         if (result.kind == ActionResult::Kind::Refused)
             problems_.push_back("Окно не приняло ввод (" + result.text + ")");
+        failed_ = failed_ || result.kind == ActionResult::Kind::Failed;
+        return result;
     }
 
+    void text(Field field, const std::string& text) {
+        act(field, [&] { return input_.replace(field, text); });
+    }
+
+    // A pick runs the shaft's handler even for the text already there: an
+    // error in an earlier run of it may have left the crank enabled on "40".
     void shaft() {
         const auto& items = form_.Diametr.items();
         const auto item = std::find(items.begin(), items.end(), in_.shaft);
         if (item != items.end())
-            act(input_.pick(Field::Diametr, item - items.begin()));
+            act(Field::Diametr, [&] { return input_.pick(Field::Diametr, item - items.begin()); });
         else
-            act(input_.replace(Field::Diametr, in_.shaft));
+            text(Field::Diametr, in_.shaft);
     }
 
     void crank() {
@@ -142,7 +159,7 @@ private:
                                 form_.Diametr.text() + " мм");
             return;
         }
-        act(input_.check(Field::NHK));
+        act(Field::NHK, [&] { return input_.check(Field::NHK); });
     }
 
     bool inRange(const RadioGroup& group, int index) const {
@@ -161,7 +178,7 @@ private:
             index = 0; // the window's own first choice, whatever it held before
         }
         if (group.itemIndex() != index)
-            act(input_.click(field, index));
+            act(field, [&] { return input_.click(field, index); });
     }
 
     void profile() {
@@ -170,7 +187,7 @@ private:
         if (maker == makers.end()) {
             problems_.push_back("Профиль " + quoted(in_.profile) + " не входит в список профилей");
         } else if (*maker != kOwnProfile) {
-            act(input_.pick(Field::Profil, maker - makers.begin()));
+            act(Field::Profil, [&] { return input_.pick(Field::Profil, maker - makers.begin()); });
         }
         if (in_.profileType.empty())
             return;
@@ -180,12 +197,18 @@ private:
             problems_.push_back("Тип профиля " + quoted(in_.profileType) +
                                 " не входит в список типов профиля " + form_.Profil.text());
         else
-            act(input_.pick(Field::TipProfilya, type - types.begin()));
+            act(Field::TipProfilya,
+                [&] { return input_.pick(Field::TipProfilya, type - types.begin()); });
     }
 
-    // The fixing comes last of the inputs: a click on another choice and back
-    // runs the whole calculation once more with every input in place, whatever
-    // the window held before.
+    // The fixing comes last of the inputs. A change of it runs the whole
+    // calculation with every input in place; so does a click on another
+    // choice and back. An error of that last calculation is the opening's
+    // own. A window in any state needs it: an error before may have left
+    // results that no handler run since has redone, and an opening text
+    // equal to the one that failed runs no handler at all. A fresh window
+    // needs it only after an error on the way: every text that differs
+    // from its defaults ran its handlers, and those keep the rest up to date.
     void fixing() {
         const RadioGroup& group = form_.Kreplenie;
         int target = in_.fixing;
@@ -197,9 +220,14 @@ private:
                                 " недоступно при диаметре вала " + form_.Diametr.text() + " мм");
             target = 0;
         }
-        act(input_.click(Field::Kreplenie, target == 1 ? 0 : 1));
-        const ActionResult last = input_.click(Field::Kreplenie, target);
-        act(last);
+        if (group.itemIndex() == target) {
+            if (fresh_ && !failed_)
+                return;
+            act(Field::Kreplenie,
+                [&] { return input_.click(Field::Kreplenie, target == 1 ? 0 : 1); });
+        }
+        const ActionResult last =
+            act(Field::Kreplenie, [&] { return input_.click(Field::Kreplenie, target); });
         if (last.kind == ActionResult::Kind::Failed)
             problems_.push_back("Расчёт остановлен ошибкой: " + last.text);
     }
@@ -230,8 +258,8 @@ private:
         const bool current = form_.VybrannayaStroka == row && spisok.currentRow() == row &&
                              spisok.currentColumn() == 0;
         if (!current)
-            act(input_.pressCell(Field::Spisok, 0, row));
-        act(input_.focus(Field::Spisok));
+            act(Field::Spisok, [&] { return input_.pressCell(Field::Spisok, 0, row); });
+        act(Field::Spisok, [&] { return input_.focus(Field::Spisok); });
     }
 
 private:
@@ -239,7 +267,9 @@ private:
     UserInput& input_;
     const OpeningInputs& in_;
     const std::string& drive_;
+    const bool fresh_;
     std::vector<std::string> problems_;
+    bool failed_ = false;
 };
 
 void appendNew(std::vector<std::string>& to, const std::vector<std::string>& from) {
@@ -252,7 +282,7 @@ void appendNew(std::vector<std::string>& to, const std::vector<std::string>& fro
 
 std::vector<std::string> OpeningCalculator::apply(TForm1& form, UserInput& input,
                                                   const Opening& opening) {
-    return Application(form, input, opening).run();
+    return Application(form, input, opening, false).run();
 }
 
 OpeningInputs OpeningCalculator::capture(const TForm1& form) {
@@ -333,7 +363,7 @@ OpeningResults OpeningCalculator::compute(const Opening& opening) {
     TForm1 form(silent.services());
     UserInput input(form);
     input.start();
-    std::vector<std::string> problems = apply(form, input, opening);
+    std::vector<std::string> problems = Application(form, input, opening, true).run();
     OpeningResults results = read(form, opening);
     appendNew(problems, results.problems);
     results.problems = std::move(problems);

@@ -27,6 +27,12 @@ struct PartsListLine {
 // order of first use. A drive counts the opening's count; an accessory its
 // quantity times the opening's count. Accessories of quantity 0 are left
 // out. `results` holds one entry per opening, in order.
+//
+// The drive of an opening is the one in effect (OpeningResults::driveArticle:
+// the chosen one when offered, else the window's first; none when nothing
+// fits). A wanted accessory that is not offered keeps its line, named from
+// the catalogue, as its opening reports it. An opening whose count is not
+// positive adds nothing. Totals are summed in 64 bits and cannot wrap.
 std::vector<PartsListLine> makePartsList(const Order& order,
                                          const std::vector<OpeningResults>& results);
 

@@ -17,16 +17,17 @@ namespace {
 using report_typing::line;
 
 // Column captions and preferred widths (points, 525 in all, as the single
-// report's tables) of the openings table and the parts list.
+// report's tables) of the openings table and the parts list; each column
+// holds its caption at 12 points without breaking the word.
 constexpr std::array<std::string_view, 10> kOpeningsHeader = {
     "№", "Проём", "Кол-во", "Ш × В", "Профиль", "Вал", "Масса", "Момент", "Привод", "Время"};
-constexpr std::array<double, 10> kOpeningsWidths = {25, 75, 40, 70, 60, 30, 40, 45, 95, 45};
+constexpr std::array<double, 10> kOpeningsWidths = {22, 62, 52, 62, 62, 34, 47, 56, 80, 48};
 constexpr std::array<Alignment, 10> kOpeningsAlignment = {
     Alignment::Center, Alignment::Left,   Alignment::Center, Alignment::Center, Alignment::Left,
     Alignment::Center, Alignment::Center, Alignment::Center, Alignment::Left,   Alignment::Center};
 constexpr std::array<std::string_view, 4> kPartsHeader = {"Артикул", "Наименование", "Количество",
                                                           "Проёмы"};
-constexpr std::array<double, 4> kPartsWidths = {90, 285, 70, 80};
+constexpr std::array<double, 4> kPartsWidths = {90, 270, 85, 80};
 constexpr std::array<Alignment, 4> kPartsAlignment = {Alignment::Center, Alignment::Left,
                                                       Alignment::Center, Alignment::Left};
 
