@@ -5,6 +5,7 @@
 
 #include "atomic_file.h"
 #include "choice_captions.h"
+#include "core/text/utf8.h"
 #include "order_file_version.h"
 #include "text_place.h"
 #include "text_rules.h"
@@ -163,6 +164,18 @@ private:
     int depth_ = 0;
 };
 
+// What the reader stumbled on, for a user looking at that place.
+std::string syntaxFault(std::string_view text, std::size_t offset) {
+    if (offset >= text.size())
+        return "файл повреждён: он обрывается раньше конца записи";
+    const std::string character =
+        utf8::sanitize(text.substr(offset, utf8::offsetOf(text.substr(offset), 1)));
+    const bool printable = static_cast<unsigned char>(character.front()) >= 0x20;
+    return "файл повреждён: здесь не ожидалось " +
+           (printable ? "«" + character + "»" : std::string("управляющего символа")) +
+           " (пропущена запятая, скобка или кавычка?)";
+}
+
 Json parseJson(std::string_view text) {
     Json root;
     GuardedBuilder builder(root);
@@ -170,9 +183,9 @@ Json parseJson(std::string_view text) {
         Json::sax_parse(text.begin(), text.end(), &builder);
     } catch (const Json::parse_error& error) {
         // `byte` counts the bytes read, the faulty one included.
-        const TextPlace place = placeOfOffset(text, error.byte == 0 ? 0 : error.byte - 1);
-        throw OrderFileError(place.line, place.column,
-                             "файл повреждён: нарушена запись JSON (ожидалось другое)");
+        const std::size_t offset = error.byte == 0 ? 0 : error.byte - 1;
+        const TextPlace place = placeOfOffset(text, offset);
+        throw OrderFileError(place.line, place.column, syntaxFault(text, offset));
     }
     return root;
 }

@@ -12,8 +12,9 @@ namespace kavro::print {
 // The QGuiApplication that the printable document needs, for programs that
 // have no window: started only when first needed, on Qt's offscreen
 // platform unless QT_QPA_PLATFORM names another, so that no display is
-// needed. It lives as long as this object; a program that has its own
-// application keeps using that one.
+// needed (a platform named there that cannot start falls back to it). It
+// lives as long as this object; a program that has its own application
+// keeps using that one.
 class HeadlessGui {
 public:
     HeadlessGui();

@@ -54,7 +54,10 @@ void ReportPages::measure(std::vector<Span>& found, std::vector<Span>& lines) co
     for (auto it = document_.rootFrame()->begin(); !it.atEnd(); ++it) {
         const auto* table = qobject_cast<const QTextTable*>(it.currentFrame());
         if (!table) {
-            if (it.currentBlock().isValid())
+            // An empty paragraph has nothing to cut through; and Qt lays the
+            // empty one behind a table inside the table's own height. A row
+            // of empty cells still counts: its borders must stay together.
+            if (it.currentBlock().isValid() && !it.currentBlock().text().isEmpty())
                 forEachLine(document_, it.currentBlock(), addLine);
             continue;
         }
@@ -88,36 +91,50 @@ double ReportPages::forcedEnd(const std::vector<Span>& lines, double top, double
 }
 
 // Fills each page with as many whole spans as fit; a page ends halfway
-// between its last span and the next one.
-void ReportPages::cut(const std::vector<Span>& spans, const std::vector<Span>& lines,
-                      double pageHeight, double documentHeight) {
+// between its last span and the next one. A span that fits on no page, or
+// nothing left of one, is cut between two of its lines.
+void ReportPages::cut(std::vector<Span> spans, const std::vector<Span>& lines, double pageHeight,
+                      double documentHeight) {
+    spans = merged(std::move(spans));
     Page page;
-    std::size_t first = 0;
-    while (first < spans.size()) {
+    std::size_t next = 0; // the first span not yet shown whole
+    while (next < spans.size()) {
         const double limit = page.top + pageHeight;
-        if (spans[first].bottom > limit) {
-            // Taller than an empty page: cut between two of its lines.
+        std::size_t fit = next;
+        while (fit < spans.size() && spans[fit].bottom <= limit)
+            ++fit;
+        if (fit == spans.size()) {
+            page.bottom = std::max(documentHeight, spans.back().bottom);
+            page.below = 0;
+        } else if (fit == next || spans[fit].bottom - spans[fit].top > pageHeight) {
             page.bottom = forcedEnd(lines, page.top, limit);
             page.below = 0;
         } else {
-            std::size_t last = first;
-            while (last + 1 < spans.size() && spans[last + 1].bottom <= limit)
-                ++last;
-            first = last + 1;
-            if (first == spans.size()) {
-                page.bottom = std::max(documentHeight, spans[last].bottom);
-                page.below = 0;
-            } else {
-                const double gap = std::max(0.0, spans[first].top - spans[last].bottom);
-                page.bottom = spans[last].bottom + gap / 2;
-                page.below = gap / 2;
-            }
+            const double gap = std::max(0.0, spans[fit].top - spans[fit - 1].bottom);
+            page.bottom = spans[fit - 1].bottom + gap / 2;
+            page.below = gap / 2;
         }
+        next = fit;
         pages_.push_back(page);
         page = Page{page.bottom, page.bottom, page.below, 0};
     }
     if (pages_.empty())
         pages_.push_back(Page{0, documentHeight, 0, 0});
+}
+
+// In order from the top; overlapping spans (a table beside a paragraph,
+// should the layout place them so) become one that no page cuts.
+std::vector<ReportPages::Span> ReportPages::merged(std::vector<Span> spans) {
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.top < b.top; });
+    std::vector<Span> result;
+    for (const Span& span : spans) {
+        if (!result.empty() && span.top < result.back().bottom)
+            result.back().bottom = std::max(result.back().bottom, span.bottom);
+        else
+            result.push_back(span);
+    }
+    return result;
 }
 
 void ReportPages::paintPage(QPainter& painter, const Page& page, double scale) const {

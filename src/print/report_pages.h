@@ -13,8 +13,8 @@ namespace kavro::print {
 // The report laid out in one long column and cut into pages of the text
 // area's height. A page ends between two lines of text or two rows of a
 // table, never through one, so that a row with a wrapped name stays whole
-// on one page with its borders. Only a line or row taller than a page is
-// cut where the page ends.
+// on one page with its borders. Only a row taller than a page is cut, between
+// two of its lines.
 class ReportPages {
 public:
     // One page: the stretch of the document it shows, in document units.
@@ -46,8 +46,9 @@ private:
     };
     // The spans in document order, and every line of text apart.
     void measure(std::vector<Span>& spans, std::vector<Span>& lines) const;
-    void cut(const std::vector<Span>& spans, const std::vector<Span>& lines, double pageHeight,
+    void cut(std::vector<Span> spans, const std::vector<Span>& lines, double pageHeight,
              double documentHeight);
+    static std::vector<Span> merged(std::vector<Span> spans);
     // Where to end a page that starts at `top` inside a span too tall for
     // it: after the last line that fits, else at the page's end.
     static double forcedEnd(const std::vector<Span>& lines, double top, double limit);

@@ -8,6 +8,7 @@
 #include "print/pdf_file_destination.h"
 #include "print/report_pages.h"
 #include "print/text_document_launcher.h"
+#include "print/text_document_word_processor.h"
 #include "qt_text.h"
 #include "report/delivery_messages.h"
 #include "report/report_file_name.h"
@@ -76,21 +77,37 @@ void ReportPrinting::tell(const std::string& message) {
 // A refusal of the word processor ends the report silently inside the
 // button's handler; here it means that there is nothing to print, which the
 // user is told.
-bool ReportPrinting::typeReport(print::PrintableDestination& destination) {
+bool ReportPrinting::typeReport(print::PrintableDestination& destination, const Typing& typing) {
     print::TextDocumentLauncher printable(destination);
     try {
-        const LauncherSwap swap(form_.services(), printable);
-        form_.Button1Click();
+        if (typing) {
+            print::TextDocumentWordProcessor word(destination);
+            typing(word);
+        } else {
+            const LauncherSwap swap(form_.services(), printable);
+            form_.Button1Click();
+        }
     } catch (const CalcError& error) {
         tell(error.what());
+        return false;
+    } catch (const WordProcessorError&) {
+        tell(reportNotBuiltMessage());
         return false;
     }
     return true;
 }
 
 void ReportPrinting::preview() {
+    preview(Typing());
+}
+
+void ReportPrinting::exportPdf() {
+    exportPdf(Typing());
+}
+
+void ReportPrinting::preview(const Typing& typing) {
     print::KeptReport kept;
-    if (!typeReport(kept))
+    if (!typeReport(kept, typing))
         return;
     const std::unique_ptr<QTextDocument> report = kept.take();
     if (!report) {
@@ -116,7 +133,7 @@ void ReportPrinting::preview() {
         tell(notPrintedMessage());
 }
 
-void ReportPrinting::exportPdf() {
+void ReportPrinting::exportPdf(const Typing& typing) {
     const QString offered =
         lastFolder_.isEmpty()
             ? suggestedPdfPath()
@@ -127,7 +144,7 @@ void ReportPrinting::exportPdf() {
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".pdf");
     print::PdfFileDestination file(QFile::encodeName(chosen).toStdString());
-    if (typeReport(file))
+    if (typeReport(file, typing))
         lastFolder_ = QFileInfo(chosen).absolutePath();
 }
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/platform/word_processor.h"
 #include "core/tform1.h"
 #include "print/printable_destination.h"
 
@@ -35,19 +36,26 @@ class ReportPrinting {
 public:
     ReportPrinting(QWidget* window, TForm1& form, ReportPrintingSeams seams = {});
 
-    // Файл → Печать… (Ctrl+P).
+    // Types a report into the printable document, from opening it to
+    // handing it over (the order report, say).
+    using Typing = std::function<void(WordProcessor& word)>;
+
+    // Файл → Печать… (Ctrl+P): the window's report, or the one `typing` types.
     void preview();
+    void preview(const Typing& typing);
     // Файл → Экспорт в PDF…
     void exportPdf();
+    void exportPdf(const Typing& typing);
 
     // The file name offered first: the report's own, as the Word document
     // is named, with .pdf, in the user's documents folder.
     static QString suggestedPdfPath();
 
 private:
-    // Types the report into the printable document for `destination`;
-    // false when it failed (the user has been told).
-    bool typeReport(print::PrintableDestination& destination);
+    // Types the report into the printable document for `destination`: the
+    // window's through the report button when `typing` is empty. False when
+    // it failed (the user has been told).
+    bool typeReport(print::PrintableDestination& destination, const Typing& typing);
     void tell(const std::string& message);
 
     QPointer<QWidget> window_;

@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/order/opening_calculator.h"
 #include "orderio/openings_export.h"
 #include "orderio/openings_import.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace kavro {
 namespace {
@@ -77,6 +80,35 @@ TEST(OpeningsExport, ArticleWithASpaceIsRefusedRatherThanSplit) {
     opening.accessories = {{"42 001", 1}};
     EXPECT_THROW(exportOpenings({.title = "", .openings = {opening}}, {OpeningResults{}}),
                  CsvExportError);
+}
+
+std::vector<OpeningResults> computed(const std::vector<Opening>& openings) {
+    std::vector<OpeningResults> results;
+    for (const Opening& opening : openings)
+        results.push_back(OpeningCalculator::compute(opening));
+    return results;
+}
+
+// The example spreadsheet through the calculator, out and in again: the
+// same openings, the same results, the same export to the byte.
+TEST(OpeningsExport, ExampleComesBackWithTheSameResults) {
+    std::ifstream in(KAVRO_EXAMPLES "/house.csv", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    const OpeningsImport first = importOpenings(text.str());
+    ASSERT_TRUE(first.errors.empty());
+    const std::vector<OpeningResults> results = computed(first.openings);
+    const std::string exported = exportOpenings({.title = "", .openings = first.openings}, results);
+
+    const OpeningsImport second = importOpenings(exported);
+    ASSERT_EQ(second.openings.size(), first.openings.size());
+    for (std::size_t i = 0; i < first.openings.size(); ++i) {
+        Opening expected = first.openings[i];
+        expected.drive = results[i].driveArticle;
+        EXPECT_EQ(second.openings[i], expected) << i;
+    }
+    EXPECT_EQ(computed(second.openings), results);
+    EXPECT_EQ(exportOpenings({.title = "", .openings = second.openings}, results), exported);
 }
 
 TEST(PartsListExport, WritesTotalsAndOpeningNumbers) {

@@ -7,23 +7,7 @@
 #include "order_documents.h"
 #include "report/docx_launcher.h"
 
-#include <ctime>
-
 namespace kavro::cli {
-
-namespace {
-
-// Today as the report shows it: 07.12.2026.
-std::string today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
-    return text;
-}
-
-} // namespace
 
 // Typed into the same .docx writer as the window's report, on the same
 // letterhead template.
@@ -35,7 +19,7 @@ void writeDocxReport(const Order& order, const std::vector<OpeningResults>& resu
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         if (!word)
             throw OrderDocumentError("не удалось начать документ Word");
-        typeOrderReport(order, results, today(), *word);
+        typeOrderReport(order, results, reportDate(), *word);
     } catch (const ReportNotDelivered& error) {
         throw OrderDocumentError(error.what());
     } catch (const WordProcessorError& error) {

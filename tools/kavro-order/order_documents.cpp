@@ -4,7 +4,7 @@
 #include "order_documents.h"
 
 #include <algorithm>
-#include <array>
+#include <ctime>
 #include <string_view>
 
 namespace kavro::cli {
@@ -16,10 +16,13 @@ struct DocumentKind {
     OrderDocumentWriter write;
 };
 
-// A new kind of document (a printable one, say) is one more row.
-constexpr std::array<DocumentKind, 1> kKinds = {{
+// A new kind of document is one more row.
+constexpr DocumentKind kKinds[] = {
     {".docx", writeDocxReport},
-}};
+#ifdef KAVRO_HAS_PRINT
+    {".pdf", writePdfReport},
+#endif
+};
 
 std::string lowerAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](char c) {
@@ -29,6 +32,15 @@ std::string lowerAscii(std::string text) {
 }
 
 } // namespace
+
+std::string reportDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    return text;
+}
 
 OrderDocumentWriter documentWriterFor(const std::filesystem::path& file) {
     const std::string extension = lowerAscii(file.extension().string());

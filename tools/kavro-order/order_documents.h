@@ -32,8 +32,16 @@ OrderDocumentWriter documentWriterFor(const std::filesystem::path& file);
 // The extensions there are writers for, for a message: ".docx".
 std::string documentExtensions();
 
+// Today as the report shows it: 07.12.2026.
+std::string reportDate();
+
 // The Word document (.docx) through the report's word processor.
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
                      const std::filesystem::path& file);
+
+// The same report as a PDF, through the program's own printable document on
+// Qt's offscreen platform: no word processor and no display needed.
+void writePdfReport(const Order& order, const std::vector<OpeningResults>& results,
+                    const std::filesystem::path& file);
 
 } // namespace kavro::cli
