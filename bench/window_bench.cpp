@@ -142,6 +142,30 @@ BENCHMARK(BM_SwitchBetweenOpenings)
     ->Args({1000, 1})
     ->Unit(benchmark::kMillisecond);
 
+// A keystroke in the width of the document window: the form's own work plus
+// the order taking the new inputs and the list showing them.
+void BM_KeystrokeInOrderWindow(benchmark::State& state) {
+    StartedOrderWindow started;
+    if (!started.start()) {
+        state.SkipWithError("the window did not start");
+        return;
+    }
+    auto* width = started.window->findChild<QLineEdit*>(QStringLiteral("Wirina"));
+    width->setFocus();
+    QCoreApplication::processEvents();
+    QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    bool typeDigit = true;
+    for (auto _ : state) {
+        QApplication::sendEvent(width, typeDigit ? &digit : &backspace);
+        typeDigit = !typeDigit;
+    }
+    if (started.window->document().currentOpening().inputs.width !=
+        started.window->form().form().Wirina.text())
+        state.SkipWithError("the order does not follow the form");
+}
+BENCHMARK(BM_KeystrokeInOrderWindow)->Unit(benchmark::kMicrosecond);
+
 // Opening a file of 1,000 openings in a started window until the list and the
 // form show it and the window has painted.
 void BM_OpenOrderOfThousandOpenings(benchmark::State& state) {
