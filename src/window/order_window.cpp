@@ -224,7 +224,11 @@ bool OrderWindow::offerRestore() {
         }
         restored = true;
         autosaveNow();
-        Autosave::drop(leftover);
+        // The old file goes only once this window's own holds the work.
+        if (autosave_.hasFile())
+            Autosave::drop(leftover);
+        else
+            leftover.lock.reset();
     }
     return restored;
 }

@@ -49,8 +49,9 @@ public:
     // Opens the order in `path` without asking about unsaved work (the
     // command line's file). Returns whether it was opened.
     bool openFile(const QString& path);
-    // Offers, one by one, the work of windows that ended without closing;
-    // returns whether one was restored.
+    // Offers, one by one, the work of windows that ended without closing,
+    // at the start, before anything is entered; returns whether one was
+    // restored.
     bool offerRestore();
     // Writes the unsaved work to the autosave file now, or removes that
     // file when nothing is unsaved.
