@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libzip-dev libpugixml-dev libcsv-dev
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev shared-mime-info libxml2-utils
   # The printed report's tests read its PDF back and check it.
   poppler-utils qpdf
 )

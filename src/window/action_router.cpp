@@ -54,11 +54,17 @@ ActionResult ActionRouter::perform(std::optional<Field> acted, Action&& action) 
     mirrorFocus();
     view_.showCaret(form_.focus());
     busy_ = false;
+    if (afterAction_)
+        afterAction_(acted);
     return result;
 }
 
 void ActionRouter::start() {
     perform(std::nullopt, [this] { return input_.start(); });
+}
+
+void ActionRouter::clickButton(Field field) {
+    perform(field, [this, field] { return input_.clickButton(field); });
 }
 
 void ActionRouter::wireText(Field field, FieldLineEdit* edit, const EditableText& state) {
@@ -171,7 +177,12 @@ bool ActionRouter::eventFilter(QObject* watched, QEvent* event) {
 bool ActionRouter::pressKeepsFocus(const QMouseEvent* press) {
     if (busy_)
         return false;
-    QWidget* taker = window_->childAt(press->position().toPoint());
+    // The press comes in the coordinates of the top-level window, which may
+    // hold the form below a menu bar and beside other panels.
+    const QPoint inForm = window_->mapFrom(window_->window(), press->position().toPoint());
+    if (!window_->rect().contains(inForm))
+        return false;
+    QWidget* taker = window_->childAt(inForm);
     for (; taker && taker != window_; taker = taker->parentWidget()) {
         const QWidget* policyHolder = taker;
         while (policyHolder->focusProxy())
@@ -189,7 +200,7 @@ bool ActionRouter::pressKeepsFocus(const QMouseEvent* press) {
 // The Qt focus moved by other means than a press on the window (the Tab
 // key, a shortcut): the state's focus follows, or Qt's goes back.
 void ActionRouter::followFocus(QWidget* now) {
-    if (busy_ || !now || now != QApplication::focusWidget() || now->window() != window_)
+    if (busy_ || !now || now != QApplication::focusWidget() || !window_->isAncestorOf(now))
         return;
     const std::optional<Field> field = widgets_.fieldOf(now);
     if (!field || *field == form_.focus())

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -36,6 +37,13 @@ public:
 
     // The window became active for the first time: the start-up routine.
     void start();
+    // The button's action, asked for from elsewhere (a menu).
+    void clickButton(Field field);
+    // Runs after each action, once the widgets show its outcome, with the
+    // control acted on (none for the start-up routine and focus moves).
+    void setAfterAction(std::function<void(std::optional<Field>)> afterAction) {
+        afterAction_ = std::move(afterAction);
+    }
     // Sees the mouse presses on `window` before its widgets do.
     void watchWindow(QWindow* window);
 
@@ -64,6 +72,7 @@ private:
     // An action is running; anything the widgets report meanwhile (focus
     // moving to a message box and back) is not the user's.
     bool busy_ = false;
+    std::function<void(std::optional<Field>)> afterAction_;
 };
 
 } // namespace kavro::window

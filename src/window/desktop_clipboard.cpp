@@ -11,6 +11,8 @@
 namespace kavro::window {
 
 void DesktopClipboard::setText(const std::string& text) {
+    if (muted_)
+        return;
     QGuiApplication::clipboard()->setText(toQString(text));
 }
 

@@ -11,6 +11,12 @@ namespace kavro::window {
 class DesktopClipboard : public Clipboard {
 public:
     void setText(const std::string& text) override;
+    // While muted, the clipboard keeps what the user put there: the form's
+    // actions that copy a cell are then not the user's own.
+    void setMuted(bool muted) { muted_ = muted; }
+
+private:
+    bool muted_ = false;
 };
 
 } // namespace kavro::window

@@ -14,6 +14,8 @@ ErrorMessageBox::ErrorMessageBox(QWidget* owner, Runner runner)
 }
 
 void ErrorMessageBox::showStop(const std::string& title, const std::string& text) {
+    if (muted_)
+        return;
     if (beforeShow_)
         beforeShow_();
     QMessageBox box(QMessageBox::Critical, toQString(title), toQString(text), QMessageBox::Ok,

@@ -26,12 +26,17 @@ public:
     // shows what the failed action left.
     void setBeforeShow(std::function<void()> beforeShow) { beforeShow_ = std::move(beforeShow); }
 
+    // While muted, nothing is shown: the caller reports what went wrong in
+    // its own way (the order lists an opening's problems).
+    void setMuted(bool muted) { muted_ = muted; }
+
     void showStop(const std::string& title, const std::string& text) override;
 
 private:
     QPointer<QWidget> owner_;
     Runner runner_;
     std::function<void()> beforeShow_;
+    bool muted_ = false;
 };
 
 } // namespace kavro::window

@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "core/order/opening_calculator.h"
 #include "radio_group_box.h"
 #include "window_icon.h"
 
@@ -29,12 +30,12 @@ MainWindow::MainWindow(WindowSeams seams)
     : messageBox_(this, std::move(seams.runDialog)),
       reportDestination_(TempFolderDestination::userTempFolder(), documentOpener_),
       reportLauncher_(reportTemplatePath(), reportDestination_),
-      form_(Services{.clipboard = clipboard_,
-                     .messageBox = messageBox_,
-                     .urlOpener = seams.urlOpener ? *seams.urlOpener : urlOpener_,
-                     .programName = programName(),
-                     .wordProcessor =
-                         seams.wordProcessor ? seams.wordProcessor : &reportLauncher_}),
+      form_(
+          Services{.clipboard = clipboard_,
+                   .messageBox = messageBox_,
+                   .urlOpener = seams.urlOpener ? *seams.urlOpener : urlOpener_,
+                   .programName = programName(),
+                   .wordProcessor = seams.wordProcessor ? seams.wordProcessor : &reportLauncher_}),
       input_(form_), header_(this, fonts_, form_, widgets_), inputs_(this, fonts_, form_, widgets_),
       results_(this, fonts_, widgets_), lists_(this, fonts_, widgets_), view_(form_, widgets_),
       router_(new ActionRouter(form_, input_, widgets_, view_, this)) {
@@ -87,10 +88,43 @@ void MainWindow::setTabOrder() {
     }
 }
 
+void MainWindow::setActionListener(std::function<void(std::optional<Field>)> listener) {
+    router_->setAfterAction(std::move(listener));
+}
+
+std::vector<std::string> MainWindow::applyOpening(const Opening& opening) {
+    struct Muted {
+        ErrorMessageBox& box;
+        DesktopClipboard& clipboard;
+        Muted(ErrorMessageBox& b, DesktopClipboard& c) : box(b), clipboard(c) {
+            box.setMuted(true);
+            clipboard.setMuted(true);
+        }
+        ~Muted() {
+            box.setMuted(false);
+            clipboard.setMuted(false);
+        }
+    };
+    std::vector<std::string> problems;
+    {
+        const Muted muted(messageBox_, clipboard_);
+        problems = OpeningCalculator::apply(form_, input_, opening);
+    }
+    view_.flush();
+    view_.showCaret(form_.focus());
+    return problems;
+}
+
+void MainWindow::clickReportButton() {
+    router_->clickButton(Field::Button1);
+}
+
 bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Show:
-        router_->watchWindow(windowHandle());
+        // The presses come to the top-level window, which is this one or the
+        // one that holds it.
+        router_->watchWindow(window()->windowHandle());
         // The one window of the program asks to become active when it opens,
         // as it would be when started; its first activation starts the
         // calculator. A desktop without a window manager activates nothing
@@ -102,6 +136,8 @@ bool MainWindow::event(QEvent* event) {
         if (!startedUp_) {
             startedUp_ = true;
             router_->start();
+            if (started_)
+                started_();
         }
         break;
     default:

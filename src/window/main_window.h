@@ -5,6 +5,7 @@
 
 #include "action_router.h"
 #include "core/input/user_input.h"
+#include "core/order/opening.h"
 #include "core/tform1.h"
 #include "desktop_clipboard.h"
 #include "desktop_document_opener.h"
@@ -21,6 +22,10 @@
 #include "window_fonts.h"
 
 #include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kavro::window {
 
@@ -48,6 +53,18 @@ public:
     bool startedUp() const { return startedUp_; }
     const HeaderArea& header() const { return header_; }
 
+    // Run once the first activation has started the calculator.
+    void setStartedListener(std::function<void()> listener) { started_ = std::move(listener); }
+    // Runs after each of the user's actions on the form, once the widgets
+    // show its outcome; `acted` is the control acted on, if any.
+    void setActionListener(std::function<void(std::optional<Field> acted)> listener);
+    // Puts an opening into the started form through the user's own actions,
+    // as the order computes it; what goes wrong on the way is returned, not
+    // shown in a message box, and the clipboard is left alone.
+    std::vector<std::string> applyOpening(const Opening& opening);
+    // The report button's action, as a click on it runs it.
+    void clickReportButton();
+
     // Client area in pixels.
     static constexpr QSize kClientSize{897, 568};
 
@@ -74,6 +91,7 @@ private:
     StateView view_;
     ActionRouter* router_; // a child QObject of the window
     bool startedUp_ = false;
+    std::function<void()> started_;
 };
 
 } // namespace kavro::window

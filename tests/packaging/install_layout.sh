@@ -69,6 +69,6 @@ done
 
 # Nothing else is installed.
 unexpected=$(cd "$prefix" && find bin share -type f |
-  grep -vxE "bin/kavro|bin/kavro-order|bin/kavro-script|share/kavro/KavroBlank.docx|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
+  grep -vxE "bin/kavro|bin/kavro-order|bin/kavro-script|share/kavro/KavroBlank.docx|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/mime/packages/$id.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
 [ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
 echo "installed layout is complete"

@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "order_exports.h"
+
+#include "core/order/parts_list.h"
+#include "core/platform/word_processor.h"
+#include "core/report/order_report.h"
+#include "orderio/atomic_file.h"
+#include "orderio/openings_export.h"
+#include "orderio/openings_import.h"
+#include "qt_text.h"
+#include "report/docx_launcher.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kavro::window {
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("Таблицы CSV (*.csv)");
+const QString kDocxFilter = QStringLiteral("Документы Word (*.docx)");
+// The most faults of a spreadsheet listed in one message.
+constexpr std::size_t kFaultsShown = 20;
+
+std::filesystem::path fileSystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Leaves the finished report in the chosen file in one step.
+class ChosenFile : public ReportDestination {
+public:
+    explicit ChosenFile(std::filesystem::path file) : file_(std::move(file)) {}
+    void deliver(const std::string& docx) override {
+        if (const std::error_code failed = writeFileAtomically(file_, docx))
+            throw ReportNotDelivered(writeFailureMessage(failed));
+    }
+
+private:
+    std::filesystem::path file_;
+};
+
+} // namespace
+
+OrderExports::OrderExports(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
+                           MessageBox& messages, std::string programName)
+    : window_(window), document_(document), dialogs_(dialogs), messages_(messages),
+      programName_(std::move(programName)) {}
+
+std::optional<std::vector<Opening>> OrderExports::importOpenings() {
+    const QString path =
+        dialogs_.chooseOpen(window_, QStringLiteral("Импорт проёмов из CSV"), kCsvFilter);
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        tell(QStringLiteral("Не удалось открыть файл «%1»:\n%2")
+                 .arg(QFileInfo(path).fileName(), file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    OpeningsImport read = kavro::importOpenings(std::string_view(bytes.constData(), bytes.size()));
+    if (read.errors.empty())
+        return std::move(read.openings);
+    QStringList faults;
+    for (std::size_t i = 0; i < read.errors.size() && i < kFaultsShown; ++i)
+        faults << toQString(describe(read.errors[i]));
+    if (read.errors.size() > kFaultsShown)
+        faults << QStringLiteral("… и ещё %1").arg(read.errors.size() - kFaultsShown);
+    tell(QStringLiteral("Проёмы из файла «%1» не взяты:\n%2")
+             .arg(QFileInfo(path).fileName(), faults.join(u'\n')));
+    return std::nullopt;
+}
+
+void OrderExports::exportOpenings() {
+    const QString path = chooseTarget(QStringLiteral("Экспорт проёмов в CSV"),
+                                      QStringLiteral("Проёмы.csv"), kCsvFilter);
+    if (path.isEmpty())
+        return;
+    try {
+        write(path, kavro::exportOpenings(document_.order(), allResults()));
+    } catch (const CsvExportError& error) {
+        tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
+                 .arg(QFileInfo(path).fileName(), toQString(error.what())));
+    }
+}
+
+void OrderExports::exportPartsList() {
+    const QString path = chooseTarget(QStringLiteral("Экспорт ведомости в CSV"),
+                                      QStringLiteral("Ведомость.csv"), kCsvFilter);
+    if (!path.isEmpty())
+        write(path, kavro::exportPartsList(makePartsList(document_.order(), allResults())));
+}
+
+void OrderExports::writeOrderReport() {
+    const QString path = chooseTarget(QStringLiteral("Отчёт по заказу"),
+                                      QStringLiteral("Отчёт по заказу.docx"), kDocxFilter);
+    if (path.isEmpty())
+        return;
+    ChosenFile destination(fileSystemPath(path));
+    DocxLauncher launcher(reportTemplatePath(), destination);
+    try {
+        const std::unique_ptr<WordProcessor> word = launcher.launch();
+        if (!word)
+            throw WordProcessorError("не удалось начать документ Word");
+        const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+        typeOrderReport(document_.order(), allResults(), toUtf8(today), *word);
+    } catch (const std::exception& error) {
+        tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
+                 .arg(QFileInfo(path).fileName(), toQString(error.what())));
+    }
+}
+
+std::vector<OpeningResults> OrderExports::allResults() const {
+    std::vector<OpeningResults> results;
+    results.reserve(document_.size());
+    for (std::size_t i = 0; i < document_.size(); ++i)
+        results.push_back(document_.results(i));
+    return results;
+}
+
+QString OrderExports::chooseTarget(const QString& caption, const QString& name,
+                                   const QString& filter) {
+    return dialogs_.chooseSave(window_, caption, name, filter);
+}
+
+void OrderExports::write(const QString& path, const std::string& bytes) {
+    if (const std::error_code failed = writeFileAtomically(fileSystemPath(path), bytes))
+        tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
+                 .arg(QFileInfo(path).fileName(), toQString(writeFailureMessage(failed))));
+}
+
+void OrderExports::tell(const QString& text) {
+    messages_.showStop(programName_, toUtf8(text));
+}
+
+} // namespace kavro::window

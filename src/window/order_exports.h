@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/order/order_document.h"
+#include "core/platform/services.h"
+#include "document_dialogs.h"
+
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kavro::window {
+
+// The order's spreadsheets and its Word report, read from and written to
+// the files the user chooses. Every file is written whole or not at all; a
+// failure is told in the message box with the file's name and the reason,
+// and changes nothing.
+class OrderExports {
+public:
+    OrderExports(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
+                 MessageBox& messages, std::string programName);
+
+    // The openings of a spreadsheet the user chooses; none when cancelled
+    // or when the spreadsheet has faults (each told by row and column).
+    std::optional<std::vector<Opening>> importOpenings();
+    void exportOpenings();
+    void exportPartsList();
+    void writeOrderReport();
+
+private:
+    std::vector<OpeningResults> allResults() const;
+    QString chooseTarget(const QString& caption, const QString& name, const QString& filter);
+    void write(const QString& path, const std::string& bytes);
+    void tell(const QString& text);
+
+    QWidget* window_;
+    OrderDocument& document_;
+    DocumentDialogs& dialogs_;
+    MessageBox& messages_;
+    std::string programName_;
+};
+
+} // namespace kavro::window

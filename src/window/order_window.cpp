@@ -1,0 +1,476 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "order_window.h"
+
+#include "core/order/opening_calculator.h"
+#include "orderio/order_file.h"
+#include "qt_text.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+
+namespace kavro::window {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Заказы KAVRO (*.kavro)");
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kStateKey = QStringLiteral("window/state");
+
+std::filesystem::path fileSystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+std::unique_ptr<QSettings> openSettings(const QString& file) {
+    if (file.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+QString shownName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+OrderWindow::OrderWindow(OrderWindowSeams seams)
+    : dialogs_(std::move(seams.dialogs)), settings_(openSettings(seams.settingsFile)),
+      recent_(*settings_),
+      autosave_(seams.autosaveFolder.isEmpty() ? Autosave::defaultFolder() : seams.autosaveFolder),
+      document_(&OpeningCalculator::compute), form_(new MainWindow(std::move(seams.form))),
+      dock_(new OpeningsDock(document_, this)), actions_(this),
+      exports_(this, document_, dialogs_, form_->form().services().messageBox,
+               form_->form().services().programName),
+      printing_(form_, form_->form(), std::move(seams.printing)) {
+    dialogs_.fillWithDesktop();
+    setWindowIcon(form_->windowIcon());
+    // The form keeps its size: the list takes any room the window gains.
+    form_->setFixedSize(MainWindow::kClientSize);
+    setCentralWidget(form_);
+    addDockWidget(Qt::RightDockWidgetArea, dock_);
+    dock_->hide();
+
+    // Where the user left the window and the list last time.
+    restoreGeometry(settings_->value(kGeometryKey).toByteArray());
+    restoreState(settings_->value(kStateKey).toByteArray());
+
+    connectActions();
+    wireForm();
+    wireDock();
+    refreshRecentMenu();
+    updateTitle();
+
+    autosaveTimer_.setInterval(seams.autosaveMilliseconds);
+    connect(&autosaveTimer_, &QTimer::timeout, this, [this] { autosaveNow(); });
+    autosaveTimer_.start();
+}
+
+OrderWindow::~OrderWindow() {
+    // The form and the list refer to the order and to this window's parts:
+    // they go first, not with the window's children after its members.
+    delete dock_;
+    delete form_;
+}
+
+void OrderWindow::connectActions() {
+    connect(actions_.newOrder, &QAction::triggered, this, [this] { newOrder(); });
+    connect(actions_.open, &QAction::triggered, this, [this] { openChosen(); });
+    connect(actions_.save, &QAction::triggered, this, [this] { save(); });
+    connect(actions_.saveAs, &QAction::triggered, this, [this] { saveAs(); });
+    connect(actions_.printForm, &QAction::triggered, this, [this] { form_->clickReportButton(); });
+    connect(actions_.quit, &QAction::triggered, this, [this] { close(); });
+    connect(actions_.addOpening, &QAction::triggered, this, [this] {
+        if (document_.addOpening())
+            listChanged();
+    });
+    connect(actions_.copyOpening, &QAction::triggered, this, [this] {
+        if (document_.copyOpening())
+            listChanged();
+    });
+    connect(actions_.removeOpening, &QAction::triggered, this, [this] {
+        if (document_.removeOpening())
+            listChanged();
+    });
+    connect(actions_.orderTitle, &QAction::triggered, this, [this] { editTitle(); });
+    connect(actions_.about, &QAction::triggered, this, [this] { showAbout(); });
+
+    QAction* toggle = dock_->toggleViewAction();
+    toggle->setText(QStringLiteral("&Список проёмов"));
+    toggle->setObjectName(QStringLiteral("actionShowList"));
+    toggle->setShortcut(QKeySequence(Qt::Key_F9));
+    actions_.orderMenu->insertAction(actions_.addOpening, toggle);
+    actions_.orderMenu->insertSeparator(actions_.addOpening);
+    actions_.showList = toggle;
+    addPrintActions();
+    wireExports();
+}
+
+// Printing the form's report and writing it as a PDF, just before the
+// report in Word.
+void OrderWindow::addPrintActions() {
+    auto* print = new QAction(QStringLiteral("&Печать…"), this);
+    print->setObjectName(QStringLiteral("actionPrint"));
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, [this] { printing_.preview(); });
+    auto* pdf = new QAction(QStringLiteral("Экспорт в &PDF…"), this);
+    pdf->setObjectName(QStringLiteral("actionExportPdf"));
+    connect(pdf, &QAction::triggered, this, [this] { printing_.exportPdf(); });
+    actions_.fileMenu->insertActions(actions_.printPlace, {print, pdf});
+    actions_.fileMenu->insertSeparator(print);
+}
+
+void OrderWindow::wireExports() {
+    connect(actions_.importCsv, &QAction::triggered, this, [this] { importOpenings(); });
+    connect(actions_.exportCsv, &QAction::triggered, this, [this] { exports_.exportOpenings(); });
+    connect(actions_.exportPartsCsv, &QAction::triggered, this,
+            [this] { exports_.exportPartsList(); });
+    connect(actions_.orderReport, &QAction::triggered, this,
+            [this] { exports_.writeOrderReport(); });
+}
+
+void OrderWindow::importOpenings() {
+    std::optional<std::vector<Opening>> openings = exports_.importOpenings();
+    if (!openings)
+        return;
+    if (!document_.appendOpenings(std::move(*openings))) {
+        showError(
+            QStringLiteral("В заказе не может быть больше %1 проёмов.").arg(Order::kMaxOpenings));
+        return;
+    }
+    listChanged();
+}
+
+void OrderWindow::wireForm() {
+    form_->setStartedListener([this] {
+        showCurrentInForm();
+        dock_->showDetails();
+        dock_->model()->rowChanged(document_.current());
+    });
+    form_->setActionListener([this](std::optional<Field> acted) { formActed(acted); });
+}
+
+void OrderWindow::wireDock() {
+    dock_->rowChosen = [this](std::size_t row) { switchTo(row); };
+    dock_->table()->moveRequested = [this](int from, int to) { moveOpening(from, to); };
+    dock_->quantitySet = [this](const std::string& article, int quantity) {
+        if (!document_.setAccessoryQuantity(article, quantity))
+            return;
+        readCurrentResults();
+        orderChanged();
+    };
+    connect(dock_->model(), &QAbstractItemModel::dataChanged, this, [this] { orderChanged(); });
+    dock_->showCurrent();
+}
+
+bool OrderWindow::openFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        showError(QStringLiteral("Файл «%1» не найден.").arg(path));
+        return false;
+    }
+    Order order;
+    try {
+        order = OrderFile::read(fileSystemPath(path));
+    } catch (const std::exception& error) {
+        showError(QStringLiteral("Не удалось открыть файл «%1»:\n%2")
+                      .arg(shownName(path), toQString(error.what())));
+        return false;
+    }
+    showOrder(std::move(order), path, false);
+    recent_.add(path);
+    refreshRecentMenu();
+    return true;
+}
+
+bool OrderWindow::offerRestore() {
+    std::vector<Autosave::Leftover> leftovers = autosave_.claimLeftovers();
+    bool restored = false;
+    for (Autosave::Leftover& leftover : leftovers) {
+        if (restored) {
+            leftover.lock.reset(); // offered again at the next start
+            continue;
+        }
+        const QString source = leftover.sourceFile.isEmpty()
+                                   ? QStringLiteral("новый заказ")
+                                   : QStringLiteral("заказ «%1»").arg(leftover.sourceFile);
+        QMessageBox box(
+            QMessageBox::Question, windowTitle(),
+            QStringLiteral("Программа завершилась, не сохранив работу: %1, "
+                           "изменения от %2.\nВосстановить их?")
+                .arg(source, leftover.written.toString(QStringLiteral("dd.MM.yyyy hh:mm"))),
+            QMessageBox::Yes | QMessageBox::No, this);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Восстановить"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Удалить"));
+        if (dialogs_.ask(box) != QMessageBox::Yes) {
+            Autosave::drop(leftover);
+            continue;
+        }
+        try {
+            Order order = OrderFile::read(fileSystemPath(leftover.orderPath));
+            showOrder(std::move(order), leftover.sourceFile, true);
+        } catch (const std::exception& error) {
+            // Kept for another try: nothing is thrown away that was not read.
+            showError(QStringLiteral("Не удалось восстановить работу из «%1»:\n%2")
+                          .arg(leftover.orderPath, toQString(error.what())));
+            leftover.lock.reset();
+            continue;
+        }
+        restored = true;
+        autosaveNow();
+        // The old file goes only once this window's own holds the work.
+        if (autosave_.hasFile())
+            Autosave::drop(leftover);
+        else
+            leftover.lock.reset();
+    }
+    return restored;
+}
+
+void OrderWindow::autosaveNow() {
+    if (!document_.modified()) {
+        autosave_.discard();
+        return;
+    }
+    // Written once per change: switching back and forth writes nothing new.
+    if (autosave_.hasFile() && autosavedRevision_ == document_.revision())
+        return;
+    if (auto failed = autosave_.write(document_.order(), currentFile_)) {
+        statusBar()->showMessage(QStringLiteral("Автосохранение не удалось: %1").arg(*failed));
+        return;
+    }
+    autosavedRevision_ = document_.revision();
+}
+
+void OrderWindow::closeEvent(QCloseEvent* event) {
+    if (!maybeSave()) {
+        event->ignore();
+        return;
+    }
+    autosave_.discard();
+    settings_->setValue(kGeometryKey, saveGeometry());
+    settings_->setValue(kStateKey, saveState());
+    event->accept();
+}
+
+void OrderWindow::newOrder() {
+    if (maybeSave())
+        showOrder(Order{}, QString(), false);
+}
+
+void OrderWindow::openChosen() {
+    if (!maybeSave())
+        return;
+    const QString path = dialogs_.chooseOpen(this, QStringLiteral("Открыть заказ"), kFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void OrderWindow::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_.remove(path);
+        refreshRecentMenu();
+        showError(
+            QStringLiteral("Файл «%1» не найден; он убран из списка недавних файлов.").arg(path));
+        return;
+    }
+    if (maybeSave())
+        openFile(path);
+}
+
+bool OrderWindow::save() {
+    return currentFile_.isEmpty() ? saveAs() : saveTo(currentFile_);
+}
+
+bool OrderWindow::saveAs() {
+    const QString suggested = currentFile_.isEmpty() ? QStringLiteral("Заказ.kavro") : currentFile_;
+    QString path = dialogs_.chooseSave(this, QStringLiteral("Сохранить заказ"), suggested, kFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".kavro");
+    return saveTo(path);
+}
+
+bool OrderWindow::saveTo(const QString& path) {
+    try {
+        OrderFile::save(document_.order(), fileSystemPath(path));
+    } catch (const std::exception& error) {
+        showError(QStringLiteral("Не удалось сохранить файл «%1»:\n%2")
+                      .arg(shownName(path), toQString(error.what())));
+        return false;
+    }
+    document_.markSaved();
+    autosave_.discard();
+    setCurrentFile(path);
+    recent_.add(path);
+    refreshRecentMenu();
+    return true;
+}
+
+bool OrderWindow::maybeSave() {
+    if (!document_.modified())
+        return true;
+    const QString name = currentFile_.isEmpty()
+                             ? QStringLiteral("новом заказе")
+                             : QStringLiteral("заказе «%1»").arg(shownName(currentFile_));
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("В %1 есть несохранённые изменения.\nСохранить их?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (dialogs_.ask(box)) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OrderWindow::showOrder(Order order, const QString& file, bool modified) {
+    document_.reset(std::move(order));
+    if (modified)
+        document_.markUnsaved();
+    setCurrentFile(file);
+    listChanged();
+}
+
+void OrderWindow::setCurrentFile(const QString& path) {
+    currentFile_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    setWindowFilePath(currentFile_);
+    updateTitle();
+}
+
+void OrderWindow::updateTitle() {
+    const QString caption = form_->windowTitle();
+    if (currentFile_.isEmpty()) {
+        // The order is shown as the calculator alone until it has a file.
+        setWindowModified(false);
+        setWindowTitle(caption);
+        return;
+    }
+    setWindowTitle(shownName(currentFile_) + QStringLiteral("[*] — ") + caption);
+    setWindowModified(document_.modified());
+}
+
+void OrderWindow::refreshRecentMenu() {
+    actions_.recentMenu->clear();
+    const QStringList files = recent_.files();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* item = actions_.recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(shownName(path)));
+        item->setToolTip(path);
+        item->setData(path);
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    actions_.recentMenu->setEnabled(!files.isEmpty());
+}
+
+void OrderWindow::showError(const QString& text) {
+    Services& services = form_->form().services();
+    services.messageBox.showStop(services.programName, toUtf8(text));
+}
+
+void OrderWindow::switchTo(std::size_t index) {
+    if (!document_.setCurrent(index))
+        return;
+    showCurrentInForm();
+    dock_->showCurrent();
+    dock_->showDetails();
+    autosaveNow();
+}
+
+void OrderWindow::showCurrentInForm() {
+    if (!form_->startedUp())
+        return;
+    applyProblems_ = form_->applyOpening(document_.currentOpening());
+    formShowsCurrent_ = true;
+    readCurrentResults();
+    dock_->model()->rowChanged(document_.current());
+}
+
+// The current opening's results are the ones the form shows.
+void OrderWindow::readCurrentResults() {
+    OpeningResults results = OpeningCalculator::read(form_->form(), document_.currentOpening());
+    for (const std::string& problem : applyProblems_)
+        if (std::find(results.problems.begin(), results.problems.end(), problem) ==
+            results.problems.end())
+            results.problems.push_back(problem);
+    document_.setCurrentResults(std::move(results));
+}
+
+void OrderWindow::formActed(std::optional<Field> acted) {
+    if (!formShowsCurrent_)
+        return;
+    const TForm1& form = form_->form();
+    const FormReading reading{.inputs = OpeningCalculator::capture(form),
+                              .chosenDrive = form.Spisok.cell(0, form.VybrannayaStroka),
+                              .drivePressed = acted == Field::Spisok};
+    if (!document_.formChanged(reading))
+        return;
+    applyProblems_.clear();
+    readCurrentResults();
+    dock_->model()->rowChanged(document_.current());
+    dock_->showDetails();
+    orderChanged();
+}
+
+// Openings came or went, or a whole order came in: the list is shown anew
+// and the form shows the current opening.
+void OrderWindow::listChanged() {
+    dock_->reload();
+    showCurrentInForm();
+    dock_->showDetails();
+    if (document_.size() > 1)
+        dock_->show();
+    orderChanged();
+}
+
+void OrderWindow::moveOpening(int from, int to) {
+    if (from < 0 || to < 0 ||
+        !document_.moveOpening(static_cast<std::size_t>(from), static_cast<std::size_t>(to)))
+        return;
+    dock_->model()->rowsChanged(static_cast<std::size_t>(std::min(from, to)),
+                                static_cast<std::size_t>(std::max(from, to)));
+    dock_->showCurrent();
+    orderChanged();
+}
+
+void OrderWindow::orderChanged() {
+    actions_.removeOpening->setEnabled(document_.size() > 1);
+    dock_->showTitle(document_.order().title);
+    updateTitle();
+}
+
+void OrderWindow::editTitle() {
+    const std::optional<QString> title =
+        dialogs_.askText(this, QStringLiteral("Название заказа"),
+                         QStringLiteral("Заказчик или адрес:"), toQString(document_.order().title));
+    if (title && document_.setTitle(toUtf8(*title)))
+        orderChanged();
+}
+
+void OrderWindow::showAbout() {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("О программе"),
+                    QStringLiteral("%1\nВерсия %2\n\nЛицензия: GNU GPL версии 3 или более "
+                                   "поздней.\nQt %3\nПапка данных: %4")
+                        .arg(form_->windowTitle(), QStringLiteral(KAVRO_VERSION),
+                             QString::fromLatin1(qVersion()),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    dialogs_.ask(box);
+}
+
+} // namespace kavro::window
