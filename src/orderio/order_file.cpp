@@ -3,8 +3,8 @@
 
 #include "order_file.h"
 
-#include "atomic_file.h"
 #include "choice_captions.h"
+#include "core/platform/atomic_file.h"
 #include "core/text/utf8.h"
 #include "opening_places.h"
 #include "order_file_version.h"

@@ -3,10 +3,10 @@
 
 #include "pdf_file_destination.h"
 
+#include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "pdf_writing.h"
 #include "report/delivery_messages.h"
-#include "report/file_writing.h"
 
 #include <string_view>
 
@@ -17,7 +17,7 @@ void PdfFileDestination::deliver(std::unique_ptr<QTextDocument> report) {
     if (pdf.isEmpty())
         throw ReportNotDelivered(reportNotBuiltMessage());
     const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    if (const std::error_code error = replaceFile(file_, bytes))
+    if (const std::error_code error = writeFileAtomically(file_, bytes))
         throw ReportNotDelivered(reportNotWrittenMessage(file_, error));
 }
 

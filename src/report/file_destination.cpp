@@ -3,14 +3,14 @@
 
 #include "file_destination.h"
 
+#include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "delivery_messages.h"
-#include "file_writing.h"
 
 namespace kavro {
 
 void FileDestination::deliver(const std::string& docx) {
-    if (const std::error_code error = replaceFile(file_, docx))
+    if (const std::error_code error = writeFileAtomically(file_, docx))
         throw ReportNotDelivered(reportNotWrittenMessage(file_, error));
 }
 

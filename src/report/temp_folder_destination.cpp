@@ -3,9 +3,9 @@
 
 #include "temp_folder_destination.h"
 
+#include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "delivery_messages.h"
-#include "file_writing.h"
 #include "report_file_name.h"
 
 namespace kavro {

@@ -4,9 +4,9 @@
 #include "order_exports.h"
 
 #include "core/order/parts_list.h"
+#include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "core/report/order_report.h"
-#include "orderio/atomic_file.h"
 #include "orderio/openings_export.h"
 #include "orderio/openings_import.h"
 #include "qt_text.h"

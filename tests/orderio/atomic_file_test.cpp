@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "orderio/atomic_file.h"
+#include "core/platform/atomic_file.h"
 #include "orderio/order_file.h"
 #include "report/temp_folder.h"
 

@@ -4,7 +4,6 @@
 #include "command_files.h"
 #include "commands.h"
 #include "order_results.h"
-#include "progress.h"
 #include "text_table.h"
 
 namespace kavro::cli {
@@ -35,15 +34,11 @@ std::vector<std::string> openingRow(std::size_t index, const Opening& opening,
 // Prints every opening with its results; the problems go to standard error
 // and make the exit status 1, so that a script can stop on them.
 int runCheck(const CommandLine& line, CommandContext& context) {
-    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
-    if (!loaded)
+    const std::optional<ComputedOrder> computed = readAndCompute(line.input, context);
+    if (!computed)
         return kFailed;
-    const Order& order = loaded->order;
-    std::vector<OpeningResults> results;
-    {
-        Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(order, progress);
-    }
+    const Order& order = computed->file.order;
+    const std::vector<OpeningResults>& results = computed->results;
     std::vector<std::vector<std::string>> rows = {{"№", "Проём", "Кол.", "Ш × В, мм", "Профиль",
                                                    "Вал", "Масса, кг", "Момент, Нм", "Привод",
                                                    "Время", "Ширина", "Замечания"}};
@@ -52,7 +47,8 @@ int runCheck(const CommandLine& line, CommandContext& context) {
     if (!order.title.empty())
         context.out << order.title << "\n\n";
     context.out << textTable(rows);
-    return reportProblems(line.input, *loaded, results, context.diagnostics) > 0 ? kFailed : kDone;
+    return reportProblems(line.input, computed->file, results, context.diagnostics) > 0 ? kFailed
+                                                                                        : kDone;
 }
 
 } // namespace kavro::cli

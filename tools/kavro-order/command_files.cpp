@@ -3,8 +3,8 @@
 
 #include "command_files.h"
 
+#include "core/platform/atomic_file.h"
 #include "order_results.h"
-#include "orderio/atomic_file.h"
 #include "orderio/opening_places.h"
 #include "orderio/order_file.h"
 

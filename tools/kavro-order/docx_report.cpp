@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "atomic_file_destination.h"
 #include "core/platform/word_processor.h"
 #include "core/report/order_report.h"
 #include "order_documents.h"
 #include "report/docx_launcher.h"
+#include "report/file_destination.h"
 
 namespace kavro::cli {
 
@@ -13,7 +13,7 @@ namespace kavro::cli {
 // letterhead template.
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
                      const std::filesystem::path& file) {
-    AtomicFileDestination destination(file);
+    FileDestination destination(file);
     DocxLauncher launcher(reportTemplatePath(), destination);
     try {
         const std::unique_ptr<WordProcessor> word = launcher.launch();

@@ -5,23 +5,18 @@
 #include "commands.h"
 #include "order_results.h"
 #include "orderio/openings_export.h"
-#include "progress.h"
 
 namespace kavro::cli {
 
 // Writes the openings with their results; problems are warnings (the
 // spreadsheet still shows what the window would).
 int runExport(const CommandLine& line, CommandContext& context) {
-    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
-    if (!loaded)
+    const std::optional<ComputedOrder> computed = readAndCompute(line.input, context);
+    if (!computed)
         return kFailed;
-    const Order& order = loaded->order;
-    std::vector<OpeningResults> results;
-    {
-        Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(order, progress);
-    }
-    reportProblems(line.input, *loaded, results, context.diagnostics);
+    const Order& order = computed->file.order;
+    const std::vector<OpeningResults>& results = computed->results;
+    reportProblems(line.input, computed->file, results, context.diagnostics);
     std::string text;
     try {
         text = exportOpenings(order, results);

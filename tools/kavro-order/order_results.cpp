@@ -3,6 +3,7 @@
 
 #include "order_results.h"
 
+#include "commands.h"
 #include "core/order/opening_calculator.h"
 #include "progress.h"
 
@@ -16,6 +17,16 @@ std::vector<OpeningResults> computeOrder(const Order& order, Progress& progress)
         progress.update(results.size(), order.openings.size());
     }
     return results;
+}
+
+std::optional<ComputedOrder> readAndCompute(const std::filesystem::path& file,
+                                            CommandContext& context) {
+    std::optional<OrderInFile> loaded = readOrder(file, context.diagnostics);
+    if (!loaded)
+        return std::nullopt;
+    Progress progress(context.err, context.terminal, "расчёт проёмов");
+    std::vector<OpeningResults> results = computeOrder(loaded->order, progress);
+    return ComputedOrder{std::move(*loaded), std::move(results)};
 }
 
 std::string openingLabel(const Order& order, std::size_t index) {

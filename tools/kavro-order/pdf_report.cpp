@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "core/report/order_report.h"
 #include "order_documents.h"
-#include "orderio/atomic_file.h"
 #include "print/headless_gui.h"
 #include "print/pdf_writing.h"
 #include "print/text_document_word_processor.h"

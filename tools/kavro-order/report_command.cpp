@@ -5,7 +5,6 @@
 #include "commands.h"
 #include "order_documents.h"
 #include "order_results.h"
-#include "progress.h"
 
 namespace kavro::cli {
 
@@ -18,16 +17,12 @@ int runReport(const CommandLine& line, CommandContext& context) {
                                   "отчёт записывается только в файлы " + documentExtensions());
         return kWrongUsage;
     }
-    const std::optional<OrderInFile> loaded = readOrder(line.input, context.diagnostics);
-    if (!loaded)
+    const std::optional<ComputedOrder> computed = readAndCompute(line.input, context);
+    if (!computed)
         return kFailed;
-    const Order& order = loaded->order;
-    std::vector<OpeningResults> results;
-    {
-        Progress progress(context.err, context.terminal, "расчёт проёмов");
-        results = computeOrder(order, progress);
-    }
-    reportProblems(line.input, *loaded, results, context.diagnostics);
+    const Order& order = computed->file.order;
+    const std::vector<OpeningResults>& results = computed->results;
+    reportProblems(line.input, computed->file, results, context.diagnostics);
     try {
         write(order, results, *line.output);
     } catch (const OrderDocumentError& error) {

@@ -14,12 +14,12 @@ namespace kavro {
 // these give back exactly the screen they were taken from. The defaults are
 // the window's own once it has started.
 struct OpeningInputs {
-    std::string profile = "Другой"; // Profil's text
-    std::string profileType;         // TipProfilya's text, empty for an own profile
-    std::string shaft = "40";        // Diametr's text
-    std::string thickness = "2";     // Tolwina, mm
-    std::string height = "2000";     // Visota, mm
-    std::string width = "1000";      // Wirina, mm
+    std::string profile = "Другой";   // Profil's text
+    std::string profileType;          // TipProfilya's text, empty for an own profile
+    std::string shaft = "40";         // Diametr's text
+    std::string thickness = "2";      // Tolwina, mm
+    std::string height = "2000";      // Visota, mm
+    std::string width = "1000";       // Wirina, mm
     std::string specificWeight = "1"; // Massa, kg/m2
     std::string endProfile = "0,5";   // NizhniyProfil, kg per running metre
     int mounting = 0;                 // Montazh item

@@ -12,13 +12,13 @@ namespace kavro {
 // state after the inputs were applied, plus what went wrong on the way.
 struct OpeningResults {
     // Result field texts exactly as shown.
-    std::string mass;      // FullMassa
-    std::string torque;    // Moment
-    std::string maxRoll;   // MaxDiametr
-    std::string turns;     // Oboroti
-    std::string time;      // Vremya
-    std::string speed;     // Speed
-    bool narrow = false;   // Label27 shown: the narrow-construction warning
+    std::string mass;    // FullMassa
+    std::string torque;  // Moment
+    std::string maxRoll; // MaxDiametr
+    std::string turns;   // Oboroti
+    std::string time;    // Vremya
+    std::string speed;   // Speed
+    bool narrow = false; // Label27 shown: the narrow-construction warning
     // Data rows of Spisok (without its header row), every column.
     std::vector<std::vector<std::string>> drives;
     // The drive in effect: its row in `drives`, -1 when none fits.

@@ -111,6 +111,10 @@ std::error_code writeFileAtomically(const std::filesystem::path& requested,
     return error;
 }
 
+std::error_code writeNewFile(const std::filesystem::path& file, std::string_view bytes) {
+    return writeNew(file, bytes, std::nullopt);
+}
+
 std::string writeFailureMessage(const std::error_code& error) {
     return "не удалось записать файл: " + error.message();
 }

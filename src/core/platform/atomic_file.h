@@ -18,6 +18,11 @@ namespace kavro {
 // its permissions; a symbolic link is written through, not replaced.
 std::error_code writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// Writes `bytes` into a new file. When the name is taken the result is
+// std::errc::file_exists and the existing file is not touched. A file that
+// could not be written whole is removed again.
+std::error_code writeNewFile(const std::filesystem::path& file, std::string_view bytes);
+
 // "не удалось записать файл: REASON" in the user's words.
 std::string writeFailureMessage(const std::error_code& error);
 
