@@ -15,6 +15,35 @@ int noSpaces(unsigned char) {
     return 0;
 }
 
+// A spreadsheet takes a cell that starts with one of these for a formula and
+// runs it: a location typed as "=HYPERLINK(...)" must stay text. Such a cell
+// is written with an apostrophe in front, as a user would type it by hand;
+// so is a cell that starts with an apostrophe itself, so that reading back
+// takes exactly one off.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+// "-2,5" or "+7": a plain number, which the spreadsheet may keep as one.
+bool isSignedNumber(std::string_view cell) {
+    if (cell.size() < 2 || (cell.front() != '-' && cell.front() != '+'))
+        return false;
+    const std::string_view rest = cell.substr(1);
+    return rest.find_first_not_of("0123456789,") == std::string_view::npos &&
+           rest.find_first_of("0123456789") != std::string_view::npos;
+}
+
+bool escapedForSpreadsheet(std::string_view cell) {
+    return cell.size() >= 2 && cell.front() == '\'' &&
+           (cell[1] == '\'' || kFormulaStarts.find(cell[1]) != std::string_view::npos);
+}
+
+std::string asSpreadsheetText(const std::string& cell) {
+    if (cell.empty())
+        return cell;
+    const bool formula =
+        kFormulaStarts.find(cell.front()) != std::string_view::npos && !isSignedNumber(cell);
+    return formula || cell.front() == '\'' ? "'" + cell : cell;
+}
+
 // A row that already holds more rows than may be read stops the parse.
 struct TooManyRows {};
 
@@ -27,7 +56,10 @@ struct Collector {
 
     static void cell(void* data, std::size_t length, void* self) {
         auto& c = *static_cast<Collector*>(self);
-        c.row.emplace_back(data ? static_cast<const char*>(data) : "", data ? length : 0);
+        std::string_view text(data ? static_cast<const char*>(data) : "", data ? length : 0);
+        if (escapedForSpreadsheet(text))
+            text.remove_prefix(1);
+        c.row.emplace_back(text);
     }
     static void endOfRow(int, void* self) {
         auto& c = *static_cast<Collector*>(self);
@@ -119,7 +151,7 @@ std::string csvLine(const CsvRow& cells, char separator) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0)
             line += separator;
-        const std::string& cell = cells[i];
+        const std::string cell = asSpreadsheetText(cells[i]);
         if (!needsQuotes(cell, separator)) {
             line += cell;
             continue;

@@ -75,6 +75,29 @@ TEST(OpeningsExport, ImportOfTheExportGivesTheSameOpenings) {
     EXPECT_EQ(back.openings, expected.openings);
 }
 
+// A location a spreadsheet would run as a formula is written as text, and
+// comes back as it was; a plain negative number is left a number.
+TEST(OpeningsExport, FormulaLikeTextIsWrittenAsTextAndReadBack) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\";"},
+        {"@SUM(A1)", "'@SUM(A1);"},
+        {"'в кавычке", "''в кавычке;"},
+        {"-2,5", "-2,5;"},
+        {"- левое", "'- левое;"}};
+    for (const auto& [location, written] : cases) {
+        SCOPED_TRACE(location);
+        Opening opening;
+        opening.location = location;
+        const std::string text = exportOpenings({.title = "", .openings = {opening}},
+                                                {OpeningCalculator::compute(opening)});
+        EXPECT_NE(text.find("\r\n" + written), std::string::npos) << text;
+        const OpeningsImport back = importOpenings(text);
+        ASSERT_TRUE(back.errors.empty());
+        ASSERT_EQ(back.openings.size(), 1u);
+        EXPECT_EQ(back.openings[0].location, location);
+    }
+}
+
 TEST(OpeningsExport, ArticleWithASpaceIsRefusedRatherThanSplit) {
     Opening opening;
     opening.accessories = {{"42 001", 1}};
