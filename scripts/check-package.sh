@@ -5,8 +5,9 @@
 # apt-get, into a clean Debian 12 made by debootstrap: nothing of the
 # build's packages is there, only what the package's dependencies bring in.
 # Then starts the installed program under Xvfb and checks that it stays up
-# and shows its window. Needs root (debootstrap, chroot) and the Debian
-# mirror that apt uses here.
+# and shows its window. Before that, Debian's own checker, lintian, must
+# find nothing to warn of in the package. Needs root (debootstrap, chroot)
+# and the Debian mirror that apt uses here.
 #
 # Usage: scripts/check-package.sh [WORK_FOLDER]   (default build/package-check)
 # Leaves the package in build/, and a screenshot of the window as
@@ -23,9 +24,10 @@ fail() {
   exit 1
 }
 
-scripts/install-deps.sh debootstrap xvfb x11-utils xdotool
+. scripts/lib/debian-root.sh
 
 step "Building the package"
+scripts/install-deps.sh # cmake, cpack and dpkg-deb come with the build's own packages
 cmake --preset default >/dev/null
 cmake --build --preset default -j"$(nproc)"
 rm -f build/kavro_*.deb
@@ -34,10 +36,17 @@ deb=$(realpath build/kavro_*.deb)
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb" | awk '{print $6}'
 
-# The same Debian mirror that apt uses on this machine.
-mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
-  awk '$2 == "bookworm" {print $1; exit}')
-[ -n "$mirror" ] || fail "apt has no Debian 12 (bookworm) mirror configured"
+step "Checking the package with lintian"
+scripts/install-deps.sh lintian
+# Any error or warning fails; what lintian only informs of is shown. Not as
+# root, which lintian advises against: from a copy that nobody can read.
+lint=$(mktemp -d)
+chmod 755 "$lint"
+cp "$deb" "$lint/"
+setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$lint" \
+  lintian --display-info --fail-on error,warning "$lint/$(basename "$deb")" ||
+  fail "lintian: errors or warnings above"
+rm -rf "$lint"
 
 mounted=()
 passed=0
@@ -52,16 +61,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-step "Making a clean Debian 12 in $root from $mirror"
-# A run stopped half-way may have left its mounts: never delete through them.
-for m in "$root/tmp/.X11-unix" "$root/proc"; do
-  ! mountpoint -q "$m" 2>/dev/null || umount "$m"
-done
-rm -rf --one-file-system "$root"
+step "Making a clean Debian 12"
+scripts/install-deps.sh debootstrap
 mkdir -p "$work"
-debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-  { tail -20 "$work/debootstrap.log"; fail "debootstrap"; }
-cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+make_debian_root "$root" "$work/debootstrap.log" || fail "debootstrap"
 mount -t proc proc "$root/proc" && mounted+=("$root/proc")
 inside() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
 
@@ -82,6 +85,8 @@ done
 inside test -f /usr/share/kavro/KavroBlank.docx || fail "no example template installed"
 
 step "Starting the installed program under Xvfb"
+# xdpyinfo and xwininfo come in x11-utils, xwd in x11-apps.
+scripts/install-deps.sh xvfb x11-utils x11-apps xdotool
 # The X server's socket, for the program inside to show its window; bound
 # only now, as installing X packages inside makes their own socket folder.
 mkdir -p /tmp/.X11-unix "$root/tmp/.X11-unix"
