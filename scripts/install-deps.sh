@@ -10,7 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libzip-dev libpugixml-dev
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev help2man
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")
