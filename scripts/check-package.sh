@@ -83,6 +83,11 @@ for binary in /usr/bin/kavro /usr/bin/kavro-script \
   [ -z "$missing" ] || fail "$binary lacks libraries: $missing"
 done
 inside test -f /usr/share/kavro/KavroBlank.docx || fail "no example template installed"
+# The installed programs answer for themselves with no display at all.
+for program in kavro kavro-script; do
+  inside "/usr/bin/$program" --version | grep -q "^$program (KAVRO drive calculator) " ||
+    fail "the installed $program does not answer --version"
+done
 
 step "Starting the installed program under Xvfb"
 # xdpyinfo and xwininfo come in x11-utils, xwd in x11-apps.
