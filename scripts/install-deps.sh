@@ -10,7 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libzip-dev libpugixml-dev
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2
-  desktop-file-utils appstream dpkg-dev help2man
+  desktop-file-utils appstream help2man
+  dpkg-dev file # cpack -G DEB: dpkg-shlibdeps finds the dependencies, file the programs
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")
@@ -28,5 +29,8 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install under way (CI runs some steps side by side; a fresh
+# machine may be updating itself) is waited for rather than failed on.
+lock=(-o DPkg::Lock::Timeout=900)
+$sudo apt-get "${lock[@]}" update -qq
+$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
