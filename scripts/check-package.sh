@@ -43,8 +43,9 @@ scripts/install-deps.sh lintian
 lint=$(mktemp -d)
 chmod 755 "$lint"
 cp "$deb" "$lint/"
-setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$lint" \
-  lintian --display-info --fail-on error,warning "$lint/$(basename "$deb")" ||
+# It must start in a folder it may enter, too (not the clone under /root).
+(cd "$lint" && setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$lint" \
+  lintian --display-info --fail-on error,warning "$(basename "$deb")") ||
   fail "lintian: errors or warnings above"
 rm -rf "$lint"
 
