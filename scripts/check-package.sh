@@ -99,13 +99,18 @@ mkdir -p /tmp/.X11-unix "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 mounted=("$root/tmp/.X11-unix" "${mounted[@]}")
 inside install -d -m 700 /tmp/runtime-root
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb takes a display that no other X server on the machine has, and
+# writes its number only once it takes connections: the program is started
+# on a display that is there, however long a busy machine makes that take.
+rm -f "$work/xvfb.display"
+mkfifo "$work/xvfb.display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/xvfb.display" \
+  >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do
-  DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.2
-done
+read -r -t 60 number <"$work/xvfb.display" ||
+  { cat "$work/xvfb.log"; fail "Xvfb did not start in 60 s"; }
+display=:$number
+DISPLAY=$display xdpyinfo >/dev/null || fail "Xvfb on $display takes no connection"
 # Started by chroot itself (not through a function), so that $! is the program.
 chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 DISPLAY="$display" \
   XDG_RUNTIME_DIR=/tmp/runtime-root /usr/bin/kavro >"$work/kavro.log" 2>&1 &
