@@ -7,8 +7,9 @@
 # so a command that no script installs fails here as it would on a fresh
 # machine. The root has the machine's /proc, /dev and /sys, so that CI's own
 # package check can make its nested Debian root and start an X server inside.
-# Needs root and the Debian mirror that apt uses here; takes about an hour
-# on two cores, most of it building.
+# Needs root and the Debian mirror that apt uses here; takes about ten
+# minutes on an idle two-core machine, most of it building, and several
+# times that on one busy with other builds.
 #
 # Usage: scripts/check-fresh-machine.sh [WORK_FOLDER]   (default build/fresh-machine)
 # The log is WORK_FOLDER/ci.log; the root, WORK_FOLDER/root, is removed when
