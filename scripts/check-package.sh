@@ -39,7 +39,7 @@ dpkg-deb --contents "$deb" | awk '{print $6}'
 step "Checking the package with lintian"
 scripts/install-deps.sh lintian
 # Any error or warning fails; what lintian only informs of is shown. Not as
-# root, which lintian advises against: from a copy that nobody can read.
+# root, which lintian advises against: as the user nobody, on a copy it may read.
 lint=$(mktemp -d)
 chmod 755 "$lint"
 cp "$deb" "$lint/"
