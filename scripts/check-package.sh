@@ -102,9 +102,11 @@ inside install -d -m 700 /tmp/runtime-root
 # Xvfb takes a display that no other X server on the machine has, and
 # writes its number only once it takes connections: the program is started
 # on a display that is there, however long a busy machine makes that take.
+# -noreset: by default the server resets when its last client leaves, and
+# refuses the program if it comes during that reset, right after the check.
 rm -f "$work/xvfb.display"
 mkfifo "$work/xvfb.display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/xvfb.display" \
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/xvfb.display" \
   >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 read -r -t 60 number <"$work/xvfb.display" ||
