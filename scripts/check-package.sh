@@ -113,6 +113,14 @@ read -r -t 60 number <"$work/xvfb.display" ||
   { cat "$work/xvfb.log"; fail "Xvfb did not start in 60 s"; }
 display=:$number
 DISPLAY=$display xdpyinfo >/dev/null || fail "Xvfb on $display takes no connection"
+# What the program said, and whether the X server it needed was still there.
+program_failed() {
+  cat "$work/kavro.log"
+  kill -0 "$xvfb" 2>/dev/null && echo "Xvfb on $display is running" || echo "Xvfb has ended too"
+  cat "$work/xvfb.log"
+  ls -la "$root/tmp/.X11-unix"
+  fail "$1"
+}
 # Started by chroot itself (not through a function), so that $! is the program.
 chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 DISPLAY="$display" \
   XDG_RUNTIME_DIR=/tmp/runtime-root /usr/bin/kavro >"$work/kavro.log" 2>&1 &
@@ -121,12 +129,12 @@ window=""
 for _ in $(seq 60); do
   window=$(DISPLAY=$display xdotool search --onlyvisible --name '^KAVRO' 2>/dev/null | head -1 || true)
   [ -n "$window" ] && break
-  kill -0 "$program" 2>/dev/null || { cat "$work/kavro.log"; fail "the program ended at start"; }
+  kill -0 "$program" 2>/dev/null || program_failed "the program ended at start"
   sleep 0.5
 done
-[ -n "$window" ] || { cat "$work/kavro.log"; fail "no KAVRO window appeared in 30 s"; }
+[ -n "$window" ] || program_failed "no KAVRO window appeared in 30 s"
 sleep 5 # the window is laid out and stays up
-kill -0 "$program" 2>/dev/null || { cat "$work/kavro.log"; fail "the program ended after showing its window"; }
+kill -0 "$program" 2>/dev/null || program_failed "the program ended after showing its window"
 title=$(DISPLAY=$display xdotool getwindowname "$window")
 geometry=$(DISPLAY=$display xwininfo -id "$window" | awk '/Width:|Height:/ {printf "%s ", $2}')
 # No window manager places it: bring it fully on screen for the picture.
