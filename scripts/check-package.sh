@@ -5,8 +5,9 @@
 # apt-get, into a clean Debian 12 made by debootstrap: nothing of the
 # build's packages is there, only what the package's dependencies bring in.
 # Then starts the installed program under Xvfb and checks that it stays up
-# and shows its window. Needs root (debootstrap, chroot) and the Debian
-# mirror that apt uses here.
+# and shows its window. Before that, Debian's own checker, lintian, must
+# find nothing to warn of in the package. Needs root (debootstrap, chroot)
+# and the Debian mirror that apt uses here.
 #
 # Usage: scripts/check-package.sh [WORK_FOLDER]   (default build/package-check)
 # Leaves the package in build/, and a screenshot of the window as
@@ -23,9 +24,10 @@ fail() {
   exit 1
 }
 
-scripts/install-deps.sh debootstrap xvfb x11-utils xdotool
+. scripts/lib/debian-root.sh
 
 step "Building the package"
+scripts/install-deps.sh # cmake, cpack and dpkg-deb come with the build's own packages
 cmake --preset default >/dev/null
 cmake --build --preset default -j"$(nproc)"
 rm -f build/kavro_*.deb
@@ -34,10 +36,18 @@ deb=$(realpath build/kavro_*.deb)
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb" | awk '{print $6}'
 
-# The same Debian mirror that apt uses on this machine.
-mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
-  awk '$2 == "bookworm" {print $1; exit}')
-[ -n "$mirror" ] || fail "apt has no Debian 12 (bookworm) mirror configured"
+step "Checking the package with lintian"
+scripts/install-deps.sh lintian
+# Any error or warning fails; what lintian only informs of is shown. Not as
+# root, which lintian advises against: as the user nobody, on a copy it may read.
+lint=$(mktemp -d)
+chmod 755 "$lint"
+cp "$deb" "$lint/"
+# It must start in a folder it may enter, too (not the clone under /root).
+(cd "$lint" && setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$lint" \
+  lintian --display-info --fail-on error,warning "$(basename "$deb")") ||
+  fail "lintian: errors or warnings above"
+rm -rf "$lint"
 
 mounted=()
 passed=0
@@ -52,16 +62,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-step "Making a clean Debian 12 in $root from $mirror"
-# A run stopped half-way may have left its mounts: never delete through them.
-for m in "$root/tmp/.X11-unix" "$root/proc"; do
-  ! mountpoint -q "$m" 2>/dev/null || umount "$m"
-done
-rm -rf --one-file-system "$root"
+step "Making a clean Debian 12"
+scripts/install-deps.sh debootstrap
 mkdir -p "$work"
-debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
-  { tail -20 "$work/debootstrap.log"; fail "debootstrap"; }
-cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+make_debian_root "$root" "$work/debootstrap.log" || fail "debootstrap"
 mount -t proc proc "$root/proc" && mounted+=("$root/proc")
 inside() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
 
@@ -80,21 +84,43 @@ for binary in /usr/bin/kavro /usr/bin/kavro-script \
   [ -z "$missing" ] || fail "$binary lacks libraries: $missing"
 done
 inside test -f /usr/share/kavro/KavroBlank.docx || fail "no example template installed"
+# The installed programs answer for themselves with no display at all.
+for program in kavro kavro-script; do
+  inside "/usr/bin/$program" --version | grep -q "^$program (KAVRO drive calculator) " ||
+    fail "the installed $program does not answer --version"
+done
 
 step "Starting the installed program under Xvfb"
+# xdpyinfo and xwininfo come in x11-utils, xwd in x11-apps.
+scripts/install-deps.sh xvfb x11-utils x11-apps xdotool
 # The X server's socket, for the program inside to show its window; bound
 # only now, as installing X packages inside makes their own socket folder.
 mkdir -p /tmp/.X11-unix "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 mounted=("$root/tmp/.X11-unix" "${mounted[@]}")
 inside install -d -m 700 /tmp/runtime-root
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Xvfb takes a display that no other X server on the machine has, and
+# writes its number only once it takes connections: the program is started
+# on a display that is there, however long a busy machine makes that take.
+# -noreset: by default the server resets when its last client leaves, and
+# refuses the program if it comes during that reset, right after the check.
+rm -f "$work/xvfb.display"
+mkfifo "$work/xvfb.display"
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/xvfb.display" \
+  >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do
-  DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.2
-done
+read -r -t 60 number <"$work/xvfb.display" ||
+  { cat "$work/xvfb.log"; fail "Xvfb did not start in 60 s"; }
+display=:$number
+DISPLAY=$display xdpyinfo >/dev/null || fail "Xvfb on $display takes no connection"
+# What the program said, and whether the X server it needed was still there.
+program_failed() {
+  cat "$work/kavro.log"
+  kill -0 "$xvfb" 2>/dev/null && echo "Xvfb on $display is running" || echo "Xvfb has ended too"
+  cat "$work/xvfb.log"
+  ls -la "$root/tmp/.X11-unix"
+  fail "$1"
+}
 # Started by chroot itself (not through a function), so that $! is the program.
 chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 DISPLAY="$display" \
   XDG_RUNTIME_DIR=/tmp/runtime-root /usr/bin/kavro >"$work/kavro.log" 2>&1 &
@@ -103,12 +129,12 @@ window=""
 for _ in $(seq 60); do
   window=$(DISPLAY=$display xdotool search --onlyvisible --name '^KAVRO' 2>/dev/null | head -1 || true)
   [ -n "$window" ] && break
-  kill -0 "$program" 2>/dev/null || { cat "$work/kavro.log"; fail "the program ended at start"; }
+  kill -0 "$program" 2>/dev/null || program_failed "the program ended at start"
   sleep 0.5
 done
-[ -n "$window" ] || { cat "$work/kavro.log"; fail "no KAVRO window appeared in 30 s"; }
+[ -n "$window" ] || program_failed "no KAVRO window appeared in 30 s"
 sleep 5 # the window is laid out and stays up
-kill -0 "$program" 2>/dev/null || { cat "$work/kavro.log"; fail "the program ended after showing its window"; }
+kill -0 "$program" 2>/dev/null || program_failed "the program ended after showing its window"
 title=$(DISPLAY=$display xdotool getwindowname "$window")
 geometry=$(DISPLAY=$display xwininfo -id "$window" | awk '/Width:|Height:/ {printf "%s ", $2}')
 # No window manager places it: bring it fully on screen for the picture.

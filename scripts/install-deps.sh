@@ -10,7 +10,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libzip-dev libpugixml-dev libcsv-dev
   qt6-base-dev libjpeg62-turbo-dev fonts-liberation2
-  desktop-file-utils appstream dpkg-dev shared-mime-info libxml2-utils
+  desktop-file-utils appstream help2man shared-mime-info libxml2-utils
+  dpkg-dev file # cpack -G DEB: dpkg-shlibdeps finds the dependencies, file the programs
   # The printed report's tests read its PDF back and check it.
   poppler-utils qpdf
 )
@@ -30,5 +31,8 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install under way (CI runs some steps side by side; a fresh
+# machine may be updating itself) is waited for rather than failed on.
+lock=(-o DPkg::Lock::Timeout=900)
+$sudo apt-get "${lock[@]}" update -qq
+$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"

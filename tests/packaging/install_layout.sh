@@ -22,6 +22,31 @@ programs=$(cd "$prefix/bin" && ls)
 expected_programs=$([ "$window" = 1 ] && echo kavro; echo kavro-order; echo kavro-script)
 [ "$programs" = "$expected_programs" ] || fail "bin/ holds: $programs"
 
+# Every program answers --help and --version without a display (the window
+# before it starts Qt, which would abort on xcb with none), and has the
+# manual page made from those answers.
+for program in $programs; do
+  answer() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/$program" "$1"; }
+  help=$(answer --help) || fail "$program --help failed"
+  usage=${help%%$'\n'*}
+  [[ "$usage" == "Usage: $program" || "$usage" == "Usage: $program "* ]] ||
+    fail "$program --help does not begin with its usage line: $usage"
+  version=$(answer --version) || fail "$program --version failed"
+  [[ "${version%%$'\n'*}" =~ ^"$program (KAVRO drive calculator) "[0-9]+\.[0-9]+ ]] ||
+    fail "$program --version says: ${version%%$'\n'*}"
+  page="$prefix/share/man/man1/$program.1.gz"
+  [ -f "$page" ] || fail "no manual page for $program"
+  gzip -dc "$page" | grep -q "^\.TH \"\?${program^^}\"\? \"1\"" ||
+    fail "$page is not the section 1 page of $program"
+done
+
+# Debian's copyright file and changelog.
+doc="$prefix/share/doc/kavro"
+head -1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "no machine-readable copyright file in share/doc/kavro"
+gzip -dc "$doc/changelog.Debian.gz" | head -1 | grep -q '^kavro (' ||
+  fail "no changelog in share/doc/kavro"
+
 # The installed driver finds the installed template: its report starts
 # with the letterhead and goes on with the report.
 report="$prefix/report.docx"
@@ -69,6 +94,6 @@ done
 
 # Nothing else is installed.
 unexpected=$(cd "$prefix" && find bin share -type f |
-  grep -vxE "bin/kavro|bin/kavro-order|bin/kavro-script|share/kavro/KavroBlank.docx|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/mime/packages/$id.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
+  grep -vxE "bin/kavro|bin/kavro-order|bin/kavro-script|share/kavro/KavroBlank.docx|share/man/man1/kavro(-[a-z]+)?\.1\.gz|share/doc/kavro/(copyright|changelog\.Debian\.gz)|share/applications/$id.desktop|share/metainfo/$id.metainfo.xml|share/mime/packages/$id.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$icon.png" || true)
 [ -z "$unexpected" ] || fail "unexpected files installed: $unexpected"
 echo "installed layout is complete"

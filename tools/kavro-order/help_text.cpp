@@ -3,6 +3,10 @@
 
 #include "help_text.h"
 
+#include "about/about_options.h"
+
+#include <sstream>
+
 namespace kavro::cli {
 
 std::string helpText() {
@@ -54,7 +58,9 @@ std::string helpText() {
 }
 
 std::string versionText() {
-    return "kavro-order " KAVRO_VERSION "\n";
+    std::ostringstream text;
+    writeVersion("kavro-order", text);
+    return text.str();
 }
 
 } // namespace kavro::cli

@@ -4,12 +4,35 @@
 // kavro-script: runs the calculator's window logic from action lines on
 // standard input (or the file named as the only argument) and prints what
 // they show as JSON lines.
+#include "about/about_options.h"
 #include "script_runner.h"
 
 #include <fstream>
 #include <iostream>
 
+namespace {
+
+constexpr kavro::ProgramAbout kAbout{
+    "kavro-script", "[SCRIPT]",
+    "Runs the KAVRO drive calculator's window logic without a window: reads user\n"
+    "actions, one per line, from SCRIPT or, without it, from standard input, and\n"
+    "writes what they show, one JSON object per line, to standard output.\n"
+    "\n"
+    "A line is ACTION, ACTION FIELD or ACTION FIELD ARG, for instance\n"
+    "\"type Visota 2000\", \"pick Diametr 1\", \"report out.docx\" or \"dump\"; blank\n"
+    "lines and lines starting with # are skipped. An action the window would not\n"
+    "take prints {\"refused\":\"...\"} and the script goes on.\n"
+    "\n"
+    "Exit status: 0 when the script was read to its end, 2 when SCRIPT cannot be\n"
+    "read or more than one argument is given.\n"};
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Only the exact command lines `kavro-script --help` and `--version`;
+    // any other single argument is still the script to read.
+    if (const auto status = kavro::answerAboutOption(argc, argv, kAbout, std::cout))
+        return *status;
     if (argc > 2) {
         std::cerr << "usage: kavro-script [SCRIPT]\n";
         return 2;
