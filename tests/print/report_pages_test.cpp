@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/order/opening_calculator.h"
+#include "core/report/order_report.h"
+#include "orderio/order_file.h"
 #include "pdf_tools.h"
 #include "print/page_geometry.h"
 #include "print/pdf_file_destination.h"
@@ -72,6 +75,88 @@ TEST(ReportPages, CutARowTallerThanAPageBetweenItsLines) {
         tall += "\r\nстрока-" + std::to_string(line);
     EXPECT_GE(writeTable({tall}, folder / "tall.pdf").size(), 2u);
     EXPECT_EQ(test::words(test::pdfText(folder / "tall.pdf")), test::words(tall));
+}
+
+// An order of `openings` openings whose long locations wrap in the openings
+// table and in the headings; narrow shafts bring warning lines, cranks and
+// fixings long accessory names.
+Order longOrder(int openings) {
+    Order order{"Коттедж на берегу, заказ с длинными названиями проёмов", {}};
+    for (int i = 0; i < openings; ++i) {
+        Opening opening;
+        opening.location = "Проём " + std::to_string(i + 1) + (i % 3 == 0 ? "" : " — ") +
+                           std::string(i % 3 == 0 ? "" : "гостиная на втором этаже, окно ") +
+                           (i % 3 == 2 ? "над лестницей у северной стены дома, левая створка" : "");
+        opening.count = 1 + i % 4;
+        opening.inputs.shaft = i % 5 == 0 ? "40" : "60";
+        opening.inputs.width = std::to_string(700 + 91 * i);
+        opening.inputs.height = std::to_string(1100 + 47 * i);
+        opening.inputs.mounting = i % 2;
+        opening.inputs.control = i % 3;
+        opening.inputs.fixing = i % 3;
+        opening.inputs.crank = i % 4 == 0;
+        order.openings.push_back(opening);
+    }
+    return order;
+}
+
+// The order report as kavro-order writes it into a PDF; the document's text
+// and the PDF's text of each page apart.
+std::pair<std::string, std::vector<std::string>>
+orderReportTexts(const Order& order, const std::filesystem::path& pdf) {
+    std::vector<OpeningResults> results;
+    for (const Opening& opening : order.openings)
+        results.push_back(OpeningCalculator::compute(opening));
+    print::KeptReport kept;
+    print::TextDocumentWordProcessor word(kept);
+    typeOrderReport(order, results, "07.12.2026", word);
+    std::unique_ptr<QTextDocument> report = kept.take();
+    const std::string text = report->toPlainText().toStdString();
+    const std::size_t pages = print::ReportPages(*report).pages().size();
+    print::PdfFileDestination(pdf).deliver(std::move(report));
+    std::vector<std::string> printed;
+    for (int page = 1; page <= static_cast<int>(pages); ++page)
+        printed.push_back(test::words(test::pdfText(pdf, page)));
+    return {text, printed};
+}
+
+// The text without its white space, as a narrow cell breaks a long word
+// between two lines; where `printed` first parts from `typed`, both from
+// there on, or nothing when they are the same.
+std::string firstDifference(const std::string& printed, const std::string& typed) {
+    auto squeezed = [](std::string text) {
+        std::erase_if(text, [](unsigned char c) { return std::isspace(c); });
+        return text;
+    };
+    const std::string a = squeezed(printed);
+    const std::string b = squeezed(typed);
+    if (a == b)
+        return "";
+    const auto at = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+    const std::size_t from = at > 40 ? at - 40 : 0;
+    return "printed: " + a.substr(from, 160) + "\ntyped:   " + b.substr(from, 160);
+}
+
+// Each page's PDF text holds the lines that page shows and no other: read
+// page by page and put together, it is the document's text, each line once
+// and in order; none is found again on a page that only hides it.
+TEST(ReportPages, EachLineOfTheOrderReportIsOnOnePageOfThePdf) {
+    const std::vector<std::pair<std::string, Order>> orders = {
+        {"house.kavro", OrderFile::read(KAVRO_EXAMPLES "/house.kavro")},
+        {"40 long openings", longOrder(40)},
+    };
+    for (const auto& [name, order] : orders) {
+        test::TempFolder folder;
+        const auto [text, pages] = orderReportTexts(order, folder / "order.pdf");
+        ASSERT_GE(pages.size(), 2u) << name;
+        std::string printed;
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            EXPECT_FALSE(pages[page].empty()) << name << ", page " << page + 1;
+            printed += pages[page] + " ";
+        }
+        EXPECT_EQ(firstDifference(printed, text), "") << name;
+    }
 }
 
 } // namespace
