@@ -21,6 +21,11 @@ namespace {
 // How far beside the text area a page may paint (points): the table's outer
 // border lines lie half outside it.
 constexpr double kSideSlack = 2;
+// How far above and below its lines a table row that begins or ends a page
+// shows (points): its border lines, which a paragraph's lines may come closer
+// to than that. Nothing else of a neighbour paints there, as the page draws
+// no text but its own.
+constexpr double kBorderReach = 2;
 // How far inside its ends a page's drawing stops (document units), so that
 // a line that only touches the page's end is not drawn on it.
 constexpr double kEdge = 0.01;
@@ -86,6 +91,7 @@ void ReportPages::measure(std::vector<Span>& found, std::vector<Span>& lines) {
                     }
                 }
             }
+            row.framed = true;
             if (row.top <= row.bottom)
                 found.push_back(row);
         }
@@ -108,10 +114,12 @@ double ReportPages::forcedEnd(const std::vector<Span>& lines, double top, double
 void ReportPages::cut(std::vector<Span> spans, const std::vector<Span>& lines, double pageHeight,
                       double documentHeight) {
     spans = merged(std::move(spans));
+    const double reach = PageGeometry::documentUnits(kBorderReach);
     Page page;
     std::size_t next = 0; // the first span not yet shown whole
     while (next < spans.size()) {
         const double limit = page.top + pageHeight;
+        double nextAbove = 0;
         std::size_t fit = next;
         while (fit < spans.size() && spans[fit].bottom <= limit)
             ++fit;
@@ -122,29 +130,42 @@ void ReportPages::cut(std::vector<Span> spans, const std::vector<Span>& lines, d
             page.bottom = forcedEnd(lines, page.top, limit);
             page.below = 0;
         } else {
-            const double gap = std::max(0.0, spans[fit].top - spans[fit - 1].bottom);
+            // Between the two, or in the middle of the little they overlap.
+            const double gap = spans[fit].top - spans[fit - 1].bottom;
             page.bottom = spans[fit - 1].bottom + gap / 2;
-            page.below = gap / 2;
+            page.below = std::max({gap / 2, spans[fit - 1].framed ? reach : 0, 0.0});
+            nextAbove = std::max({gap / 2, spans[fit].framed ? reach : 0, 0.0});
         }
+        if (fit == spans.size() && spans.back().framed)
+            page.below = reach;
         next = fit;
         pages_.push_back(page);
-        page = Page{page.bottom, page.bottom, page.below, 0};
+        page = Page{page.bottom, page.bottom, nextAbove, 0};
     }
     if (pages_.empty())
         pages_.push_back(Page{0, documentHeight, 0, 0});
 }
 
-// In order from the top; overlapping spans (a table beside a paragraph,
-// should the layout place them so) become one that no page cuts.
+// In order from the top; spans that lie beside each other (a table beside a
+// paragraph, should the layout place them so) become one that no page cuts.
+// Neighbours that only overlap a little stay apart: a line's box is taller
+// than the report's line spacing, so the boxes of consecutive paragraphs
+// overlap by a fraction of a line.
 std::vector<ReportPages::Span> ReportPages::merged(std::vector<Span> spans) {
     std::sort(spans.begin(), spans.end(),
               [](const Span& a, const Span& b) { return a.top < b.top; });
     std::vector<Span> result;
     for (const Span& span : spans) {
-        if (!result.empty() && span.top < result.back().bottom)
-            result.back().bottom = std::max(result.back().bottom, span.bottom);
-        else
-            result.push_back(span);
+        if (!result.empty()) {
+            Span& last = result.back();
+            const double smaller = std::min(last.bottom - last.top, span.bottom - span.top);
+            if (span.top < last.bottom - smaller / 2) {
+                last.bottom = std::max(last.bottom, span.bottom);
+                last.framed = last.framed || span.framed;
+                continue;
+            }
+        }
+        result.push_back(span);
     }
     return result;
 }

@@ -43,6 +43,8 @@ private:
     struct Span {
         double top;
         double bottom;
+        // A table row, whose border lines lie just outside its lines.
+        bool framed = false;
     };
     // A paragraph as the layout draws it: it paints the paragraph when its
     // bounding rectangle meets the drawing clip, and of it the lines that
