@@ -180,6 +180,15 @@ std::vector<ReportPages::Span> ReportPages::merged(std::vector<Span> spans) {
 // tops, not between one rectangle and the next.
 void ReportPages::chooseDrawClips() {
     constexpr double kNone = std::numeric_limits<double>::max();
+    // A page's clip lies within a page's height of the page, so a paragraph
+    // further away can neither be drawn on it nor move its clip: each page
+    // looks only at those near it.
+    std::sort(blocks_.begin(), blocks_.end(),
+              [](const Block& a, const Block& b) { return a.drawn.top < b.drawn.top; });
+    double tallest = 0;
+    for (const Block& block : blocks_)
+        tallest = std::max(tallest, block.drawn.bottom - block.drawn.top);
+    const double near = PageGeometry::textArea().height() + tallest;
     for (std::size_t p = 0; p < pages_.size(); ++p) {
         const Page& page = pages_[p];
         const bool last = p + 1 == pages_.size();
@@ -191,7 +200,11 @@ void ReportPages::chooseDrawClips() {
         double below = kNone;  // the highest top the clip must end above
         double firstBottom = kNone;
         double lastTop = -kNone;
-        for (const Block& block : blocks_) {
+        const auto from =
+            std::lower_bound(blocks_.begin(), blocks_.end(), page.top - near,
+                             [](const Block& block, double top) { return block.drawn.top < top; });
+        for (auto it = from; it != blocks_.end() && it->drawn.top <= page.bottom + near; ++it) {
+            const Block& block = *it;
             const int first = where(block.lines.front());
             const int end = where(block.lines.back());
             if (end < 0) {
