@@ -100,10 +100,15 @@ Order longOrder(int openings) {
     return order;
 }
 
-// The order report as kavro-order writes it into a PDF; the document's text
-// and the PDF's text of each page apart.
-std::pair<std::string, std::vector<std::string>>
-orderReportTexts(const Order& order, const std::filesystem::path& pdf) {
+struct PrintedOrder {
+    std::string typed;
+    std::vector<print::ReportPages::Page> pages;
+    std::vector<std::string> printed; // each page's text
+};
+
+// The order report as kavro-order writes it into a PDF: the document's text,
+// its pages and the PDF's text of each page apart.
+PrintedOrder printOrderReport(const Order& order, const std::filesystem::path& pdf) {
     std::vector<OpeningResults> results;
     for (const Opening& opening : order.openings)
         results.push_back(OpeningCalculator::compute(opening));
@@ -111,13 +116,12 @@ orderReportTexts(const Order& order, const std::filesystem::path& pdf) {
     print::TextDocumentWordProcessor word(kept);
     typeOrderReport(order, results, "07.12.2026", word);
     std::unique_ptr<QTextDocument> report = kept.take();
-    const std::string text = report->toPlainText().toStdString();
-    const std::size_t pages = print::ReportPages(*report).pages().size();
+    PrintedOrder result{
+        report->toPlainText().toStdString(), print::ReportPages(*report).pages(), {}};
     print::PdfFileDestination(pdf).deliver(std::move(report));
-    std::vector<std::string> printed;
-    for (int page = 1; page <= static_cast<int>(pages); ++page)
-        printed.push_back(test::words(test::pdfText(pdf, page)));
-    return {text, printed};
+    for (int page = 1; page <= static_cast<int>(result.pages.size()); ++page)
+        result.printed.push_back(test::words(test::pdfText(pdf, page)));
+    return result;
 }
 
 // The text without its white space, as a narrow cell breaks a long word
@@ -140,20 +144,31 @@ std::string firstDifference(const std::string& printed, const std::string& typed
 
 // Each page's PDF text holds the lines that page shows and no other: read
 // page by page and put together, it is the document's text, each line once
-// and in order; none is found again on a page that only hides it.
+// and in order; none is found again on a page that only hides it. And where
+// the paragraphs and rows are short, no page is left much emptier than full
+// (the long locations wrap into rows of a dozen lines).
 TEST(ReportPages, EachLineOfTheOrderReportIsOnOnePageOfThePdf) {
-    const std::vector<std::pair<std::string, Order>> orders = {
-        {"house.kavro", OrderFile::read(KAVRO_EXAMPLES "/house.kavro")},
-        {"40 long openings", longOrder(40)},
+    const struct {
+        std::string name;
+        Order order;
+        bool filled;
+    } orders[] = {
+        {"house.kavro", OrderFile::read(KAVRO_EXAMPLES "/house.kavro"), true},
+        {"40 long openings", longOrder(40), false},
     };
-    for (const auto& [name, order] : orders) {
+    for (const auto& [name, order, filled] : orders) {
         test::TempFolder folder;
-        const auto [text, pages] = orderReportTexts(order, folder / "order.pdf");
+        const auto [text, pages, texts] = printOrderReport(order, folder / "order.pdf");
         ASSERT_GE(pages.size(), 2u) << name;
         std::string printed;
         for (std::size_t page = 0; page < pages.size(); ++page) {
-            EXPECT_FALSE(pages[page].empty()) << name << ", page " << page + 1;
-            printed += pages[page] + " ";
+            EXPECT_FALSE(texts[page].empty()) << name << ", page " << page + 1;
+            if (filled && page + 1 < pages.size()) {
+                EXPECT_GT(pages[page].bottom - pages[page].top,
+                          0.9 * print::PageGeometry::textArea().height())
+                    << name << ", page " << page + 1;
+            }
+            printed += texts[page] + " ";
         }
         EXPECT_EQ(firstDifference(printed, text), "") << name;
     }
