@@ -11,10 +11,10 @@
 namespace kavro::print {
 
 // The report laid out in one long column and cut into pages of the text
-// area's height. A page ends between two lines of text or two rows of a
-// table, never through one, so that a row with a wrapped name stays whole
-// on one page with its borders. Only a row taller than a page is cut, between
-// two of its lines.
+// area's height. A page ends between two paragraphs or two rows of a table,
+// never through one, so that a wrapped paragraph or a row with a wrapped name
+// stays whole on one page with its borders. Only a paragraph or row taller
+// than a page is cut, between two of its lines.
 class ReportPages {
 public:
     // One page: the stretch of the document it shows, in document units.
@@ -39,23 +39,38 @@ public:
     bool paint(QPagedPaintDevice& device, int first = 0, int last = -1) const;
 
 private:
-    // A stretch that no page may cut: one line of text, or one table row.
+    // A stretch that no page may cut: one paragraph, or one table row.
     struct Span {
         double top;
         double bottom;
+        // A table row, whose border lines lie just outside its lines.
+        bool framed = false;
     };
-    // The spans in document order, and every line of text apart.
-    void measure(std::vector<Span>& spans, std::vector<Span>& lines) const;
+    // A paragraph as the layout draws it: it paints the paragraph when its
+    // bounding rectangle meets the drawing clip, and of it the lines that
+    // meet the clip. `lines` are every line's top and bottom.
+    struct Block {
+        Span drawn;
+        std::vector<Span> lines;
+    };
+    // The spans in document order, every line of text apart, and every
+    // paragraph that holds text.
+    void measure(std::vector<Span>& spans, std::vector<Span>& lines);
     void cut(std::vector<Span> spans, const std::vector<Span>& lines, double pageHeight,
              double documentHeight);
     static std::vector<Span> merged(std::vector<Span> spans);
     // Where to end a page that starts at `top` inside a span too tall for
     // it: after the last line that fits, else at the page's end.
     static double forcedEnd(const std::vector<Span>& lines, double top, double limit);
-    void paintPage(QPainter& painter, const Page& page, double scale) const;
+    // The stretch of the document each page lets the layout draw: every
+    // line the page shows meets it, no line that another page shows does.
+    void chooseDrawClips();
+    void paintPage(QPainter& painter, const Page& page, Span drawn, double scale) const;
 
     const QTextDocument& document_;
     std::vector<Page> pages_;
+    std::vector<Block> blocks_;
+    std::vector<Span> drawClips_;
 };
 
 } // namespace kavro::print

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/order/opening_calculator.h"
+#include "core/report/order_report.h"
+#include "orderio/order_file.h"
 #include "pdf_tools.h"
 #include "print/page_geometry.h"
 #include "print/pdf_file_destination.h"
@@ -72,6 +75,68 @@ TEST(ReportPages, CutARowTallerThanAPageBetweenItsLines) {
         tall += "\r\nстрока-" + std::to_string(line);
     EXPECT_GE(writeTable({tall}, folder / "tall.pdf").size(), 2u);
     EXPECT_EQ(test::words(test::pdfText(folder / "tall.pdf")), test::words(tall));
+}
+
+// Openings whose long locations wrap in the openings table and the headings;
+// 40 mm shafts bring warning lines, cranks and fixings long accessory names.
+Order longOrder(int openings) {
+    Order order{"Коттедж на берегу", {}};
+    for (int i = 0; i < openings; ++i) {
+        Opening& opening = order.openings.emplace_back();
+        opening.location = "Проём " + std::to_string(i + 1) +
+                           std::string(i % 2 ? " — гостиная на втором этаже, окно над лестницей "
+                                               "у северной стены дома"
+                                             : "");
+        opening.inputs.shaft = i % 5 == 0 ? "40" : "60";
+        opening.inputs.width = std::to_string(700 + 91 * i);
+        opening.inputs.fixing = i % 3;
+        opening.inputs.crank = i % 4 == 0;
+    }
+    return order;
+}
+
+// Each page's PDF text holds the lines that page shows and no other: read
+// page by page and put together, it is the document's text (white space
+// aside, as a narrow cell breaks a long word), each line once and in order.
+// And where paragraphs and rows are short, no page is left much emptier
+// than full (the long locations wrap into rows of a dozen lines).
+TEST(ReportPages, EachLineOfTheOrderReportIsOnOnePageOfThePdf) {
+    const struct {
+        Order order;
+        bool filled;
+    } orders[] = {{OrderFile::read(KAVRO_EXAMPLES "/house.kavro"), true}, {longOrder(40), false}};
+    auto squeezed = [](std::string text) {
+        std::erase_if(text, [](unsigned char c) { return std::isspace(c); });
+        return text;
+    };
+    for (const auto& [order, filled] : orders) {
+        std::vector<OpeningResults> results;
+        for (const Opening& opening : order.openings)
+            results.push_back(OpeningCalculator::compute(opening));
+        print::KeptReport kept;
+        print::TextDocumentWordProcessor word(kept);
+        typeOrderReport(order, results, "07.12.2026", word);
+        std::unique_ptr<QTextDocument> report = kept.take();
+        const std::string typed = squeezed(report->toPlainText().toStdString());
+        const auto pages = print::ReportPages(*report).pages();
+        test::TempFolder folder;
+        print::PdfFileDestination(folder / "order.pdf").deliver(std::move(report));
+        ASSERT_GE(pages.size(), 2u) << order.title;
+        std::string printed;
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            printed += squeezed(test::pdfText(folder / "order.pdf", static_cast<int>(page) + 1));
+            const double height = pages[page].bottom - pages[page].top;
+            if (filled && page + 1 < pages.size()) {
+                EXPECT_GT(height, 0.9 * print::PageGeometry::textArea().height())
+                    << order.title << ", page " << page + 1;
+            }
+        }
+        // Where they part, rather than both whole.
+        const std::size_t at = static_cast<std::size_t>(
+            std::mismatch(printed.begin(), printed.end(), typed.begin(), typed.end()).first -
+            printed.begin());
+        EXPECT_EQ(printed.substr(at, 200), typed.substr(at, 200)) << order.title;
+    }
 }
 
 } // namespace
