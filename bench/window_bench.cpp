@@ -61,15 +61,10 @@ void BM_StartUpUntilFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUpUntilFirstPaint)->Unit(benchmark::kMillisecond);
 
-// A digit or Backspace typed into the width, each a full recalculation and
-// drive selection; the widgets show the result when the key event returns.
-void BM_KeystrokeInWidth(benchmark::State& state) {
-    MainWindow window;
-    window.show();
-    if (!QTest::qWaitForWindowActive(&window)) {
-        state.SkipWithError("the window did not become active");
-        return;
-    }
+// Types a digit and Backspace in turn into the width of `window`, one key a
+// round: each a full recalculation and drive selection, the widgets showing
+// the result when the key event returns.
+void typeIntoWidth(benchmark::State& state, QWidget& window) {
     auto* width = window.findChild<QLineEdit*>(QStringLiteral("Wirina"));
     width->setFocus();
     QCoreApplication::processEvents();
@@ -80,6 +75,17 @@ void BM_KeystrokeInWidth(benchmark::State& state) {
         QApplication::sendEvent(width, typeDigit ? &digit : &backspace);
         typeDigit = !typeDigit;
     }
+}
+
+// A digit or Backspace typed into the width of the calculator form alone.
+void BM_KeystrokeInWidth(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("the window did not become active");
+        return;
+    }
+    typeIntoWidth(state, window);
     if (window.form().Wirina.text() != "1000" && window.form().Wirina.text() != "10005")
         state.SkipWithError("the keystrokes did not reach the width");
 }
@@ -150,16 +156,7 @@ void BM_KeystrokeInOrderWindow(benchmark::State& state) {
         state.SkipWithError("the window did not start");
         return;
     }
-    auto* width = started.window->findChild<QLineEdit*>(QStringLiteral("Wirina"));
-    width->setFocus();
-    QCoreApplication::processEvents();
-    QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
-    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    bool typeDigit = true;
-    for (auto _ : state) {
-        QApplication::sendEvent(width, typeDigit ? &digit : &backspace);
-        typeDigit = !typeDigit;
-    }
+    typeIntoWidth(state, *started.window);
     if (started.window->document().currentOpening().inputs.width !=
         started.window->form().form().Wirina.text())
         state.SkipWithError("the order does not follow the form");
