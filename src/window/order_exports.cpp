@@ -105,12 +105,16 @@ void OrderExports::writeOrderReport() {
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         if (!word)
             throw WordProcessorError("не удалось начать документ Word");
-        const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-        typeOrderReport(document_.order(), allResults(), toUtf8(today), *word);
+        typeOrderReport(*word);
     } catch (const std::exception& error) {
         tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
                  .arg(QFileInfo(path).fileName(), toQString(error.what())));
     }
+}
+
+void OrderExports::typeOrderReport(WordProcessor& word) const {
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    kavro::typeOrderReport(document_.order(), allResults(), toUtf8(today), word);
 }
 
 std::vector<OpeningResults> OrderExports::allResults() const {

@@ -5,6 +5,7 @@
 
 #include "core/order/order_document.h"
 #include "core/platform/services.h"
+#include "core/platform/word_processor.h"
 #include "document_dialogs.h"
 
 #include <QWidget>
@@ -29,6 +30,10 @@ public:
     void exportOpenings();
     void exportPartsList();
     void writeOrderReport();
+    // Types the order report of the order as it stands, dated today, into
+    // any word processor: the Word document above, the print preview, the
+    // PDF.
+    void typeOrderReport(WordProcessor& word) const;
 
 private:
     std::vector<OpeningResults> allResults() const;

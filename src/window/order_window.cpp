@@ -123,7 +123,17 @@ void OrderWindow::addPrintActions() {
     auto* pdf = new QAction(QStringLiteral("Экспорт в &PDF…"), this);
     pdf->setObjectName(QStringLiteral("actionExportPdf"));
     connect(pdf, &QAction::triggered, this, [this] { printing_.exportPdf(); });
-    actions_.fileMenu->insertActions(actions_.printPlace, {print, pdf});
+    // The same for the whole order's report.
+    const ReportPrinting::Typing order = [this](WordProcessor& word) {
+        exports_.typeOrderReport(word);
+    };
+    auto* printOrder = new QAction(QStringLiteral("Печать отчёта по &заказу…"), this);
+    printOrder->setObjectName(QStringLiteral("actionPrintOrder"));
+    connect(printOrder, &QAction::triggered, this, [this, order] { printing_.preview(order); });
+    auto* orderPdf = new QAction(QStringLiteral("Отчёт по заказу в P&DF…"), this);
+    orderPdf->setObjectName(QStringLiteral("actionOrderPdf"));
+    connect(orderPdf, &QAction::triggered, this, [this, order] { printing_.exportPdf(order); });
+    actions_.fileMenu->insertActions(actions_.printPlace, {print, pdf, printOrder, orderPdf});
     actions_.fileMenu->insertSeparator(print);
 }
 

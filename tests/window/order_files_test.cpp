@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QMenu>
+#include <QProcess>
 
 namespace kavro::window {
 namespace {
@@ -43,6 +44,24 @@ TEST_F(OrderFilesTest, ASavedOrderReopensToTheSameOpeningsAndResults) {
     EXPECT_FALSE(window().document().modified());
     EXPECT_TRUE(window().dock().isVisible()) << "more than one opening";
     expectListAndFormInStep();
+}
+
+// The order report as a PDF from the menu: every opening and the parts list,
+// without a word processor.
+TEST_F(OrderFilesTest, OrderReportIsWrittenAsPdf) {
+    typeInto(Field::Wirina, QStringLiteral("900"));
+    trigger("actionAddOpening");
+    typeInto(Field::Wirina, QStringLiteral("2600"));
+    const QString file = path(QStringLiteral("заказ.pdf"));
+    chooseFile(file);
+    trigger("actionOrderPdf");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& line : {QStringLiteral("Ведомость комплектующих"),
+                                QStringLiteral("Проём № 2"), QStringLiteral("2600 мм")})
+        EXPECT_TRUE(shown.contains(line)) << line.toStdString();
 }
 
 TEST_F(OrderFilesTest, FilesThatCannotBeReadOrWrittenAreNamedAndNothingChanges) {

@@ -60,6 +60,7 @@ OrderWindowSeams OrderWindowFixture::seams() {
     seams.dialogs.chooseSave = [next](QWidget*, const QString&, const QString&, const QString&) {
         return next();
     };
+    seams.printing.askFileName = [next](QWidget*, const QString&) { return next(); };
     seams.dialogs.askText = [](QWidget*, const QString&, const QString&, const QString&) {
         ADD_FAILURE() << "unexpected text question";
         return std::optional<QString>();
