@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <type_traits>
 
 namespace kavro {
 
@@ -159,10 +160,16 @@ public:
         --depth_;
         return dom_.end_array();
     }
+    // Besides syntax errors the reader reports a number too large for any
+    // type as out_of_range; both come here, with the bytes read so far.
     template <class Exception>
     bool parse_error(std::size_t position, const std::string& token, const Exception& error) {
+        failedAt_ = position;
+        numberTooLarge_ = std::is_same_v<Exception, nlohmann::detail::out_of_range>;
         return dom_.parse_error(position, token, error);
     }
+    std::size_t failedAt() const { return failedAt_; }
+    bool numberTooLarge() const { return numberTooLarge_; }
 
 private:
     void enter() {
@@ -174,6 +181,8 @@ private:
     // The keys met so far in each object being read, the innermost last.
     std::vector<std::vector<std::string>> keys_;
     int depth_ = 0;
+    std::size_t failedAt_ = 0;
+    bool numberTooLarge_ = false;
 };
 
 // What the reader stumbled on, for a user looking at that place.
@@ -193,11 +202,15 @@ Json parseJson(std::string_view text) {
     GuardedBuilder builder(root);
     try {
         Json::sax_parse(text.begin(), text.end(), &builder);
-    } catch (const Json::parse_error& error) {
-        // `byte` counts the bytes read, the faulty one included.
-        const std::size_t offset = error.byte == 0 ? 0 : error.byte - 1;
+    } catch (const Json::exception&) {
+        // The position counts the bytes read, the faulty one included.
+        const std::size_t read = builder.failedAt();
+        const std::size_t offset = read == 0 ? 0 : read - 1;
         const TextPlace place = placeOfOffset(text, offset);
-        throw OrderFileError(place.line, place.column, syntaxFault(text, offset));
+        throw OrderFileError(place.line, place.column,
+                             builder.numberTooLarge()
+                                 ? std::string("файл повреждён: число слишком велико")
+                                 : syntaxFault(text, offset));
     }
     return root;
 }

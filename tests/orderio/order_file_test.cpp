@@ -103,6 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "строка 3, столбец 10: файл повреждён"},
         DamagedCase{"ColumnsCountCyrillicLettersAsOne", "{\"title\": \"Дом\" ,,",
                     "строка 1, столбец 18: файл повреждён"},
+        DamagedCase{"NumberTooLargeForAnyType", "{\"version\": 1E999999}",
+                    "строка 1, столбец 20: файл повреждён: число слишком велико"},
         DamagedCase{"CutShort", "{\"format\": \"kavro-order\",\r\n", "строка 2, столбец 1:"},
         DamagedCase{"OpeningFaultNamesTheOpeningsLine",
                     "{\"format\": \"kavro-order\", \"version\": 1,\n \"openings\": [\n  {},\n  "
