@@ -116,21 +116,13 @@ void OpeningsDock::showCurrent() {
 
 void OpeningsDock::showDetails() {
     const OpeningResults& results = document_.results(document_.current());
-    const Opening& opening = document_.currentOpening();
-    accessories_->setRowCount(0);
-    std::vector<std::string> listed;
-    for (const std::vector<std::string>& row : results.accessories) {
-        if (row.empty() || row[0].empty())
-            continue;
-        listed.push_back(row[0]);
-        addAccessoryRow(accessories_->rowCount(), row[0],
-                        toQString(row.size() > 1 ? row[1] : std::string()),
-                        document_.accessoryQuantity(row[0]));
+    std::vector<AccessoryRow> rows = accessoryRows();
+    if (rows != shownAccessories_) {
+        accessories_->setRowCount(0);
+        shownAccessories_.clear();
+        for (const AccessoryRow& row : rows)
+            addAccessoryRow(row);
     }
-    // Kept, never dropped silently: the user sets these to 0 to take them off.
-    for (const AccessoryQuantity& kept : opening.accessories)
-        if (std::find(listed.begin(), listed.end(), kept.article) == listed.end())
-            addAccessoryRow(accessories_->rowCount(), kept.article, kNotOffered, kept.quantity);
 
     QStringList words;
     for (const std::string& problem : results.problems)
@@ -144,17 +136,39 @@ void OpeningsDock::showTitle(const std::string& title) {
                                   : QStringLiteral("Заказ: ") + toQString(title));
 }
 
-void OpeningsDock::addAccessoryRow(int row, const std::string& article, const QString& name,
-                                   int quantity) {
+std::vector<OpeningsDock::AccessoryRow> OpeningsDock::accessoryRows() const {
+    const OpeningResults& results = document_.results(document_.current());
+    std::vector<AccessoryRow> rows;
+    std::vector<std::string> listed;
+    for (const std::vector<std::string>& row : results.accessories) {
+        if (row.empty() || row[0].empty())
+            continue;
+        listed.push_back(row[0]);
+        rows.push_back({row[0], toQString(row.size() > 1 ? row[1] : std::string()),
+                        document_.accessoryQuantity(row[0])});
+    }
+    // Kept, never dropped silently: the user sets these to 0 to take them off.
+    for (const AccessoryQuantity& kept : document_.currentOpening().accessories)
+        if (std::find(listed.begin(), listed.end(), kept.article) == listed.end())
+            rows.push_back({kept.article, kNotOffered, kept.quantity});
+    return rows;
+}
+
+void OpeningsDock::addAccessoryRow(const AccessoryRow& shown) {
+    const int row = accessories_->rowCount();
+    const std::size_t index = shownAccessories_.size();
+    shownAccessories_.push_back(shown);
+    const std::string& article = shown.article;
     accessories_->insertRow(row);
     accessories_->setItem(row, Article, new QTableWidgetItem(toQString(article)));
-    accessories_->setItem(row, Name, new QTableWidgetItem(name));
+    accessories_->setItem(row, Name, new QTableWidgetItem(shown.name));
     auto* box = new QSpinBox(accessories_);
     box->setObjectName(QStringLiteral("Quantity_") + toQString(article));
     box->setAccessibleName(QStringLiteral("Количество ") + toQString(article));
     box->setRange(0, Opening::kMaxAccessoryQuantity);
-    box->setValue(quantity);
-    connect(box, &QSpinBox::valueChanged, this, [this, article](int value) {
+    box->setValue(shown.quantity);
+    connect(box, &QSpinBox::valueChanged, this, [this, article, index](int value) {
+        shownAccessories_.at(index).quantity = value;
         if (quantitySet)
             quantitySet(article, value);
     });

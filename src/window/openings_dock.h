@@ -9,6 +9,8 @@
 
 #include <QDockWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QTableWidget;
@@ -44,12 +46,25 @@ public:
     void showTitle(const std::string& title);
 
 private:
-    void addAccessoryRow(int row, const std::string& article, const QString& name, int quantity);
+    // One row of the accessories table: what it shows and the quantity its
+    // editor holds.
+    struct AccessoryRow {
+        std::string article;
+        QString name;
+        int quantity = 0;
+        bool operator==(const AccessoryRow&) const = default;
+    };
+    // The rows the current opening wants shown.
+    std::vector<AccessoryRow> accessoryRows() const;
+    void addAccessoryRow(const AccessoryRow& row);
 
     OrderDocument& document_;
     OpeningListModel* model_;
     OpeningTable* table_;
     QTableWidget* accessories_;
+    // What the table shows now, so that a keystroke in the form that leaves
+    // the accessories as they were does not rebuild their editors.
+    std::vector<AccessoryRow> shownAccessories_;
     QLabel* problems_;
     QLabel* title_;
     bool reloading_ = false;
