@@ -14,12 +14,7 @@
 namespace kavro {
 namespace {
 
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::fileText;
 
 // While it lives, no file of this process may grow past `bytes`: a write
 // beyond fails half-way with EFBIG, as on a full disk.

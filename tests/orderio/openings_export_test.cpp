@@ -4,6 +4,7 @@
 #include "core/order/opening_calculator.h"
 #include "orderio/openings_export.h"
 #include "orderio/openings_import.h"
+#include "report/temp_folder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -115,10 +116,8 @@ std::vector<OpeningResults> computed(const std::vector<Opening>& openings) {
 // The example spreadsheet through the calculator, out and in again: the
 // same openings, the same results, the same export to the byte.
 TEST(OpeningsExport, ExampleComesBackWithTheSameResults) {
-    std::ifstream in(KAVRO_EXAMPLES "/house.csv", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    const OpeningsImport first = importOpenings(text.str());
+    const std::string example = test::fileText(KAVRO_EXAMPLES "/house.csv");
+    const OpeningsImport first = importOpenings(example);
     ASSERT_TRUE(first.errors.empty());
     const std::vector<OpeningResults> results = computed(first.openings);
     const std::string exported = exportOpenings({.title = "", .openings = first.openings}, results);

@@ -13,12 +13,7 @@
 namespace kavro {
 namespace {
 
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test::fileText;
 
 void writeText(const std::filesystem::path& path, std::string_view text) {
     std::ofstream(path, std::ios::binary) << text;

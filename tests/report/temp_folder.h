@@ -5,10 +5,20 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
 namespace kavro::test {
+
+// The whole content of a file; empty when it cannot be read.
+inline std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 // A new empty folder under the system's temporary folder, removed with
 // everything in it at the end of the test.
