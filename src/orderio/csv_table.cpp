@@ -3,6 +3,8 @@
 
 #include "csv_table.h"
 
+#include "text_encoding.h"
+
 #include <csv.h>
 #include <memory>
 
@@ -117,8 +119,9 @@ std::string_view withoutByteOrderMark(std::string_view text) {
     return text;
 }
 
-char detectSeparator(std::string_view text,
+char detectSeparator(std::string_view bytes,
                      const std::function<bool(std::string_view)>& isKnownName) {
+    const std::string text = decodeSpreadsheetText(bytes).text;
     const auto knownNames = [&](char separator) {
         Collector collector;
         collector.firstOnly = true;
@@ -133,13 +136,23 @@ char detectSeparator(std::string_view text,
                 known += isKnownName(name) ? 1 : 0;
         return known;
     };
-    return knownNames(',') > knownNames(';') ? ',' : ';';
+    // The first of these that splits off the most names wins.
+    char best = ';';
+    int bestKnown = knownNames(best);
+    for (const char separator : {',', '\t'}) {
+        const int known = knownNames(separator);
+        if (known > bestKnown) {
+            best = separator;
+            bestKnown = known;
+        }
+    }
+    return best;
 }
 
-std::vector<CsvRow> readCsv(std::string_view text, char separator, std::size_t maxRows) {
+std::vector<CsvRow> readCsv(std::string_view bytes, char separator, std::size_t maxRows) {
     Collector collector;
     collector.maxRows = maxRows;
-    parse(text, separator, collector);
+    parse(decodeSpreadsheetText(bytes).text, separator, collector);
     if (collector.rows.size() > maxRows)
         throw CsvSyntaxError(static_cast<int>(maxRows) + 1,
                              "строк больше " + std::to_string(maxRows));

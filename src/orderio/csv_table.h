@@ -29,15 +29,18 @@ using CsvRow = std::vector<std::string>;
 // The text without a leading UTF-8 byte-order mark.
 std::string_view withoutByteOrderMark(std::string_view text);
 
-// The separator of a spreadsheet, ';' or ',': the one with which the first
-// row splits into more of the names `isKnownName` accepts; ';' on a tie.
+// The separator of a spreadsheet, ';', ',' or a tab: the one with which the
+// first row splits into the most names `isKnownName` accepts; on a tie the
+// first of them in that order. The text may be in any encoding
+// decodeSpreadsheetText() knows.
 // (Column names may hold commas themselves, so counting characters would
 // not do.)
 char detectSeparator(std::string_view text,
                      const std::function<bool(std::string_view)>& isKnownName);
 
 // The rows of a CSV text (RFC 4180, lines ended by CRLF or LF; cells kept
-// as they are, spaces included). Blank lines hold no row. Throws
+// as they are, spaces included), in UTF-8 whatever encoding
+// decodeSpreadsheetText() finds the text in. Blank lines hold no row. Throws
 // CsvSyntaxError; more than `maxRows` rows is refused as soon as it is seen.
 std::vector<CsvRow> readCsv(std::string_view text, char separator, std::size_t maxRows);
 

@@ -323,7 +323,6 @@ OpeningsImport importOpenings(std::string_view text) {
         result.errors.push_back({0, {}, "файл больше 64 МиБ"});
         return result;
     }
-    text = withoutByteOrderMark(text);
     std::vector<CsvRow> rows;
     try {
         rows = readCsv(text, detectSeparator(text, isKnownName), Order::kMaxOpenings + 1);

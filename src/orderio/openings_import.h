@@ -35,7 +35,8 @@ struct OpeningsImport {
 };
 
 // Reads an openings spreadsheet: UTF-8 with or without a byte-order mark,
-// separator ';' or ',' (detected from the names row), CRLF or LF. A missing
+// UTF-16 with one, or Windows-1251; separator ';', ',' or a tab (detected
+// from the names row), CRLF or LF. A missing
 // column or an empty cell takes the value the window starts with; a row of
 // empty cells is no opening. Every bad cell is reported, never replaced by a
 // default.

@@ -3,6 +3,10 @@
 
 #include "diagnostics.h"
 
+#include "core/text/utf8.h"
+
+#include <sstream>
+
 namespace kavro::cli {
 
 void Diagnostics::error(const std::filesystem::path& file, const std::string& message, int line,
@@ -18,12 +22,16 @@ void Diagnostics::warning(const std::filesystem::path& file, const std::string& 
 
 void Diagnostics::write(const std::filesystem::path& file, int line, int column,
                         const std::string& message) {
-    err_ << file.string();
+    std::ostringstream text;
+    text << file.string();
     if (line > 0)
-        err_ << ':' << line;
+        text << ':' << line;
     if (line > 0 && column > 0)
-        err_ << ':' << column;
-    err_ << ": " << message << '\n';
+        text << ':' << column;
+    text << ": " << message << '\n';
+    // A file name or a message may carry bytes from the file system or a
+    // file that are not UTF-8; a terminal would show them as garbage.
+    err_ << utf8::sanitize(text.str());
 }
 
 } // namespace kavro::cli
