@@ -8,7 +8,7 @@
 #include "core/platform/recording_services.h"
 #include "report/docx_launcher.h"
 #include "report/docx_opening.h"
-#include "report/zip_archive.h"
+#include "zip/zip_archive.h"
 
 #include <cstdint>
 #include <cstdio>

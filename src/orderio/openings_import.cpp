@@ -94,9 +94,12 @@ public:
     RowReader(const ProfileTypes& profiles, int row, std::vector<CsvCellError>& errors)
         : profiles_(profiles), row_(row), errors_(errors) {}
 
-    // The cell of each column, empty where the column is missing.
-    Opening read(const std::array<std::string_view, kOpeningColumnCount>& cells) {
+    // The cell of each column, empty where the column is missing, and the
+    // sheet column each stands in (0 where missing).
+    Opening read(const std::array<std::string_view, kOpeningColumnCount>& cells,
+                 const std::array<int, kOpeningColumnCount>& sheetColumns) {
         cells_ = &cells;
+        sheetColumns_ = &sheetColumns;
         Opening opening;
         readLocation(opening);
         readCount(opening);
@@ -119,7 +122,8 @@ private:
     std::string_view value(OpeningColumn column) const { return trimmed(cell(column)); }
 
     void fault(OpeningColumn column, std::string message) {
-        errors_.push_back({row_, std::string(columnName(column)), std::move(message)});
+        errors_.push_back({row_, std::string(columnName(column)), std::move(message),
+                           (*sheetColumns_)[static_cast<std::size_t>(column)]});
     }
 
     bool checkText(OpeningColumn column, std::string_view text) {
@@ -269,6 +273,7 @@ private:
     int row_;
     std::vector<CsvCellError>& errors_;
     const std::array<std::string_view, kOpeningColumnCount>* cells_ = nullptr;
+    const std::array<int, kOpeningColumnCount>* sheetColumns_ = nullptr;
 };
 
 // The window's profile lists never change while the program runs; read once.
@@ -290,11 +295,14 @@ std::vector<std::optional<OpeningColumn>> readHeader(const CsvRow& names,
     std::vector<std::string_view> seen;
     for (const std::string& cell : names) {
         const std::string_view name = trimmed(cell);
+        const int sheetColumn = static_cast<int>(columns.size()) + 1;
         if (std::find(seen.begin(), seen.end(), name) != seen.end())
-            errors.push_back({1, {}, inQuotes(name) + ": столбец назван дважды"});
+            errors.push_back({1, {}, inQuotes(name) + ": столбец назван дважды", sheetColumn});
         else if (!isKnownName(name))
-            errors.push_back(
-                {1, {}, inQuotes(name) + ": неизвестный столбец (опечатка в названии?)"});
+            errors.push_back({1,
+                              {},
+                              inQuotes(name) + ": неизвестный столбец (опечатка в названии?)",
+                              sheetColumn});
         seen.push_back(name);
         columns.push_back(columnByName(name));
     }
@@ -317,17 +325,50 @@ std::string describe(const CsvCellError& error) {
     return text.empty() ? error.message : text + ": " + error.message;
 }
 
+std::string cellAddress(int row, int sheetColumn) {
+    if (row <= 0 || sheetColumn <= 0)
+        return {};
+    std::string letters;
+    for (int n = sheetColumn; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters + std::to_string(row);
+}
+
+std::string describeCell(const CsvCellError& error) {
+    const std::string address = cellAddress(error.row, error.sheetColumn);
+    if (address.empty())
+        return describe(error);
+    std::string text = "ячейка " + address;
+    if (!error.column.empty())
+        text += ", столбец «" + error.column + "»";
+    return text + ": " + error.message;
+}
+
+std::string describeFault(const OpeningsImport& import, const CsvCellError& error) {
+    return import.cellAddresses ? describeCell(error) : describe(error);
+}
+
 OpeningsImport importOpenings(std::string_view text) {
     OpeningsImport result;
     if (text.size() > OrderFile::kMaxBytes) {
         result.errors.push_back({0, {}, "файл больше 64 МиБ"});
         return result;
     }
-    std::vector<CsvRow> rows;
     try {
-        rows = readCsv(text, detectSeparator(text, isKnownName), Order::kMaxOpenings + 1);
+        return importOpeningRows(
+            readCsv(text, detectSeparator(text, isKnownName), Order::kMaxOpenings + 1));
     } catch (const CsvSyntaxError& error) {
         result.errors.push_back({error.row(), {}, error.what()});
+        return result;
+    }
+}
+
+OpeningsImport importOpeningRows(const std::vector<CsvRow>& rows) {
+    OpeningsImport result;
+    if (rows.size() > Order::kMaxOpenings + 1) {
+        result.errors.push_back({static_cast<int>(Order::kMaxOpenings) + 2,
+                                 {},
+                                 "строк больше " + std::to_string(Order::kMaxOpenings + 1)});
         return result;
     }
     if (rows.empty()) {
@@ -338,6 +379,11 @@ OpeningsImport importOpenings(std::string_view text) {
         readHeader(rows.front(), result.errors);
     if (!result.errors.empty())
         return result;
+
+    std::array<int, kOpeningColumnCount> sheetColumns{};
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        if (columns[c])
+            sheetColumns[static_cast<std::size_t>(*columns[c])] = static_cast<int>(c) + 1;
 
     const ProfileTypes& profiles = profileTypes();
     for (std::size_t r = 1; r < rows.size(); ++r) {
@@ -352,12 +398,14 @@ OpeningsImport importOpenings(std::string_view text) {
                     result.errors.push_back(
                         {rowNumber,
                          {},
-                         "ячейка " + std::to_string(c + 1) + " правее последнего столбца"});
+                         "ячейка " + std::to_string(c + 1) + " правее последнего столбца",
+                         static_cast<int>(c) + 1});
             } else if (columns[c]) {
                 cells[static_cast<std::size_t>(*columns[c])] = row[c];
             }
         }
-        result.openings.push_back(RowReader(profiles, rowNumber, result.errors).read(cells));
+        result.openings.push_back(
+            RowReader(profiles, rowNumber, result.errors).read(cells, sheetColumns));
         result.rows.push_back(rowNumber);
     }
     if (!result.errors.empty()) {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "zip_archive.h"
+#include "zip/zip_archive.h"
 
 #include <pugixml.hpp>
 #include <string>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "docx_document.h"
-#include "zip_archive.h"
+#include "zip/zip_archive.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -11,6 +11,7 @@
 #include "orderio/openings_import.h"
 #include "qt_text.h"
 #include "report/docx_launcher.h"
+#include "sheets/openings_workbook.h"
 
 #include <QDate>
 #include <QFile>
@@ -21,6 +22,9 @@ namespace kavro::window {
 namespace {
 
 const QString kCsvFilter = QStringLiteral("Таблицы CSV (*.csv)");
+// What spreadsheet programs save a table as: CSV, Excel's "Текст Юникод"
+// (.txt) and workbooks.
+const QString kTableFilter = QStringLiteral("Таблицы (*.csv *.txt *.xlsx);;Все файлы (*)");
 const QString kDocxFilter = QStringLiteral("Документы Word (*.docx)");
 // The most faults of a spreadsheet listed in one message.
 constexpr std::size_t kFaultsShown = 20;
@@ -51,7 +55,7 @@ OrderExports::OrderExports(QWidget* window, OrderDocument& document, DocumentDia
 
 std::optional<std::vector<Opening>> OrderExports::importOpenings() {
     const QString path =
-        dialogs_.chooseOpen(window_, QStringLiteral("Импорт проёмов из CSV"), kCsvFilter);
+        dialogs_.chooseOpen(window_, QStringLiteral("Импорт проёмов из таблицы"), kTableFilter);
     if (path.isEmpty())
         return std::nullopt;
     QFile file(path);
@@ -61,12 +65,13 @@ std::optional<std::vector<Opening>> OrderExports::importOpenings() {
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
-    OpeningsImport read = kavro::importOpenings(std::string_view(bytes.constData(), bytes.size()));
+    OpeningsImport read =
+        kavro::importOpeningsTable(std::string_view(bytes.constData(), bytes.size()));
     if (read.errors.empty())
         return std::move(read.openings);
     QStringList faults;
     for (std::size_t i = 0; i < read.errors.size() && i < kFaultsShown; ++i)
-        faults << toQString(describe(read.errors[i]));
+        faults << toQString(describeFault(read, read.errors[i]));
     if (read.errors.size() > kFaultsShown)
         faults << QStringLiteral("… и ещё %1").arg(read.errors.size() - kFaultsShown);
     tell(QStringLiteral("Проёмы из файла «%1» не взяты:\n%2")

@@ -7,10 +7,11 @@
 #include "orderio/openings_import.h"
 #include "orderio/order_file.h"
 #include "progress.h"
+#include "sheets/openings_workbook.h"
 
 namespace kavro::cli {
 
-// Reads the openings spreadsheet, works every opening out so that the
+// Reads the openings spreadsheet (a text table or a workbook), works every opening out so that the
 // window's objections show now rather than in the office, and saves the
 // order. A bad cell refuses the whole import; an opening's problem is only
 // a warning, because the order keeps it exactly as entered.
@@ -19,8 +20,13 @@ int runImport(const CommandLine& line, CommandContext& context) {
         readInput(line.input, OrderFile::kMaxBytes, context.diagnostics);
     if (!text)
         return kFailed;
-    OpeningsImport imported = importOpenings(*text);
+    OpeningsImport imported = importOpeningsTable(*text);
     for (const CsvCellError& error : imported.errors) {
+        if (imported.cellAddresses) {
+            // A workbook's fault is placed by its cell, which names the row.
+            context.diagnostics.error(line.input, describeCell(error));
+            continue;
+        }
         CsvCellError placeless = error;
         placeless.row = 0;
         context.diagnostics.error(line.input, describe(placeless), error.row);

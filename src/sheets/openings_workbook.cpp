@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "openings_workbook.h"
+
+#include "core/order/order.h"
+#include "orderio/order_file.h"
+#include "orderio/text_rules.h"
+#include "xlsx_sheet.h"
+
+namespace kavro {
+
+bool looksLikeWorkbook(std::string_view bytes) {
+    return bytes.starts_with(std::string_view("PK\x03\x04", 4));
+}
+
+OpeningsImport importOpeningsWorkbook(std::string_view bytes) {
+    OpeningsImport result;
+    result.cellAddresses = true;
+    if (bytes.size() > OrderFile::kMaxBytes) {
+        result.errors.push_back({0, {}, "файл больше 64 МиБ"});
+        return result;
+    }
+    const SheetLimits limits{.rows = Order::kMaxOpenings + 1, .textLength = maxOrderTextLength()};
+    SheetRows sheet = readFirstWorksheet(bytes, limits);
+    if (!sheet.errors.empty()) {
+        result.errors = std::move(sheet.errors);
+        return result;
+    }
+    result = importOpeningRows(sheet.rows);
+    result.cellAddresses = true;
+    return result;
+}
+
+OpeningsImport importOpeningsTable(std::string_view bytes) {
+    return looksLikeWorkbook(bytes) ? importOpeningsWorkbook(bytes) : importOpenings(bytes);
+}
+
+} // namespace kavro
