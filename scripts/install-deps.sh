@@ -14,6 +14,8 @@ packages=(
   dpkg-dev file # cpack -G DEB: dpkg-shlibdeps finds the dependencies, file the programs
   # The printed report's tests read its PDF back and check it.
   poppler-utils qpdf
+  # Openings and parts lists written as Excel workbooks.
+  libxlsxwriter-dev
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")

@@ -55,25 +55,50 @@ CsvRow openingRow(const Opening& opening, const OpeningResults& results, std::si
 
 } // namespace
 
-std::string exportOpenings(const Order& order, const std::vector<OpeningResults>& results) {
-    CsvRow names;
+SheetTable openingsSheet(const Order& order, const std::vector<OpeningResults>& results) {
+    SheetTable table{.sheetName = "Проёмы"};
     for (int column = 0; column < kOpeningColumnCount; ++column)
-        names.emplace_back(columnName(static_cast<OpeningColumn>(column)));
-    names.insert(names.end(), kResultColumnNames.begin(), kResultColumnNames.end());
-    std::string text(kByteOrderMark);
-    text += csvLine(names, kSeparator);
+        table.names.emplace_back(columnName(static_cast<OpeningColumn>(column)));
+    table.names.insert(table.names.end(), kResultColumnNames.begin(), kResultColumnNames.end());
+    // The count and the six numbers of the shutter, then the results that
+    // are numbers (the time is "0 мин 22 сек"; the drive's name and the
+    // warning are texts).
+    table.numbers.assign(table.names.size(), false);
+    for (const OpeningColumn column :
+         {OpeningColumn::Count, OpeningColumn::Thickness, OpeningColumn::SpecificWeight,
+          OpeningColumn::Shaft, OpeningColumn::Height, OpeningColumn::Width,
+          OpeningColumn::EndProfile})
+        table.numbers[static_cast<std::size_t>(column)] = true;
+    for (const std::size_t result : {0, 1, 2, 3, 5})
+        table.numbers[kOpeningColumnCount + result] = true;
     for (std::size_t i = 0; i < order.openings.size(); ++i)
-        text += csvLine(openingRow(order.openings[i], results.at(i), i), kSeparator);
-    return text;
+        table.rows.push_back(openingRow(order.openings[i], results.at(i), i));
+    return table;
+}
+
+std::string exportOpenings(const Order& order, const std::vector<OpeningResults>& results) {
+    return csvText(openingsSheet(order, results));
+}
+
+SheetTable partsListSheet(const std::vector<PartsListLine>& parts) {
+    SheetTable table{.sheetName = "Ведомость",
+                     .names = CsvRow(kPartsListColumnNames.begin(), kPartsListColumnNames.end()),
+                     .numbers = {false, false, true, false}};
+    for (const PartsListLine& line : parts)
+        table.rows.push_back({line.article, line.name, std::to_string(line.quantity),
+                              openingNumbers(line.openings)});
+    return table;
 }
 
 std::string exportPartsList(const std::vector<PartsListLine>& parts) {
+    return csvText(partsListSheet(parts));
+}
+
+std::string csvText(const SheetTable& table) {
     std::string text(kByteOrderMark);
-    text += csvLine(CsvRow(kPartsListColumnNames.begin(), kPartsListColumnNames.end()), kSeparator);
-    for (const PartsListLine& line : parts)
-        text += csvLine(
-            {line.article, line.name, std::to_string(line.quantity), openingNumbers(line.openings)},
-            kSeparator);
+    text += csvLine(table.names, kSeparator);
+    for (const CsvRow& row : table.rows)
+        text += csvLine(row, kSeparator);
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include "core/order/opening_results.h"
 #include "core/order/order.h"
 #include "core/order/parts_list.h"
+#include "sheet_table.h"
 
 #include <stdexcept>
 #include <string>
@@ -26,8 +27,14 @@ public:
 // `results` has one entry per opening. Throws CsvExportError.
 std::string exportOpenings(const Order& order, const std::vector<OpeningResults>& results);
 
+// The same as a table, for a workbook. Throws CsvExportError.
+SheetTable openingsSheet(const Order& order, const std::vector<OpeningResults>& results);
+
 // The parts list as a spreadsheet: article, name, total quantity and the
 // openings that use it, written as the report writes them ("1–3, 5").
 std::string exportPartsList(const std::vector<PartsListLine>& parts);
+
+// The same as a table, for a workbook.
+SheetTable partsListSheet(const std::vector<PartsListLine>& parts);
 
 } // namespace kavro

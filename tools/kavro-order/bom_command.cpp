@@ -6,6 +6,7 @@
 #include "core/order/parts_list.h"
 #include "order_results.h"
 #include "orderio/openings_export.h"
+#include "sheets/xlsx_export.h"
 
 namespace kavro::cli {
 
@@ -17,12 +18,20 @@ int runBom(const CommandLine& line, CommandContext& context) {
     const Order& order = computed->file.order;
     const std::vector<OpeningResults>& results = computed->results;
     reportProblems(line.input, computed->file, results, context.diagnostics);
-    const std::string text = exportPartsList(makePartsList(order, results));
+    const SheetTable table = partsListSheet(makePartsList(order, results));
     if (!line.output) {
-        context.out << text << std::flush;
+        context.out << csvText(table) << std::flush;
         return context.out ? kDone : kFailed;
     }
-    return writeOutput(*line.output, text, context.diagnostics) ? kDone : kFailed;
+    std::string bytes;
+    try {
+        bytes = isWorkbookName(*line.output) ? workbookBytes(table, line.output->parent_path())
+                                             : csvText(table);
+    } catch (const WorkbookError& error) {
+        context.diagnostics.error(*line.output, error.what());
+        return kFailed;
+    }
+    return writeOutput(*line.output, bytes, context.diagnostics) ? kDone : kFailed;
 }
 
 } // namespace kavro::cli

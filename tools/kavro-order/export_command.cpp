@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "order_results.h"
 #include "orderio/openings_export.h"
+#include "sheets/xlsx_export.h"
 
 namespace kavro::cli {
 
@@ -19,9 +20,14 @@ int runExport(const CommandLine& line, CommandContext& context) {
     reportProblems(line.input, computed->file, results, context.diagnostics);
     std::string text;
     try {
-        text = exportOpenings(order, results);
+        const SheetTable table = openingsSheet(order, results);
+        text = isWorkbookName(*line.output) ? workbookBytes(table, line.output->parent_path())
+                                            : csvText(table);
     } catch (const CsvExportError& error) {
         context.diagnostics.error(line.input, error.what());
+        return kFailed;
+    } catch (const WorkbookError& error) {
+        context.diagnostics.error(*line.output, error.what());
         return kFailed;
     }
     return writeOutput(*line.output, text, context.diagnostics) ? kDone : kFailed;

@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "xlsx_export.h"
+
+#include "core/text/utf8.h"
+#include "xlsx_number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+namespace kavro {
+
+namespace {
+
+// A double keeps 15 significant digits whatever their value; more might not
+// come back as they were typed.
+constexpr std::size_t kExactDigits = 15;
+// Wider than this a column only pushes the others off the screen.
+constexpr double kMaxWidth = 60;
+
+// The cell as a number when reading the workbook back gives the same text:
+// "2,5" is 2.5, but "2,50" and "007" stay texts, or they would come back as
+// "2,5" and "7".
+std::optional<double> exactNumber(const std::string& text) {
+    std::string stored = text;
+    std::replace(stored.begin(), stored.end(), ',', '.');
+    if (numberCellText(stored, text.size()) != text ||
+        std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) >
+            static_cast<std::ptrdiff_t>(kExactDigits))
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(stored.data(), stored.data() + stored.size(), value);
+    if (error != std::errc() || end != stored.data() + stored.size())
+        return std::nullopt;
+    return value;
+}
+
+// The temporary file the writer library writes, removed whatever happens.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& folder) {
+        std::string pattern = (folder / ".kavro-workbook-XXXXXX.xlsx").string();
+        const int fd = mkstemps(pattern.data(), 5);
+        if (fd < 0)
+            throw WorkbookError("не удалось создать временный файл в папке «" +
+                                utf8::sanitize(folder.string()) + "»");
+        close(fd);
+        path_ = pattern;
+    }
+    ~TemporaryFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void check(lxw_error error) {
+    if (error != LXW_NO_ERROR)
+        throw WorkbookError(std::string("не удалось составить книгу: ") + lxw_strerror(error));
+}
+
+void writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text,
+               bool number, lxw_format* format) {
+    if (text.empty())
+        return;
+    if (const std::optional<double> value = number ? exactNumber(text) : std::nullopt)
+        check(worksheet_write_number(sheet, row, column, *value, format));
+    else
+        check(worksheet_write_string(sheet, row, column, text.c_str(), format));
+}
+
+void fillSheet(lxw_workbook* book, lxw_worksheet* sheet, const SheetTable& table) {
+    lxw_format* bold = workbook_add_format(book);
+    format_set_bold(bold);
+    std::vector<std::size_t> widths(table.names.size(), 0);
+    const auto writeRow = [&](lxw_row_t row, const CsvRow& cells, lxw_format* format) {
+        for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
+            writeCell(sheet, row, static_cast<lxw_col_t>(c), cells[c], table.numbers[c], format);
+            widths[c] = std::max(widths[c], utf8::length(cells[c]));
+        }
+    };
+    writeRow(0, table.names, bold);
+    for (std::size_t r = 0; r < table.rows.size(); ++r)
+        writeRow(static_cast<lxw_row_t>(r + 1), table.rows[r], nullptr);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        check(worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                   std::min(static_cast<double>(widths[c]) + 2, kMaxWidth),
+                                   nullptr));
+    worksheet_freeze_panes(sheet, 1, 0);
+}
+
+} // namespace
+
+std::string workbookBytes(const SheetTable& table, const std::filesystem::path& folder) {
+    const TemporaryFile file(folder.empty() ? std::filesystem::path(".") : folder);
+    lxw_workbook* book = workbook_new(file.path().c_str());
+    if (!book)
+        throw WorkbookError("не удалось начать книгу");
+    lxw_worksheet* sheet = workbook_add_worksheet(book, table.sheetName.c_str());
+    try {
+        if (!sheet)
+            throw WorkbookError("не удалось добавить лист «" + table.sheetName + "»");
+        fillSheet(book, sheet, table);
+    } catch (...) {
+        workbook_close(book); // frees it; the file goes with the temporary
+        throw;
+    }
+    check(workbook_close(book));
+    std::ifstream in(file.path(), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.good() && !in.eof())
+        throw WorkbookError("не удалось прочесть составленную книгу");
+    if (bytes.empty())
+        throw WorkbookError("книга вышла пустой");
+    return bytes;
+}
+
+bool isWorkbookName(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : char(c); });
+    return extension == ".xlsx";
+}
+
+} // namespace kavro
