@@ -67,5 +67,24 @@ TEST(OrderReport, ListsOpeningsPartsAndEachOpeningWithItsQuantities) {
     }));
 }
 
+// The order report is headed by the same letterhead as the single report.
+TEST(OrderReport, IsHeadedByTheFirmsLetterhead) {
+    FirmDetails firm;
+    firm.name = "ООО «Ставни»";
+    firm.address = "Тверь";
+    RecordingWordProcessorLauncher launcher;
+    typeOrderReport(Order{"Дом", {}}, {}, "07.12.2026", *launcher.launch(), &firm);
+    const Calls& calls = launcher.calls;
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), "addDocument");
+    const auto name = std::find(calls.begin(), calls.end(), "typeText: ООО «Ставни»");
+    const auto address = std::find(calls.begin(), calls.end(), "typeText: \r\nТверь");
+    const auto order = std::find(calls.begin(), calls.end(), "typeText: \r\nЗаказ: Дом");
+    EXPECT_LT(name, address);
+    EXPECT_LT(address, order);
+    EXPECT_NE(order, calls.end());
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "openTemplate"), 0);
+}
+
 } // namespace
 } // namespace kavro

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/firm/firm_details.h"
 #include "form_fixture.h"
 #include "golden_lines.h"
 
@@ -128,6 +129,43 @@ TEST(ReportTyping, TheClickRunsTheExitHandlerBeforeTheReport) {
     EXPECT_NE(std::find(calls.begin(), calls.end(), "typeText: \r\nВысота полотна:  1000 мм"),
               calls.end());
     EXPECT_EQ(window.word.launches, 1);
+}
+
+// The firm's letterhead takes the template's place, before the title; a
+// firm that has set nothing but prices leaves the template as it was.
+TEST(ReportTyping, TheFirmsLetterheadTakesTheTemplatesPlace) {
+    FirmDetails named;
+    named.name = "ООО «Ставни»";
+    named.phone = "1";
+    named.inn = "6900000000";
+    FirmDetails pricesOnly;
+    pricesOnly.vat = Percent{2000};
+    const Calls headed = {"addDocument",          "setAlignment: Center",         "setFontSize: 10",
+                          "setBold: true",        "typeText: ООО «Ставни»",       "setBold: false",
+                          "typeText: \r\nтел. 1", "typeText: \r\nИНН 6900000000", "typeText: \r\n ",
+                          "typeText: \r\n",       "setAlignment: Center"};
+    const struct {
+        const FirmDetails* firm;
+        Calls start;
+    } rows[] = {
+        {&named, headed},
+        {&pricesOnly, {"openTemplate", "setAlignment: Center"}},
+        {nullptr, {"openTemplate", "setAlignment: Center"}},
+    };
+    for (const auto& row : rows) {
+        RecordingServices recorders;
+        RecordingWordProcessorLauncher word;
+        Services services = recorders.services();
+        services.wordProcessor = &word;
+        services.firm = row.firm;
+        TForm1 form{services};
+        UserInput input{form};
+        ASSERT_EQ(input.start().kind, ActionResult::Kind::Done);
+        ASSERT_EQ(input.clickButton(Field::Button1).kind, ActionResult::Kind::Done);
+        ASSERT_GE(word.calls.size(), row.start.size());
+        EXPECT_EQ(Calls(word.calls.begin(), word.calls.begin() + row.start.size()), row.start);
+        EXPECT_EQ(word.calls[row.start.size()], "setBold: true") << "the title follows";
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 namespace kavro {
 
 class WordProcessorLauncher; // the report's word processor, see word_processor.h
+struct FirmDetails;          // the letterhead's firm, see firm/firm_details.h
 
 // The platform services that the logic calls. The desktop window supplies
 // real ones, the scripted driver and the tests recording ones.
@@ -41,6 +42,8 @@ struct Services {
     std::string programName;
     // Where the report is typed; none means the report button does nothing.
     WordProcessorLauncher* wordProcessor = nullptr;
+    // The firm whose letterhead heads the report; none: the template's.
+    const FirmDetails* firm = nullptr;
 };
 
 } // namespace kavro

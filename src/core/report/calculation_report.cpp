@@ -17,8 +17,9 @@ constexpr std::string_view kTableStyle = "Сетка таблицы";
 // add up to 525 points.
 constexpr std::array<double, 3> kItemWidths = {100, 345, 80};
 constexpr std::array<std::string_view, 3> kItemHeader = {"Артикул", "Наименование", "Количество"};
-constexpr double kTitleSize = 14; // points
-constexpr double kTextSize = 12;  // points
+constexpr double kTitleSize = 14;      // points
+constexpr double kTextSize = 12;       // points
+constexpr double kLetterheadSize = 10; // points
 // A hair of spacing around each paragraph (lines) and lines slightly tighter
 // than single (points, twelve to a line).
 constexpr double kParagraphSpacing = 0.01;
@@ -137,7 +138,22 @@ std::string line(std::string_view text) {
     return std::string(kNewLine) + std::string(text);
 }
 
-void openDocument(WordProcessor& word) {
+void openDocument(WordProcessor& word, const FirmDetails* firm) {
+    const std::vector<std::string> letterhead =
+        firm ? letterheadLines(*firm) : std::vector<std::string>{};
+    if (!letterhead.empty()) {
+        word.addDocument();
+        word.setAlignment(Alignment::Center);
+        word.setFontSize(kLetterheadSize);
+        word.setBold(true);
+        word.typeText(letterhead.front());
+        word.setBold(false);
+        for (std::size_t i = 1; i < letterhead.size(); ++i)
+            word.typeText(line(letterhead[i]));
+        word.typeText(line(" "));
+        word.typeText(std::string(kNewLine));
+        return;
+    }
     try {
         word.openTemplate();
     } catch (const WordProcessorError&) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "../firm/firm_details.h"
 #include "../platform/word_processor.h"
 #include "../state/window_state.h"
 
@@ -61,8 +62,12 @@ namespace report_typing {
 // A text that starts a new paragraph, as typing Enter before it would.
 std::string line(std::string_view text);
 
-// The template (a blank document when it cannot be opened).
-void openDocument(WordProcessor& word);
+// The document to type into. With a firm whose details make a letterhead:
+// a blank document headed by that letterhead, centred, the firm's name in
+// bold, an empty line after it (the template's own letterhead would be a
+// second one). Otherwise the template, or a blank document when it cannot
+// be opened. Either way the insertion point is left in an empty paragraph.
+void openDocument(WordProcessor& word, const FirmDetails* firm = nullptr);
 // The program's title line, centred and large; an empty line after it.
 void title(WordProcessor& word);
 // An empty line, then a bold heading; the text after it is regular.

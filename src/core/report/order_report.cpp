@@ -67,8 +67,8 @@ public:
     OrderReport(const Order& order, const std::vector<OpeningResults>& results, WordProcessor& word)
         : order_(order), results_(results), word_(word) {}
 
-    void run(std::string_view date) {
-        report_typing::openDocument(word_);
+    void run(std::string_view date, const FirmDetails* firm) {
+        report_typing::openDocument(word_, firm);
         report_typing::title(word_);
         word_.setAlignment(Alignment::Left);
         word_.setFontSize(12);
@@ -197,8 +197,8 @@ private:
 } // namespace
 
 void typeOrderReport(const Order& order, const std::vector<OpeningResults>& results,
-                     std::string_view date, WordProcessor& word) {
-    OrderReport(order, results, word).run(date);
+                     std::string_view date, WordProcessor& word, const FirmDetails* firm) {
+    OrderReport(order, results, word).run(date, firm);
 }
 
 } // namespace kavro

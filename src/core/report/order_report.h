@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "../firm/firm_details.h"
 #include "../order/opening_results.h"
 #include "../order/order.h"
 #include "../platform/word_processor.h"
@@ -26,9 +27,10 @@ namespace kavro {
 //   accessory its quantity times the count (0 when not wanted). A wanted
 //   accessory that is not offered is listed after the offered ones.
 // `results` holds one entry per opening, in order (OpeningCalculator).
+// With `firm` the report is headed by its letterhead, as the single report.
 // A call the word processor refuses throws WordProcessorError; a document
 // that cannot be handed over throws ReportNotDelivered.
 void typeOrderReport(const Order& order, const std::vector<OpeningResults>& results,
-                     std::string_view date, WordProcessor& word);
+                     std::string_view date, WordProcessor& word, const FirmDetails* firm = nullptr);
 
 } // namespace kavro

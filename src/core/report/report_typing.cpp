@@ -11,8 +11,9 @@ namespace {
 
 // Types the report of one window into a word processor. It holds the window
 // read-only: the report changes nothing of the state it describes.
-void typeReport(const WindowState& window, int selectedRow, WordProcessor& word) {
-    report_typing::openDocument(word);
+void typeReport(const WindowState& window, int selectedRow, const FirmDetails* firm,
+                WordProcessor& word) {
+    report_typing::openDocument(word, firm);
     report_typing::title(word);
     report_typing::calculation(word, reportedWindow(window, selectedRow));
     word.handOver();
@@ -32,7 +33,7 @@ void TForm1::Button1Click() {
     try {
         const std::unique_ptr<WordProcessor> word = launcher->launch();
         if (word)
-            typeReport(*this, VybrannayaStroka, *word);
+            typeReport(*this, VybrannayaStroka, services_.firm, *word);
     } catch (const ReportNotDelivered&) {
         throw;
     } catch (const std::exception&) {
