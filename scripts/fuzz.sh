@@ -12,12 +12,12 @@ seconds="${1:-60}"
 scripts/install-deps.sh clang libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" --target logic_fuzzer template_fuzzer \
-  order_file_fuzzer openings_csv_fuzzer opening_fuzzer
+  order_file_fuzzer openings_csv_fuzzer opening_fuzzer xlsx_fuzzer
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p build-fuzz/artifacts "$work/logic" "$work/template" "$work/order" "$work/openings" \
-  "$work/opening"
+  "$work/opening" "$work/xlsx"
 options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
          -artifact_prefix=build-fuzz/artifacts/)
 
@@ -38,3 +38,6 @@ build-fuzz/fuzz/openings_csv_fuzzer "${options[@]}" -dict=fuzz/order.dict \
 
 echo "== opening_fuzzer for ${seconds}s"
 build-fuzz/fuzz/opening_fuzzer "${options[@]}" "$work/opening" fuzz/corpus/opening
+
+echo "== xlsx_fuzzer for ${seconds}s"
+build-fuzz/fuzz/xlsx_fuzzer "${options[@]}" -dict=fuzz/xlsx.dict "$work/xlsx" fuzz/corpus/xlsx

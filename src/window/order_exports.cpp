@@ -12,6 +12,7 @@
 #include "qt_text.h"
 #include "report/docx_launcher.h"
 #include "sheets/openings_workbook.h"
+#include "sheets/xlsx_export.h"
 
 #include <QDate>
 #include <QFile>
@@ -22,6 +23,8 @@ namespace kavro::window {
 namespace {
 
 const QString kCsvFilter = QStringLiteral("Таблицы CSV (*.csv)");
+// A table the program writes: CSV or a workbook, as the name ends.
+const QString kSheetFilter = QStringLiteral("Таблицы CSV (*.csv);;Книги Excel (*.xlsx)");
 // What spreadsheet programs save a table as: CSV, Excel's "Текст Юникод"
 // (.txt) and workbooks.
 const QString kTableFilter = QStringLiteral("Таблицы (*.csv *.txt *.xlsx);;Все файлы (*)");
@@ -80,12 +83,12 @@ std::optional<std::vector<Opening>> OrderExports::importOpenings() {
 }
 
 void OrderExports::exportOpenings() {
-    const QString path = chooseTarget(QStringLiteral("Экспорт проёмов в CSV"),
-                                      QStringLiteral("Проёмы.csv"), kCsvFilter);
+    const QString path = chooseTarget(QStringLiteral("Экспорт проёмов в таблицу"),
+                                      QStringLiteral("Проёмы.csv"), kSheetFilter);
     if (path.isEmpty())
         return;
     try {
-        write(path, kavro::exportOpenings(document_.order(), allResults()));
+        writeTable(path, openingsSheet(document_.order(), allResults()));
     } catch (const CsvExportError& error) {
         tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
                  .arg(QFileInfo(path).fileName(), toQString(error.what())));
@@ -93,10 +96,10 @@ void OrderExports::exportOpenings() {
 }
 
 void OrderExports::exportPartsList() {
-    const QString path = chooseTarget(QStringLiteral("Экспорт ведомости в CSV"),
-                                      QStringLiteral("Ведомость.csv"), kCsvFilter);
+    const QString path = chooseTarget(QStringLiteral("Экспорт ведомости в таблицу"),
+                                      QStringLiteral("Ведомость.csv"), kSheetFilter);
     if (!path.isEmpty())
-        write(path, kavro::exportPartsList(makePartsList(document_.order(), allResults())));
+        writeTable(path, partsListSheet(makePartsList(document_.order(), allResults())));
 }
 
 void OrderExports::writeOrderReport() {
@@ -139,6 +142,20 @@ void OrderExports::write(const QString& path, const std::string& bytes) {
     if (const std::error_code failed = writeFileAtomically(fileSystemPath(path), bytes))
         tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
                  .arg(QFileInfo(path).fileName(), toQString(writeFailureMessage(failed))));
+}
+
+void OrderExports::writeTable(const QString& path, const SheetTable& table) {
+    const std::filesystem::path file = fileSystemPath(path);
+    if (!isWorkbookName(file)) {
+        write(path, csvText(table));
+        return;
+    }
+    try {
+        write(path, workbookBytes(table, file.parent_path()));
+    } catch (const WorkbookError& error) {
+        tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
+                 .arg(QFileInfo(path).fileName(), toQString(error.what())));
+    }
 }
 
 void OrderExports::tell(const QString& text) {

@@ -7,6 +7,7 @@
 #include "core/platform/services.h"
 #include "core/platform/word_processor.h"
 #include "document_dialogs.h"
+#include "orderio/sheet_table.h"
 
 #include <QWidget>
 #include <optional>
@@ -39,6 +40,8 @@ private:
     std::vector<OpeningResults> allResults() const;
     QString chooseTarget(const QString& caption, const QString& name, const QString& filter);
     void write(const QString& path, const std::string& bytes);
+    // CSV or a workbook, as the chosen name ends.
+    void writeTable(const QString& path, const SheetTable& table);
     void tell(const QString& text);
 
     QWidget* window_;
