@@ -16,53 +16,28 @@ import { chromium } from 'playwright-core';
 export const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE = process.env.KAVRO_SITE ?? path.join(ROOT, 'build-web/site');
 const DRIVER = path.join(ROOT, 'build-web/kavro-script.js');
+export const siteMissing = !existsSync(path.join(SITE, 'index.html')) && 'build-web/site is not built';
+export const driverMissing = !existsSync(DRIVER) && 'build-web/kavro-script.js is not built';
 
-export const siteMissing = existsSync(path.join(SITE, 'index.html')) ? false : 'build-web/site is not built (scripts/build-site.sh)';
-export const driverMissing = existsSync(DRIVER) ? false : 'build-web/kavro-script.js is not built';
+const connects = (port) => new Promise((resolve) => {
+  const socket = net.connect(port, '127.0.0.1', () => resolve(!!socket.end()));
+  socket.on('error', () => resolve(false));
+});
 
-async function freePort() {
-  return new Promise((resolve, reject) => {
-    const server = net.createServer();
-    server.listen(0, '127.0.0.1', () => {
-      const { port } = server.address();
-      server.close(() => resolve(port));
+export async function startServer() {
+  const port = await new Promise((resolve) => {
+    const probe = net.createServer().listen(0, '127.0.0.1', () => {
+      const { port: free } = probe.address();
+      probe.close(() => resolve(free));
     });
-    server.on('error', reject);
   });
-}
-
-async function waitForPort(port, child) {
-  for (let i = 0; i < 100; i += 1) {
-    if (child.exitCode !== null) throw new Error('the web server stopped');
-    const up = await new Promise((resolve) => {
-      const socket = net.connect(port, '127.0.0.1', () => {
-        socket.end();
-        resolve(true);
-      });
-      socket.on('error', () => resolve(false));
-    });
-    if (up) return;
+  const child = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '--directory', SITE, String(port)], { stdio: 'ignore' });
+  for (let i = 0; !(await connects(port)); i += 1) {
+    if (i > 100 || child.exitCode !== null) throw new Error('the web server did not start');
     await new Promise((r) => setTimeout(r, 100));
   }
-  throw new Error('the web server did not start');
-}
-
-export async function startServer(port) {
-  port ??= await freePort();
-  const child = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '--directory', SITE, String(port)], {
-    stdio: 'ignore',
-  });
-  await waitForPort(port, child);
-  return {
-    port,
-    url: `http://127.0.0.1:${port}/`,
-    async stop() {
-      if (child.exitCode !== null) return;
-      const done = new Promise((r) => child.once('exit', r));
-      child.kill('SIGTERM');
-      await done;
-    },
-  };
+  const stopped = new Promise((r) => child.once('exit', r));
+  return { url: `http://127.0.0.1:${port}/`, stop: () => (child.kill('SIGTERM'), stopped) };
 }
 
 export async function launch({ width = 1280, height = 900 } = {}) {
@@ -71,18 +46,10 @@ export async function launch({ width = 1280, height = 900 } = {}) {
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     viewport: { width, height },
-    args: [
-      '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    ],
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
   });
-  return {
-    context,
-    async close() {
-      await context.close();
-      await rm(profile, { recursive: true, force: true });
-    },
-  };
+  return { context, close: async () => (await context.close(), rm(profile, { recursive: true, force: true })) };
 }
 
 export async function openPage(context, url) {
@@ -92,74 +59,56 @@ export async function openPage(context, url) {
   return page;
 }
 
-// Runs a driver script (after `start`) and returns every line it printed,
-// parsed.
+// Every line the driver prints for LINES after `start`, parsed; the last
+// is the final dump.
 export function runDriver(lines) {
-  const script = ['start', ...lines, 'dump', ''].join('\n');
-  const run = spawnSync('node', [DRIVER], { input: script, encoding: 'utf8', maxBuffer: 64 << 20 });
+  const input = ['start', ...lines, 'dump', ''].join('\n');
+  const run = spawnSync('node', [DRIVER], { input, encoding: 'utf8', maxBuffer: 64 << 20 });
   if (run.status !== 0) throw new Error(`driver failed: ${run.stderr}`);
   return run.stdout.trim().split('\n').map((line) => JSON.parse(line));
 }
 
-export function lastDump(lines) {
-  const printed = runDriver(lines);
-  return { dump: printed.at(-1), printed };
-}
-
 const EDITS = ['Tolwina', 'Visota', 'Wirina', 'Massa', 'NizhniyProfil', 'FullMassa', 'Moment', 'MaxDiametr', 'Oboroti', 'Vremya', 'Speed'];
+const SAME = ['Profil', 'TipProfilya', 'Diametr', 'Montazh', 'Upravlenie', 'Kreplenie', 'NHK', 'Label27', 'TabControl1', 'SpisokAcc', 'focus', ...EDITS];
 
-// The part of a driver dump that the page shows.
+// The part of a driver dump that the page shows; a current cell outside
+// the rows shows as none.
 export function shown(dump) {
-  const out = {};
-  for (const f of ['Profil', 'TipProfilya', 'Diametr']) out[f] = { ...dump[f] };
-  for (const f of ['Montazh', 'Upravlenie', 'Kreplenie', 'NHK', 'Label27', 'TabControl1', 'SpisokAcc'])
-    out[f] = dump[f];
-  for (const f of EDITS) out[f] = dump[f];
+  const out = Object.fromEntries(SAME.map((f) => [f, dump[f]]));
   const [c, r] = dump.Spisok.current;
-  const exists = r >= 0 && r < dump.Spisok.rows.length && c >= 0 && c < (dump.Spisok.rows[r]?.length ?? 0);
+  const exists = c >= 0 && r >= 0 && c < (dump.Spisok.rows[r]?.length ?? 0);
   out.Spisok = { visible: dump.Spisok.visible, rows: dump.Spisok.rows, current: exists ? [c, r] : null };
-  out.focus = dump.focus;
   return out;
 }
 
-// Reads the same members from the DOM, as a user sees them.
-export async function readPage(page) {
+// The same members read from the DOM, as a user sees them.
+export function readPage(page) {
   return page.evaluate((edits) => {
-    const byId = (id) => document.getElementById(id);
-    const options = (select) => [...select.options].filter((o) => select.dataset.free === undefined || o.value !== '-1');
-    const pick = (select, textEl) => {
-      const items = options(select).map((o) => o.text);
-      const index = select.selectedIndex >= items.length ? -1 : select.selectedIndex;
-      const text = textEl ? textEl.value : select.selectedIndex >= 0 ? select.options[select.selectedIndex].text : '';
-      return { text, index, items, enabled: !(textEl ?? select).disabled };
+    const $ = (id) => document.getElementById(id);
+    const pick = (list, text = null) => {
+      const items = [...list.options].filter((o) => o.value !== '-1').map((o) => o.text);
+      const index = list.selectedIndex < items.length ? list.selectedIndex : -1;
+      const shownText = text ? text.value : list.options[list.selectedIndex]?.text ?? '';
+      return { text: shownText, index, items, enabled: !(text ?? list).disabled };
     };
     const radios = (name) => {
-      const inputs = [...document.querySelectorAll(`input[type=radio][name="${name}"]`)];
+      const inputs = [...document.getElementsByName(name)];
       return { index: inputs.findIndex((i) => i.checked), enabled: inputs.map((i) => !i.disabled) };
     };
     const rows = (table) => [...table.tBodies[0].rows].map((row) => [...row.cells].map((c) => c.textContent));
-    const current = (table) => {
-      const cell = table.querySelector('.current');
-      return cell ? [cell.cellIndex, cell.parentElement.sectionRowIndex] : null;
-    };
+    const cell = $('Spisok').querySelector('.current');
+    const tabs = [...document.querySelectorAll('[role=tab]')];
     const out = {
-      Profil: pick(byId('Profil')),
-      TipProfilya: pick(byId('TipProfilya')),
-      Diametr: pick(byId('Diametr-list'), byId('Diametr')),
-      Montazh: radios('Montazh'),
-      Upravlenie: radios('Upravlenie'),
-      Kreplenie: radios('Kreplenie'),
-      NHK: { checked: byId('NHK').checked, enabled: !byId('NHK').disabled },
-      Label27: { visible: !byId('Label27').hidden },
-      TabControl1: {
-        index: [...document.querySelectorAll('[role=tab]')].findIndex((t) => t.getAttribute('aria-selected') === 'true'),
-        tabs: [...document.querySelectorAll('[role=tab]')].map((t) => t.textContent),
-      },
-      SpisokAcc: { visible: !byId('SpisokAcc').hidden, rows: rows(byId('SpisokAcc')) },
-      Spisok: { visible: !byId('Spisok').hidden, rows: rows(byId('Spisok')), current: current(byId('Spisok')) },
+      Profil: pick($('Profil')), TipProfilya: pick($('TipProfilya')), Diametr: pick($('Diametr-list'), $('Diametr')),
+      Montazh: radios('Montazh'), Upravlenie: radios('Upravlenie'), Kreplenie: radios('Kreplenie'),
+      NHK: { checked: $('NHK').checked, enabled: !$('NHK').disabled },
+      Label27: { visible: !$('Label27').hidden },
+      TabControl1: { index: tabs.findIndex((t) => t.ariaSelected === 'true'), tabs: tabs.map((t) => t.textContent) },
+      SpisokAcc: { visible: !$('SpisokAcc').hidden, rows: rows($('SpisokAcc')) },
+      Spisok: { visible: !$('Spisok').hidden, rows: rows($('Spisok')), current: cell ? [cell.cellIndex, cell.parentElement.sectionRowIndex] : null },
       focus: document.activeElement?.closest('[data-field]')?.dataset.field ?? null,
     };
-    for (const f of edits) out[f] = { text: byId(f).value, enabled: !byId(f).disabled };
+    for (const f of edits) out[f] = { text: $(f).value, enabled: !$(f).disabled };
     return out;
   }, EDITS);
 }
