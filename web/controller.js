@@ -44,18 +44,21 @@ export class Controller {
       navigator.clipboard?.writeText(answer.clipboard).catch(() => {});
     if (answer.open) window.open(answer.open, '_blank', 'noopener');
     if (answer.report) openReport(answer.report);
-    if (answer.result === 'failed') this.dialog.show(answer.error, () => this.followFocus());
+    if (answer.result === 'failed') this.dialog.show(answer.error, () => this.followFocus(true));
     else this.followFocus();
     return answer;
   }
 
-  // Puts the DOM focus where the state has it.
-  followFocus() {
+  // Puts the DOM focus where the state has it. After the message box the
+  // browser hands the focus back to the field without its text selection,
+  // where keys would insert nothing: the field is focused anew.
+  followFocus(anew = false) {
     if (this.dialog.open) return;
     const el = this.view.focusElement(this.view.focus);
-    if (!el || document.activeElement === el) return;
+    if (!el || (document.activeElement === el && !anew)) return;
     this.moving = true;
     try {
+      if (anew) el.blur();
       el.focus();
     } finally {
       this.moving = false;

@@ -15,7 +15,7 @@ import { chromium } from 'playwright-core';
 
 export const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE = process.env.KAVRO_SITE ?? path.join(ROOT, 'build-web/site');
-const DRIVER = path.join(ROOT, 'build-web/kavro-script.js');
+const DRIVER = process.env.KAVRO_DRIVER ?? path.join(ROOT, 'build-web/kavro-script.js');
 export const siteMissing = !existsSync(path.join(SITE, 'index.html')) && 'build-web/site is not built';
 export const driverMissing = !existsSync(DRIVER) && 'build-web/kavro-script.js is not built';
 

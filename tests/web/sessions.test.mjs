@@ -44,10 +44,9 @@ const sessions = [
     keys('Home End ArrowLeft', 'caret Visota 0', 'caret Visota 4', 'caret Visota 3'), type('Visota', '5'),
     keys('Home Delete', 'caret Visota 0', 'caret Visota 1', 'backspace Visota 1')]],
   ['profile, type, mounting, control, fixing and crank', [pick('Profil', 1), pick('TipProfilya', 0), radio('Montazh', 1),
-    radio('Upravlenie', 1), radio('Kreplenie', 2), click('label[for="NHK"]', 'check NHK')]],
-  ['a shaft picked, a drive chosen, the accessories shown', [pick('Diametr', 0), cell(1, 2), click('#TabControl1-1', 'tab 1')]],
-  ['a weight pasted over a selection, one with a line break', [focus('Massa'), keys('Control+A', 'selectall Massa'),
-    paste('Massa', '4,2'), focus('Wirina'), keys('Control+A', 'selectall Wirina'), paste('Wirina', '1 5\n00')]],
+    radio('Upravlenie', 1), radio('Kreplenie', 1), pick('Diametr', 2), click('label[for="NHK"]', 'check NHK')]],
+  ['a shaft picked, a drive chosen, the accessories shown', [pick('Diametr', 1), cell(1, 1), click('#TabControl1-1', 'tab 1')]],
+  ['a weight pasted over a selection', [focus('Massa'), keys('Control+A', 'selectall Massa'), paste('Massa', '4,2')]],
 ];
 
 for (const [name, steps] of sessions) {
@@ -64,13 +63,18 @@ for (const [name, steps] of sessions) {
 test('a conversion error shows the message box text; closing it keeps the focus', { skip }, async () => {
   const page = await openPage(browser.context, server.url);
   const lines = [...(await focus('Visota')(page)), ...(await keys('End', 'caret Visota 4')(page)),
-    ...(await paste('Visota', 'abc')(page)), ...(await focus('Wirina')(page))];
+    ...(await paste('Visota', 'abc')(page))];
   const printed = runDriver(lines);
   assert.equal(await page.textContent('#message-text'), printed.find((p) => p.error).error);
+  await page.focus('#Wirina'); // the box is modal: the form behind it takes nothing
   await page.click('#message-ok');
   assert.equal(await page.isVisible('#message'), false);
-  // Handed back to the field, the focus runs no exit handler a second time.
+  // Handed back to the field, the focus runs no exit handler.
   assert.deepEqual(await readPage(page), shown(printed.at(-1)));
+  // Leaving the field now runs its exit handler, whose error shows again.
+  await page.focus('#Wirina');
+  const again = runDriver([...lines, 'focus Wirina']);
+  assert.equal(await page.isVisible('#message'), again.filter((p) => p.error).length > 1);
 });
 
 test('a drive row goes to the clipboard; a link opens in a new tab', { skip }, async () => {
