@@ -7,7 +7,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh nodejs npm chromium python3
+# node and npm from Debian where they are missing; a node installed some
+# other way (it may bring its own npm) is used as it is.
+extra=(chromium python3)
+command -v node >/dev/null || extra+=(nodejs)
+command -v npm >/dev/null || extra+=(npm)
+scripts/install-deps.sh "${extra[@]}"
 [ -d node_modules/workbox-build ] && [ -d node_modules/playwright-core ] || npm ci --no-audit --no-fund
 scripts/build-web.sh
 
