@@ -46,6 +46,8 @@ const sessions = [
   ['profile, type, mounting, control, fixing and crank', [pick('Profil', 1), pick('TipProfilya', 0), radio('Montazh', 1),
     radio('Upravlenie', 1), radio('Kreplenie', 1), pick('Diametr', 2), click('label[for="NHK"]', 'check NHK')]],
   ['a shaft picked, a drive chosen, the accessories shown', [pick('Diametr', 1), cell(1, 1), click('#TabControl1-1', 'tab 1')]],
+  ['a shaft typed: the chosen item follows the text', [focus('Diametr'), keys('Control+A', 'selectall Diametr'), type('Diametr', '7'),
+    type('Diametr', '0'), keys('Backspace', 'backspace Diametr 1')]],
   ['a weight pasted over a selection', [focus('Massa'), keys('Control+A', 'selectall Massa'), paste('Massa', '4,2')]],
 ];
 
