@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Prints how many lines of C++ the tests hold against the code they test,
-# and their share in percent (tests ÷ code).
+# Prints how many lines of C++ and JavaScript the tests hold against the
+# code they test, and their share in percent (tests ÷ code).
 #
-# Counted: every line of the .cpp and .h files under src/ and tools/ (code)
-# and under tests/ (tests), except
+# Counted: every line of the .cpp and .h files under src/ and tools/ and of
+# the .js and .mjs files under web/ (code), and of the .cpp, .h, .js and
+# .mjs files under tests/ (tests), except
 #   - blank lines (nothing but spaces and tabs);
 #   - lines that hold only a comment: those that begin with // after any
 #     indentation, and every line from one that begins with /* up to the
 #     one holding its */ (a block opened after code on the same line starts
 #     on the next line; text after the closing */ makes that line count).
 # Code followed by a comment on the same line counts as code. Test data
-# (golden files, sessions) are not C++ and are not counted.
+# (golden files, sessions), node_modules/ and build output are not counted.
 #
 # Usage: scripts/test-share.sh [--max PERCENT]
 #   --max PERCENT   exit 1 when the share is above PERCENT (e.g. --max 40)
@@ -27,7 +28,7 @@ while (($#)); do
         shift 2
         ;;
     -h | --help)
-        sed -n '4,18p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '4,19p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *)
@@ -37,10 +38,11 @@ while (($#)); do
     esac
 done
 
-# Counts the non-blank, non-comment lines of the C++ files under the given
-# folders.
+# Counts the non-blank, non-comment lines of the C++ and JavaScript files
+# under the given folders (both comment alike).
 count_lines() {
-    find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    find "$@" -name node_modules -prune -o -type f \
+        \( -name '*.cpp' -o -name '*.h' -o -name '*.js' -o -name '*.mjs' \) -print0 |
         xargs -0 -r cat -- |
         awk '
             function code_remains(text) { return text ~ /[^ \t\r]/ }
@@ -73,12 +75,12 @@ count_lines() {
             END { print count + 0 }'
 }
 
-code=$(count_lines src tools)
+code=$(count_lines src tools web)
 tests=$(count_lines tests)
 # Share in tenths of a percent, rounded half up, in integer arithmetic.
 tenths=$(((tests * 2000 / code + 1) / 2))
-printf 'code  (src/, tools/): %6d lines\n' "$code"
-printf 'tests (tests/):       %6d lines\n' "$tests"
+printf 'code  (src/, tools/, web/): %6d lines\n' "$code"
+printf 'tests (tests/):             %6d lines\n' "$tests"
 printf 'share: %d.%d %%\n' $((tenths / 10)) $((tenths % 10))
 
 if [[ -n "$max" ]] && ((tests * 100 > max * code)); then

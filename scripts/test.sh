@@ -11,3 +11,14 @@ scripts/install-deps.sh
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j"$(nproc)"
 ctest --preset "$preset" -j"$(nproc)"
+
+# The browser calculator: the site is built, then the page is tested in
+# headless Chromium against the node driver (once, with the default build).
+if [ "$preset" = default ]; then
+  if [ -x scripts/build-web.sh ]; then
+    scripts/build-site.sh
+    node --test tests/web/*.test.mjs
+  else
+    echo "test.sh: scripts/build-web.sh is missing; the browser tests are skipped" >&2
+  fi
+fi

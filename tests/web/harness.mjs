@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the browser tests share: the site served on 127.0.0.1, a fresh
+// headless Chromium, the node driver's dump, and the state read back
+// from the page's DOM in the driver's terms.
+import { spawn, spawnSync } from 'node:child_process';
+import { mkdtemp, rm } from 'node:fs/promises';
+import { existsSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import net from 'node:net';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+
+export const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const SITE = process.env.KAVRO_SITE ?? path.join(ROOT, 'build-web/site');
+const DRIVER = process.env.KAVRO_DRIVER ?? path.join(ROOT, 'build-web/kavro-script.js');
+export const siteMissing = !existsSync(path.join(SITE, 'index.html')) && 'build-web/site is not built';
+export const driverMissing = !existsSync(DRIVER) && 'build-web/kavro-script.js is not built';
+
+const connects = (port) => new Promise((resolve) => {
+  const socket = net.connect(port, '127.0.0.1', () => resolve(!!socket.end()));
+  socket.on('error', () => resolve(false));
+});
+
+export async function startServer() {
+  const port = await new Promise((resolve) => {
+    const probe = net.createServer().listen(0, '127.0.0.1', () => {
+      const { port: free } = probe.address();
+      probe.close(() => resolve(free));
+    });
+  });
+  const child = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '--directory', SITE, String(port)], { stdio: 'ignore' });
+  for (let i = 0; !(await connects(port)); i += 1) {
+    if (i > 100 || child.exitCode !== null) throw new Error('the web server did not start');
+    await new Promise((r) => setTimeout(r, 100));
+  }
+  const stopped = new Promise((r) => child.once('exit', r));
+  return { url: `http://127.0.0.1:${port}/`, stop: () => (child.kill('SIGTERM'), stopped) };
+}
+
+export async function launch({ width = 1280, height = 900 } = {}) {
+  const profile = await mkdtemp(path.join(tmpdir(), 'kavro-web-test-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    viewport: { width, height },
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+  return { context, close: async () => (await context.close(), rm(profile, { recursive: true, force: true })) };
+}
+
+export async function openPage(context, url) {
+  const page = context.pages()[0] ?? (await context.newPage());
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
+  return page;
+}
+
+// Every line the driver prints for LINES after `start`, parsed; the last
+// is the final dump.
+export function runDriver(lines) {
+  const input = ['start', ...lines, 'dump', ''].join('\n');
+  const run = spawnSync('node', [DRIVER], { input, encoding: 'utf8', maxBuffer: 64 << 20 });
+  if (run.status !== 0) throw new Error(`driver failed: ${run.stderr}`);
+  return run.stdout.trim().split('\n').map((line) => JSON.parse(line));
+}
+
+const EDITS = ['Tolwina', 'Visota', 'Wirina', 'Massa', 'NizhniyProfil', 'FullMassa', 'Moment', 'MaxDiametr', 'Oboroti', 'Vremya', 'Speed'];
+const SAME = ['Profil', 'TipProfilya', 'Diametr', 'Montazh', 'Upravlenie', 'Kreplenie', 'NHK', 'Label27', 'TabControl1', 'SpisokAcc', 'focus', ...EDITS];
+
+// The part of a driver dump that the page shows; a current cell outside
+// the rows shows as none.
+export function shown(dump) {
+  const out = Object.fromEntries(SAME.map((f) => [f, dump[f]]));
+  const [c, r] = dump.Spisok.current;
+  const exists = c >= 0 && r >= 0 && c < (dump.Spisok.rows[r]?.length ?? 0);
+  out.Spisok = { visible: dump.Spisok.visible, rows: dump.Spisok.rows, current: exists ? [c, r] : null };
+  return out;
+}
+
+// The same members read from the DOM, as a user sees them.
+export function readPage(page) {
+  return page.evaluate((edits) => {
+    const $ = (id) => document.getElementById(id);
+    const pick = (list, text = null) => {
+      const items = [...list.options].filter((o) => o.value !== '-1').map((o) => o.text);
+      const index = list.selectedIndex < items.length ? list.selectedIndex : -1;
+      const shownText = text ? text.value : list.options[list.selectedIndex]?.text ?? '';
+      return { text: shownText, index, items, enabled: !(text ?? list).disabled };
+    };
+    const radios = (name) => {
+      const inputs = [...document.getElementsByName(name)];
+      return { index: inputs.findIndex((i) => i.checked), enabled: inputs.map((i) => !i.disabled) };
+    };
+    const rows = (table) => [...table.tBodies[0].rows].map((row) => [...row.cells].map((c) => c.textContent));
+    const cell = $('Spisok').querySelector('.current');
+    const tabs = [...document.querySelectorAll('[role=tab]')];
+    const out = {
+      Profil: pick($('Profil')), TipProfilya: pick($('TipProfilya')), Diametr: pick($('Diametr-list'), $('Diametr')),
+      Montazh: radios('Montazh'), Upravlenie: radios('Upravlenie'), Kreplenie: radios('Kreplenie'),
+      NHK: { checked: $('NHK').checked, enabled: !$('NHK').disabled },
+      Label27: { visible: !$('Label27').hidden },
+      TabControl1: { index: tabs.findIndex((t) => t.ariaSelected === 'true'), tabs: tabs.map((t) => t.textContent) },
+      SpisokAcc: { visible: !$('SpisokAcc').hidden, rows: rows($('SpisokAcc')) },
+      Spisok: { visible: !$('Spisok').hidden, rows: rows($('Spisok')), current: cell ? [cell.cellIndex, cell.parentElement.sectionRowIndex] : null },
+      focus: document.activeElement?.closest('[data-field]')?.dataset.field ?? null,
+    };
+    for (const f of edits) out[f] = { text: $(f).value, enabled: !$(f).disabled };
+    return out;
+  }, EDITS);
+}

@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Turns what the user does in the page into the calculator's actions. The
+// browser never edits a field itself: every keystroke is cancelled and
+// sent to the core, which filters it, and the state view shows the result.
+
+import { kindOf, hasCaret } from './fields.js';
+import { toCodePoints } from './text-offsets.js';
+import { openReport } from './report-link.js';
+
+function fieldOf(el) {
+  return el?.closest?.('[data-field]')?.dataset.field ?? null;
+}
+
+export class Controller {
+  constructor(calc, form, view, dialog) {
+    this.calc = calc;
+    this.form = form;
+    this.view = view;
+    this.dialog = dialog;
+    this.moving = false; // focus moved by the page itself, not the user
+    this.pointerDown = false;
+    // A field the keyboard or the page just focused: the browser then puts
+    // its own caret or selection there, which the state did not choose.
+    this.fresh = null;
+  }
+
+  // Shows the state's caret again once the browser has placed its own.
+  restoreAfterFocus(field) {
+    if (!hasCaret(field)) return;
+    this.fresh = field;
+    setTimeout(() => {
+      if (this.fresh !== field) return;
+      this.fresh = null;
+      if (this.view.focus === field) this.view.showCaret(field);
+    }, 0);
+  }
+
+  act(method, ...args) {
+    const answer = JSON.parse(this.calc[method](...args));
+    this.view.apply(answer);
+    if (answer.clipboard !== undefined)
+      navigator.clipboard?.writeText(answer.clipboard).catch(() => {});
+    if (answer.open) window.open(answer.open, '_blank', 'noopener');
+    if (answer.report) openReport(answer.report);
+    if (answer.result === 'failed') this.dialog.show(answer.error, () => this.followFocus(true));
+    else this.followFocus();
+    return answer;
+  }
+
+  // Puts the DOM focus where the state has it. After the message box the
+  // browser hands the focus back to the field without its text selection,
+  // where keys would insert nothing: the field is focused anew.
+  followFocus(anew = false) {
+    if (this.dialog.open) return;
+    const el = this.view.focusElement(this.view.focus);
+    if (!el || (document.activeElement === el && !anew)) return;
+    this.moving = true;
+    try {
+      if (anew) el.blur();
+      el.focus();
+    } finally {
+      this.moving = false;
+    }
+    if (hasCaret(this.view.focus)) this.view.showCaret(this.view.focus);
+    this.restoreAfterFocus(this.view.focus);
+  }
+
+  wire(root) {
+    root.addEventListener('focusin', (e) => this.onFocus(e));
+    root.addEventListener('beforeinput', (e) => this.onBeforeInput(e));
+    root.addEventListener('keydown', (e) => this.onKey(e));
+    root.addEventListener('change', (e) => this.onChange(e));
+    root.addEventListener('click', (e) => this.onClick(e));
+    root.addEventListener('mousedown', (e) => this.onMouseDown(e));
+    for (const type of ['keyup', 'mouseup', 'select'])
+      root.addEventListener(type, (e) => this.syncSelection(e.target));
+    // Drops would edit the field behind the core's back.
+    root.addEventListener('drop', (e) => e.preventDefault());
+  }
+
+  onFocus(e) {
+    if (this.moving || this.dialog.open) return;
+    const field = fieldOf(e.target);
+    if (!field || !kindOf(field) || field === this.view.focus) return;
+    if (e.target.classList?.contains('combo-list')) return; // its pick moves the focus
+    if (kindOf(field) === 'link' || kindOf(field) === 'label') return;
+    this.act('focus', field);
+    // A click places the caret where it points (synced on mouseup);
+    // Tab leaves it where the state has it.
+    if (!this.pointerDown) this.restoreAfterFocus(field);
+  }
+
+  // The browser moved the caret or the selection (mouse, arrows, Home):
+  // the state learns it before the next keystroke counts from it.
+  syncSelection(el) {
+    const field = fieldOf(el);
+    if (!field || !hasCaret(field) || el !== this.form.elements[field]) return;
+    if (field !== this.view.focus || el.disabled) return;
+    if (this.fresh === field) {
+      this.fresh = null;
+      this.view.showCaret(field);
+      return;
+    }
+    const state = this.view.control(field);
+    if (el.value !== state.text) return;
+    const start = toCodePoints(el.value, el.selectionStart);
+    const end = toCodePoints(el.value, el.selectionEnd);
+    const [s, l] = state.selection ?? [state.caret, 0];
+    if (start === s && end - start === l && (l > 0 || state.caret === start)) return;
+    if (start === end) this.calc.caret(field, start);
+    else this.calc.select(field, start, end - start);
+  }
+
+  onBeforeInput(e) {
+    const el = e.target;
+    const field = fieldOf(el);
+    if (!field || !hasCaret(field) || el !== this.form.elements[field]) return;
+    e.preventDefault();
+    this.syncSelection(el);
+    const type = e.inputType;
+    if (type === 'insertText' || type === 'insertCompositionText') {
+      if (e.data) this.act('type', field, e.data);
+    } else if (type === 'insertFromPaste' || type === 'insertReplacementText') {
+      const text = e.dataTransfer?.getData('text/plain') ?? e.data ?? '';
+      this.act('paste', field, text);
+    } else if (type.startsWith('deleteContentBackward') || type.endsWith('Backward')) {
+      this.act('backspace', field, 1);
+    } else if (type === 'deleteContentForward' || type.endsWith('Forward')) {
+      this.deleteForward(field, el);
+    } else if (type === 'deleteByCut') {
+      const text = el.value.slice(el.selectionStart, el.selectionEnd);
+      if (text) {
+        navigator.clipboard?.writeText(text).catch(() => {});
+        this.act('backspace', field, 1);
+      }
+    }
+  }
+
+  // Delete removes the character after the caret: the caret steps over it
+  // and Backspace takes it, one change as in the window.
+  deleteForward(field, el) {
+    const state = this.view.control(field);
+    const [, length] = state.selection ?? [state.caret, 0];
+    if (length === 0) {
+      if (state.caret >= [...el.value].length) return;
+      this.calc.caret(field, state.caret + 1);
+    }
+    this.act('backspace', field, 1);
+  }
+
+  onKey(e) {
+    const field = fieldOf(e.target);
+    if (!field) return;
+    const accel = e.ctrlKey || e.metaKey;
+    if (hasCaret(field) && accel && !e.altKey && e.key.toLowerCase() === 'a') {
+      e.preventDefault();
+      this.act('selectAll', field);
+      return;
+    }
+    if (kindOf(field) === 'tabs' && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
+      e.preventDefault();
+      const count = this.form.tabList.children.length;
+      const index = Number(e.target.dataset.index ?? 0) + (e.key === 'ArrowRight' ? 1 : -1);
+      if (index >= 0 && index < count) this.act('tab', index);
+    }
+  }
+
+  onChange(e) {
+    const el = e.target;
+    const field = fieldOf(el);
+    if (!field) return;
+    if (kindOf(field) === 'pick' || el.classList.contains('combo-list'))
+      this.act('pick', field, el.selectedIndex);
+  }
+
+  onClick(e) {
+    const el = e.target;
+    const field = fieldOf(el);
+    if (!field) return;
+    const kind = kindOf(field);
+    if (kind === 'radio' && el.type === 'radio') {
+      this.act('click', field, Number(el.value));
+      this.view.show(field); // a refused click leaves the old choice shown
+    } else if (kind === 'check' && el.type === 'checkbox') {
+      this.act('check', field);
+      this.view.show(field);
+    } else if (kind === 'tabs' && el.dataset.index !== undefined) {
+      this.act('tab', Number(el.dataset.index));
+    } else if (kind === 'button') {
+      this.act('report');
+    } else if (kind === 'link') {
+      e.preventDefault();
+      this.act('link', field);
+    }
+  }
+
+  onMouseDown(e) {
+    this.pointerDown = true;
+    document.addEventListener('mouseup', () => (this.pointerDown = false), { once: true, capture: true });
+    const table = e.target.closest?.('table.grid');
+    if (!table || table.id !== 'Spisok' || e.button !== 0) return;
+    const cell = e.target.closest('td, th');
+    const row = cell?.parentElement;
+    if (cell && row) this.act('cell', 'Spisok', cell.cellIndex, row.sectionRowIndex);
+    else this.act('cell', 'Spisok', -1, -1);
+  }
+}

@@ -1,0 +1,243 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Builds the form from the core's description of the window: every text
+// the window shows comes from there, so the page holds no second copy.
+// Rectangles go into CSS variables; the desktop style places each element
+// by them, the phone style ignores them and stacks the rows in order.
+
+import { EDITS, RESULTS, RADIOS, kindOf } from './fields.js';
+
+function make(tag, props = {}) {
+  const el = document.createElement(tag);
+  for (const [key, value] of Object.entries(props)) {
+    if (key === 'text') el.textContent = value;
+    else if (key in el && typeof value !== 'string') el[key] = value;
+    else el.setAttribute(key, value);
+  }
+  return el;
+}
+
+// Places an element at its window rectangle, relative to its parent's.
+function place(el, rect, origin = [0, 0]) {
+  if (!Array.isArray(rect) || rect.length !== 4) return;
+  const [x, y, w, h] = rect.map(Number);
+  el.classList.add('placed');
+  el.style.setProperty('--x', `${x - origin[0]}px`);
+  el.style.setProperty('--y', `${y - origin[1]}px`);
+  el.style.setProperty('--w', `${w}px`);
+  el.style.setProperty('--h', `${h}px`);
+}
+
+function editControl(name) {
+  const input = make('input', { id: name, type: 'text', autocomplete: 'off', spellcheck: 'false' });
+  input.setAttribute('inputmode', 'decimal');
+  if (RESULTS.includes(name)) {
+    input.readOnly = true;
+    input.classList.add('result');
+  }
+  return input;
+}
+
+function comboControl(name) {
+  const box = make('span', { class: 'combo' });
+  const input = make('input', { id: name, type: 'text', autocomplete: 'off', spellcheck: 'false' });
+  input.setAttribute('inputmode', 'decimal');
+  const list = make('select', { id: `${name}-list`, class: 'combo-list' });
+  list.dataset.field = name;
+  box.append(input, list);
+  return { box, input, list };
+}
+
+function tableControl(name) {
+  const table = make('table', { id: name, class: 'grid', tabindex: '0' });
+  table.append(make('tbody'));
+  return table;
+}
+
+export class FormBuilder {
+  constructor(root) {
+    this.root = root;
+    this.elements = {}; // field name -> main element
+    this.radios = {}; // group name -> [input...]
+    this.rows = {}; // field name -> row wrapper
+    this.groups = {}; // group name -> {box, rect}
+    this.lists = {}; // 'Diametr' -> its pick list
+    this.captions = {}; // field name -> caption text
+  }
+
+  build(layout) {
+    const title = layout.window?.title;
+    if (title) document.title = title;
+    // Kept for the layout's tests and tools: what the window looks like.
+    this.root.dataset.layout = JSON.stringify(layout);
+    this.root.style.setProperty('--window-w', `${layout.window?.width ?? 900}px`);
+    this.root.style.setProperty('--window-h', `${layout.window?.height ?? 570}px`);
+    if (title) this.root.append(make('h1', { class: 'title', text: title }));
+    const items = layout.items ?? [];
+    // A row for each field (its caption, control and unit) and for each
+    // other item, in the layout's order: the phone's column.
+    items.forEach((item, i) => this.row(this.rowKey(item) ?? `#${i}`));
+    this.slots = new Map(items.map((item, i) => [item, this.rowKey(item) ?? `#${i}`]));
+    // Groups first, so that their radios find them whatever the order.
+    // Groups and the tab control first, so that radios and grids find
+    // their box whatever the order.
+    for (const item of items) if (item.kind === 'group') this.group(item);
+    const tabs = items.find((item) => item.name === 'TabControl1');
+    if (tabs) this.item(tabs);
+    for (const item of items) if (item !== tabs) this.item(item);
+    this.labelUnlabelled();
+    for (const row of Object.values(this.rows)) if (!row.childElementCount) row.remove();
+    return this;
+  }
+
+  row(field) {
+    if (!this.rows[field]) {
+      const row = make('div', { class: 'row' });
+      row.dataset.row = field;
+      this.rows[field] = row;
+      this.root.append(row);
+    }
+    return this.rows[field];
+  }
+
+  rowKey(item) {
+    if (item.kind === 'radio') return item.group;
+    if (item.kind === 'group') return this.groupField(item);
+    if (item.for) return item.for;
+    return item.name && kindOf(item.name) ? item.name : null;
+  }
+
+  groupField(item) {
+    if (RADIOS.includes(item.for)) return item.for;
+    if (RADIOS.includes(item.name)) return item.name;
+    return item.name ?? '';
+  }
+
+  group(item) {
+    const field = this.groupField(item);
+    const box = make('fieldset', { class: 'group', role: 'radiogroup' });
+    box.dataset.field = field;
+    box.id = `${field}-group`;
+    if (item.text) box.append(make('legend', { text: item.text }));
+    place(box, item.rect);
+    this.groups[field] = { box, rect: item.rect ?? [0, 0, 0, 0] };
+    this.row(field).append(box);
+  }
+
+  item(item) {
+    const field = item.name && kindOf(item.name) ? item.name : null;
+    if (item.kind === 'group') return;
+    if (item.kind === 'radio') return this.radio(item);
+    if (item.kind === 'logo') return this.logo(item);
+    if (field && (item.kind === 'field' || !item.for)) return this.control(field, item);
+    if (item.for && (item.kind === 'caption' || item.kind === 'unit')) return this.label(item);
+    if (item.text) return this.text(item);
+  }
+
+  control(field, item) {
+    const kind = kindOf(field);
+    const row = this.row(field);
+    let el;
+    if (kind === 'edit') el = editControl(field);
+    else if (kind === 'pick') el = make('select', { id: field });
+    else if (kind === 'combo') {
+      const combo = comboControl(field);
+      this.lists[field] = combo.list;
+      el = combo.input;
+      place(combo.box, item.rect);
+      row.append(combo.box);
+      this.elements[field] = el;
+      el.dataset.field = field;
+      return;
+    } else if (kind === 'check') {
+      const box = make('input', { id: field, type: 'checkbox' });
+      const label = make('label', { for: field, class: 'check' });
+      label.append(box, document.createTextNode(item.text ?? ''));
+      place(label, item.rect);
+      row.append(label);
+      this.elements[field] = box;
+      box.dataset.field = field;
+      return;
+    } else if (kind === 'label') el = make('span', { id: field, class: 'note', text: item.text ?? '' });
+    else if (kind === 'tabs') el = this.tabs(field, item);
+    else if (kind === 'grid') el = tableControl(field);
+    else if (kind === 'button') el = make('button', { id: field, type: 'button', text: item.text ?? '' });
+    else if (kind === 'link') el = make('a', { id: field, href: '#', class: 'link', text: item.text ?? '' });
+    else return;
+    el.dataset.field = field;
+    this.elements[field] = el;
+    const tabs = this.elements.TabControl1;
+    if (kind === 'grid' && tabs) {
+      // The grids lie on the tab control, as in the window.
+      place(el, item.rect, this.tabsRect);
+      tabs.append(el);
+      return;
+    }
+    place(el, item.rect);
+    row.append(el);
+  }
+
+  tabs(field, item) {
+    const box = make('div', { id: field, class: 'tabs' });
+    const list = make('div', { class: 'tab-list', role: 'tablist' });
+    box.append(list);
+    this.tabsRect = item.rect;
+    this.tabList = list;
+    return box;
+  }
+
+  radio(item) {
+    const field = item.group;
+    const group = this.groups[field] ?? (this.group({ name: field }), this.groups[field]);
+    const id = `${field}-${item.index}`;
+    const input = make('input', { id, type: 'radio', name: field, value: String(item.index) });
+    input.dataset.field = field;
+    const label = make('label', { for: id, class: 'radio' });
+    label.append(input, document.createTextNode(item.text ?? ''));
+    place(label, item.rect, group.rect);
+    group.box.append(label);
+    (this.radios[field] ??= [])[item.index] = input;
+  }
+
+  label(item) {
+    const tag = item.kind === 'caption' ? 'label' : 'span';
+    const el = make(tag, { class: item.kind, text: item.text ?? '' });
+    if (item.name) el.dataset.name = item.name;
+    if (tag === 'label' && kindOf(item.for) !== 'radio') el.setAttribute('for', item.for);
+    if (item.kind === 'caption') this.captions[item.for] = item.text;
+    place(el, item.rect);
+    this.row(item.for).append(el);
+  }
+
+  text(item) {
+    const el = make('span', { class: `text ${item.kind ?? ''}`.trim(), text: item.text });
+    if (item.name) el.dataset.name = item.name;
+    place(el, item.rect);
+    this.row(this.slots.get(item)).append(el);
+  }
+
+  logo(item) {
+    const img = make('img', { class: 'logo', src: 'logo.png', alt: '' });
+    img.addEventListener('error', () => img.remove());
+    place(img, item.rect);
+    this.row(this.slots.get(item)).append(img);
+  }
+
+  // Controls with no caption of their own (results read by their caption
+  // too; the Diametr list; grids) still get an accessible name.
+  labelUnlabelled() {
+    for (const [field, el] of Object.entries(this.elements)) {
+      const caption = this.captions[field];
+      if (caption && !el.labels?.length) el.setAttribute('aria-label', caption);
+      if (!caption && !el.textContent && !el.labels?.length) el.setAttribute('aria-label', field);
+    }
+    for (const [field, list] of Object.entries(this.lists))
+      list.setAttribute('aria-label', this.captions[field] ?? field);
+    for (const name of [...EDITS, ...RESULTS]) {
+      const el = this.elements[name];
+      const unit = this.rows[name]?.querySelector('.unit');
+      if (el && unit) el.setAttribute('aria-describedby', (unit.id ||= `${name}-unit`));
+    }
+  }
+}
