@@ -96,32 +96,6 @@ TEST(DetectSeparator, TabIsLearnedAndTiesGoToTheEarlierSeparator) {
     EXPECT_EQ(detectSeparator("a,b\tc\n", isColumn), ',');
 }
 
-// One table as each spreadsheet program saves it must give one opening.
-TEST(OpeningsImport, SameOpeningsFromEveryEncoding) {
-    const std::u16string names = u"Проём\tКоличество\tВысота полотна, мм\tМонтаж";
-    const std::u16string row = u"Кухня №2\t3\t1500\tВ помещении";
-    const std::string utf8 = "Проём;Количество;Высота полотна, мм;Монтаж\r\n"
-                             "Кухня №2;3;1500;В помещении\r\n";
-    // The same text as Excel saves "CSV" on a Russian Windows.
-    const std::string cp1251 = "\xCF\xF0\xEE\xB8\xEC;\xCA\xEE\xEB\xE8\xF7\xE5\xF1\xF2\xE2\xEE;"
-                               "\xC2\xFB\xF1\xEE\xF2\xE0 \xEF\xEE\xEB\xEE\xF2\xED\xE0, "
-                               "\xEC\xEC;\xCC\xEE\xED\xF2\xE0\xE6\r\n\xCA\xF3\xF5\xED\xFF \xB9"
-                               "2;3;1500;\xC2 \xEF\xEE\xEC\xE5\xF9\xE5\xED\xE8\xE8\r\n";
-    const OpeningsImport expected = importOpenings(utf8);
-    ASSERT_TRUE(expected.errors.empty()) << describe(expected.errors.front());
-    ASSERT_EQ(expected.openings.size(), 1u);
-    EXPECT_EQ(expected.openings[0].location, "Кухня №2");
-    EXPECT_EQ(expected.openings[0].count, 3);
-    EXPECT_NE(expected.openings[0].inputs.mounting, Opening().inputs.mounting);
-    for (const std::string& bytes : {cp1251, utf16(names + u"\r\n" + row + u"\r\n", true),
-                                     utf16(names + u"\n" + row + u"\n", false)}) {
-        const OpeningsImport result = importOpenings(bytes);
-        ASSERT_TRUE(result.errors.empty()) << describe(result.errors.front());
-        EXPECT_EQ(result.openings, expected.openings);
-        EXPECT_EQ(result.rows, expected.rows);
-    }
-}
-
 TEST(OpeningsImport, BadBytesUnderAUtf8MarkAreRefusedInValidUtf8) {
     const OpeningsImport result = importOpenings("\xEF\xBB\xBFПроём\r\n\xCA\xF3\r\n");
     ASSERT_EQ(result.errors.size(), 1u);
