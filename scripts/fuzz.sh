@@ -38,3 +38,8 @@ build-fuzz/fuzz/openings_csv_fuzzer "${options[@]}" -dict=fuzz/order.dict \
 
 echo "== opening_fuzzer for ${seconds}s"
 build-fuzz/fuzz/opening_fuzzer "${options[@]}" "$work/opening" fuzz/corpus/opening
+
+echo "== firm_file_fuzzer for ${seconds}s"
+cmake --build --preset fuzz -j"$(nproc)" --target firm_file_fuzzer
+mkdir -p "$work/firm"
+build-fuzz/fuzz/firm_file_fuzzer "${options[@]}" "$work/firm" fuzz/corpus/firm
