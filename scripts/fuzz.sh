@@ -41,3 +41,8 @@ build-fuzz/fuzz/opening_fuzzer "${options[@]}" "$work/opening" fuzz/corpus/openi
 
 echo "== xlsx_fuzzer for ${seconds}s"
 build-fuzz/fuzz/xlsx_fuzzer "${options[@]}" -dict=fuzz/xlsx.dict "$work/xlsx" fuzz/corpus/xlsx
+
+echo "== firm_file_fuzzer for ${seconds}s"
+cmake --build --preset fuzz -j"$(nproc)" --target firm_file_fuzzer
+mkdir -p "$work/firm"
+build-fuzz/fuzz/firm_file_fuzzer "${options[@]}" "$work/firm" fuzz/corpus/firm

@@ -172,7 +172,7 @@ std::string readWhole(const std::filesystem::path& path) {
 FirmFileError::FirmFileError(int line, int column, const std::string& reason)
     : std::runtime_error("строка " + std::to_string(line) + ", столбец " + std::to_string(column) +
                          ": " + reason),
-      line_(line), column_(column) {}
+      line_(line), column_(column), reason_(reason) {}
 
 FirmDetails FirmFile::parse(std::string_view text, const std::filesystem::path& folder) {
     if (text.size() > kMaxBytes)
@@ -236,6 +236,16 @@ std::filesystem::path userFirmFilePath() {
     if (const char* home = std::getenv("HOME"); home && *home)
         return std::filesystem::path(home) / ".config" / tail;
     return {};
+}
+
+std::filesystem::path firmFileToRead(const std::optional<std::filesystem::path>& named) {
+    if (named)
+        return *named;
+    std::filesystem::path own = userFirmFilePath();
+    std::error_code error;
+    if (own.empty() || !std::filesystem::exists(own, error))
+        return {};
+    return own;
 }
 
 } // namespace kavro

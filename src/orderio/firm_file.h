@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,10 +24,13 @@ public:
 
     int line() const { return line_; }
     int column() const { return column_; }
+    // what() without the place.
+    const std::string& reason() const { return reason_; }
 
 private:
     int line_ = 0;
     int column_ = 0;
+    std::string reason_{what()};
 };
 
 // The firm's details on disk: UTF-8 JSON with a format name and a version,
@@ -66,5 +70,10 @@ public:
 // too, so the window and the command-line tools meet at one file). Empty
 // when neither variable helps.
 std::filesystem::path userFirmFilePath();
+
+// The file whose details head the papers: `named` when given, else the
+// user's own file when it exists; empty when there is none, and the papers
+// are written as without details.
+std::filesystem::path firmFileToRead(const std::optional<std::filesystem::path>& named);
 
 } // namespace kavro

@@ -30,12 +30,12 @@ MainWindow::MainWindow(WindowSeams seams)
     : messageBox_(this, std::move(seams.runDialog)),
       reportDestination_(TempFolderDestination::userTempFolder(), documentOpener_),
       reportLauncher_(reportTemplatePath(), reportDestination_),
-      form_(
-          Services{.clipboard = clipboard_,
-                   .messageBox = messageBox_,
-                   .urlOpener = seams.urlOpener ? *seams.urlOpener : urlOpener_,
-                   .programName = programName(),
-                   .wordProcessor = seams.wordProcessor ? seams.wordProcessor : &reportLauncher_}),
+      form_(Services{.clipboard = clipboard_,
+                     .messageBox = messageBox_,
+                     .urlOpener = seams.urlOpener ? *seams.urlOpener : urlOpener_,
+                     .programName = programName(),
+                     .wordProcessor = seams.wordProcessor ? seams.wordProcessor : &reportLauncher_,
+                     .firm = seams.firm}),
       input_(form_), header_(this, fonts_, form_, widgets_), inputs_(this, fonts_, form_, widgets_),
       results_(this, fonts_, widgets_), lists_(this, fonts_, widgets_), view_(form_, widgets_),
       router_(new ActionRouter(form_, input_, widgets_, view_, this)) {

@@ -37,6 +37,8 @@ struct WindowSeams {
     // None: the report is written into the user's temporary folder and
     // opened with the desktop's word processor.
     WordProcessorLauncher* wordProcessor = nullptr;
+    // The firm whose letterhead heads the reports; none: the template's.
+    const FirmDetails* firm = nullptr;
 };
 
 // The calculator's one window: the window state laid out on screen and bound

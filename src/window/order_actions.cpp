@@ -34,6 +34,8 @@ OrderActions::OrderActions(QMainWindow* window) {
     exportCsv = action(fileMenu, QStringLiteral("&Экспорт проёмов в CSV…"), "actionExportCsv");
     exportPartsCsv =
         action(fileMenu, QStringLiteral("Экспорт &ведомости в CSV…"), "actionExportPartsCsv");
+    fileMenu->addSeparator();
+    firmDetails = action(fileMenu, QStringLiteral("&Реквизиты организации…"), "actionFirmDetails");
     printPlace = fileMenu->addSeparator();
     printForm = action(fileMenu, QStringLiteral("Печатная форма &Word"), "actionPrintForm");
     orderReport = action(fileMenu, QStringLiteral("О&тчёт по заказу (Word)…"), "actionOrderReport");

@@ -26,6 +26,7 @@ struct OrderActions {
     QAction* importCsv;
     QAction* exportCsv;
     QAction* exportPartsCsv;
+    QAction* firmDetails; // the letterhead's and the prices' firm
     QAction* printForm;   // the form's report button
     QAction* orderReport; // the whole order as a Word document
     QAction* quit;

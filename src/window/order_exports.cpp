@@ -52,9 +52,9 @@ private:
 } // namespace
 
 OrderExports::OrderExports(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
-                           MessageBox& messages, std::string programName)
+                           MessageBox& messages, std::string programName, const FirmDetails& firm)
     : window_(window), document_(document), dialogs_(dialogs), messages_(messages),
-      programName_(std::move(programName)) {}
+      programName_(std::move(programName)), firm_(firm) {}
 
 std::optional<std::vector<Opening>> OrderExports::importOpenings() {
     const QString path =
@@ -122,7 +122,7 @@ void OrderExports::writeOrderReport() {
 
 void OrderExports::typeOrderReport(WordProcessor& word) const {
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    kavro::typeOrderReport(document_.order(), allResults(), toUtf8(today), word);
+    kavro::typeOrderReport(document_.order(), allResults(), toUtf8(today), word, &firm_);
 }
 
 std::vector<OpeningResults> OrderExports::allResults() const {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/firm/firm_details.h"
 #include "core/order/order_document.h"
 #include "core/platform/services.h"
 #include "core/platform/word_processor.h"
@@ -22,8 +23,9 @@ namespace kavro::window {
 // and changes nothing.
 class OrderExports {
 public:
+    // `firm`'s letterhead heads the order report.
     OrderExports(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
-                 MessageBox& messages, std::string programName);
+                 MessageBox& messages, std::string programName, const FirmDetails& firm);
 
     // The openings of a spreadsheet the user chooses; none when cancelled
     // or when the spreadsheet has faults (each told by row and column).
@@ -49,6 +51,7 @@ private:
     DocumentDialogs& dialogs_;
     MessageBox& messages_;
     std::string programName_;
+    const FirmDetails& firm_;
 };
 
 } // namespace kavro::window

@@ -4,6 +4,8 @@
 #include "order_window.h"
 
 #include "core/order/opening_calculator.h"
+#include "firm_dialog.h"
+#include "orderio/firm_file.h"
 #include "orderio/order_file.h"
 #include "qt_text.h"
 
@@ -35,6 +37,26 @@ std::unique_ptr<QSettings> openSettings(const QString& file) {
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }
 
+// The details saved for the user; none (no letterhead) when there are none
+// or they cannot be read, which is told on the terminal: the window starts
+// all the same, and the dialog writes the details anew.
+FirmDetails savedFirm(const std::filesystem::path& file) {
+    std::error_code missing;
+    if (file.empty() || !std::filesystem::exists(file, missing))
+        return {};
+    try {
+        return FirmFile::read(file);
+    } catch (const FirmFileError& error) {
+        qWarning("%s: %s", file.string().c_str(), error.what());
+        return {};
+    }
+}
+
+WindowSeams withFirm(WindowSeams seams, const FirmDetails& firm) {
+    seams.firm = &firm;
+    return seams;
+}
+
 QString shownName(const QString& path) {
     return QFileInfo(path).fileName();
 }
@@ -45,10 +67,12 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
     : dialogs_(std::move(seams.dialogs)), settings_(openSettings(seams.settingsFile)),
       recent_(*settings_),
       autosave_(seams.autosaveFolder.isEmpty() ? Autosave::defaultFolder() : seams.autosaveFolder),
-      document_(&OpeningCalculator::compute), form_(new MainWindow(std::move(seams.form))),
+      firmFile_(seams.firmFile.empty() ? userFirmFilePath() : seams.firmFile),
+      firm_(savedFirm(firmFile_)), document_(&OpeningCalculator::compute),
+      form_(new MainWindow(withFirm(std::move(seams.form), firm_))),
       dock_(new OpeningsDock(document_, this)), actions_(this),
       exports_(this, document_, dialogs_, form_->form().services().messageBox,
-               form_->form().services().programName),
+               form_->form().services().programName, firm_),
       printing_(form_, form_->form(), std::move(seams.printing)) {
     dialogs_.fillWithDesktop();
     setWindowIcon(form_->windowIcon());
@@ -101,6 +125,7 @@ void OrderWindow::connectActions() {
     });
     connect(actions_.orderTitle, &QAction::triggered, this, [this] { editTitle(); });
     connect(actions_.about, &QAction::triggered, this, [this] { showAbout(); });
+    connect(actions_.firmDetails, &QAction::triggered, this, [this] { editFirm(); });
 
     QAction* toggle = dock_->toggleViewAction();
     toggle->setText(QStringLiteral("&Список проёмов"));
@@ -481,6 +506,25 @@ void OrderWindow::showAbout() {
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     dialogs_.ask(box);
+}
+
+// The details are saved as soon as the dialog is left with OK, so that the
+// command-line tools see them too; a failed save keeps the previous ones.
+void OrderWindow::editFirm() {
+    FirmDialog dialog(this, firm_, [this](QWidget* parent) {
+        return dialogs_.chooseOpen(parent, QStringLiteral("Логотип"),
+                                   QStringLiteral("Изображения (*.png *.jpg *.jpeg)"));
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        FirmFile::save(dialog.details(), firmFile_);
+    } catch (const FirmFileError& error) {
+        showError(QStringLiteral("Не удалось сохранить реквизиты в «%1»:\n%2")
+                      .arg(toQString(firmFile_.string()), toQString(error.what())));
+        return;
+    }
+    firm_ = dialog.details();
 }
 
 } // namespace kavro::window

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
 
 namespace kavro::window {
@@ -28,6 +29,7 @@ struct OrderWindowSeams {
     QString settingsFile;    // none: the user's settings
     QString autosaveFolder;  // none: Autosave::defaultFolder()
     int autosaveMilliseconds = 30'000;
+    std::filesystem::path firmFile; // none: the user's own (userFirmFilePath)
 };
 
 // The program's window: the calculator form in the middle, unchanged, with
@@ -90,11 +92,15 @@ private:
     void orderChanged();
     void editTitle();
     void showAbout();
+    void editFirm();
 
     DocumentDialogs dialogs_;
     std::unique_ptr<QSettings> settings_;
     RecentFiles recent_;
     Autosave autosave_;
+    // Before the form and the exports, which type the letterhead from it.
+    std::filesystem::path firmFile_;
+    FirmDetails firm_;
     OrderDocument document_;
     MainWindow* form_;
     OpeningsDock* dock_;

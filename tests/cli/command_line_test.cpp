@@ -55,6 +55,8 @@ TEST(CommandLine, WrongUsageExitsTwo) {
         {"CheckWritesNothing", {"check", "a.kavro", "-o", "b"}},
         {"TitleOnlyForImport", {"export", "a.kavro", "-o", "b", "--title", "x"}},
         {"UnknownOption", {"check", "a.kavro", "--verbose"}},
+        {"FirmOnlyForReport", {"export", "a.kavro", "-o", "b", "--firm", "f.json"}},
+        {"FirmTwice", {"report", "a.kavro", "-o", "b.pdf", "--firm=f", "--firm=g"}},
     };
     for (const auto& [name, arguments] : cases) {
         SCOPED_TRACE(name);
@@ -64,6 +66,22 @@ TEST(CommandLine, WrongUsageExitsTwo) {
         EXPECT_EQ(out.str(), "");
         EXPECT_NE(err.str().find("kavro-order --help"), std::string::npos) << err.str();
     }
+}
+
+// A firm file that cannot be read fails the report at the fault's place
+// and writes no report without the letterhead asked for.
+TEST(CommandLine, ADamagedFirmFileFailsTheReport) {
+    const test::TempFolder folder;
+    const std::string firm = (folder / "firm.json").string();
+    std::ofstream(firm) << "{\"format\": \"kavro-firm\", \"version\": 1,\n \"inn\": \"1\"}";
+    const std::string report = (folder / "r.docx").string();
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run({"report", KAVRO_EXAMPLES "/house.kavro", "-o", report, "--firm", firm}, out, err,
+                  false),
+              kFailed);
+    EXPECT_EQ(err.str(), firm + ":2:2: поле «inn»: ИНН — 10 или 12 цифр\n");
+    EXPECT_FALSE(std::filesystem::exists(report));
 }
 
 TEST(CommandLine, OutputOverTheInputIsRefusedAndTheInputKept) {

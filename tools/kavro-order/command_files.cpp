@@ -5,6 +5,7 @@
 
 #include "core/platform/atomic_file.h"
 #include "order_results.h"
+#include "orderio/firm_file.h"
 #include "orderio/opening_places.h"
 #include "orderio/order_file.h"
 
@@ -54,6 +55,23 @@ std::optional<std::string> readInput(const std::filesystem::path& file, std::siz
         return std::nullopt;
     }
     return text;
+}
+
+bool readFirm(const std::optional<std::filesystem::path>& named, Diagnostics& diagnostics,
+              std::optional<FirmDetails>& details) {
+    const std::filesystem::path file = firmFileToRead(named);
+    if (file.empty())
+        return true;
+    try {
+        details = FirmFile::read(file);
+        return true;
+    } catch (const FirmFileError& error) {
+        if (error.line() > 0)
+            diagnostics.error(file, error.reason(), error.line(), error.column());
+        else
+            diagnostics.error(file, error.what());
+        return false;
+    }
 }
 
 bool writeOutput(const std::filesystem::path& file, std::string_view bytes,

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/firm/firm_details.h"
 #include "core/order/opening_results.h"
 #include "core/order/order.h"
 #include "diagnostics.h"
@@ -35,6 +36,12 @@ std::optional<std::string> readInput(const std::filesystem::path& file, std::siz
 // was reported.
 bool writeOutput(const std::filesystem::path& file, std::string_view bytes,
                  Diagnostics& diagnostics);
+
+// The firm's details that head the papers: those of `named`, else the
+// user's own, else none (`details` left empty). False after an error was
+// reported: a damaged file is never taken as no details.
+bool readFirm(const std::optional<std::filesystem::path>& named, Diagnostics& diagnostics,
+              std::optional<FirmDetails>& details);
 
 // Reports the openings' problems (an input the window refused, a drive or
 // accessory not offered) as warnings on `file`, at the opening's line;

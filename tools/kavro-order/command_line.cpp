@@ -71,6 +71,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (line.command != "import")
                 throw UsageError("--title бывает только у команды import");
             line.title = optionValue(arguments, i, "--title");
+        } else if (argument == "--firm" || argument.starts_with("--firm=")) {
+            if (line.command != "report")
+                throw UsageError("--firm бывает только у команды report");
+            if (line.firm)
+                throw UsageError("--firm указан дважды");
+            line.firm = optionValue(arguments, i, "--firm");
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
             return line;

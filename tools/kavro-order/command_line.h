@@ -24,6 +24,7 @@ struct CommandLine {
     std::filesystem::path input;                 // the one file named
     std::optional<std::filesystem::path> output; // -o
     std::optional<std::string> title;            // --title (import only)
+    std::optional<std::filesystem::path> firm;   // --firm (report only)
 };
 
 // Reads the arguments after the program's name; throws UsageError.

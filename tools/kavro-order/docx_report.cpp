@@ -12,14 +12,14 @@ namespace kavro::cli {
 // Typed into the same .docx writer as the window's report, on the same
 // letterhead template.
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
-                     const std::filesystem::path& file) {
+                     const FirmDetails* firm, const std::filesystem::path& file) {
     FileDestination destination(file);
     DocxLauncher launcher(reportTemplatePath(), destination);
     try {
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         if (!word)
             throw OrderDocumentError("не удалось начать документ Word");
-        typeOrderReport(order, results, reportDate(), *word);
+        typeOrderReport(order, results, reportDate(), *word, firm);
     } catch (const ReportNotDelivered& error) {
         throw OrderDocumentError(error.what());
     } catch (const WordProcessorError& error) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/firm/firm_details.h"
 #include "core/order/opening_results.h"
 #include "core/order/order.h"
 
@@ -21,8 +22,9 @@ public:
 
 // Writes the order report to `file`, in the kind of document its extension
 // names. Throws OrderDocumentError.
+// With `firm` the report is headed by its letterhead.
 using OrderDocumentWriter = void (*)(const Order& order, const std::vector<OpeningResults>& results,
-                                     const std::filesystem::path& file);
+                                     const FirmDetails* firm, const std::filesystem::path& file);
 
 // The writer for `file`'s extension (compared without regard to case);
 // nullptr when no kind of document has it. Every kind of report document is
@@ -37,11 +39,11 @@ std::string reportDate();
 
 // The Word document (.docx) through the report's word processor.
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
-                     const std::filesystem::path& file);
+                     const FirmDetails* firm, const std::filesystem::path& file);
 
 // The same report as a PDF, through the program's own printable document on
 // Qt's offscreen platform: no word processor and no display needed.
 void writePdfReport(const Order& order, const std::vector<OpeningResults>& results,
-                    const std::filesystem::path& file);
+                    const FirmDetails* firm, const std::filesystem::path& file);
 
 } // namespace kavro::cli

@@ -16,7 +16,7 @@ namespace kavro::cli {
 // Typed by the same calls as the Word document, then cut into A4 pages and
 // written in one step, as every output of kavro-order is.
 void writePdfReport(const Order& order, const std::vector<OpeningResults>& results,
-                    const std::filesystem::path& file) {
+                    const FirmDetails* firm, const std::filesystem::path& file) {
     // Declared first: the document below must go before the application.
     print::HeadlessGui gui;
     if (!gui.ensure())
@@ -24,7 +24,7 @@ void writePdfReport(const Order& order, const std::vector<OpeningResults>& resul
     print::KeptReport kept;
     print::TextDocumentWordProcessor word(kept);
     try {
-        typeOrderReport(order, results, reportDate(), word);
+        typeOrderReport(order, results, reportDate(), word, firm);
     } catch (const WordProcessorError& error) {
         throw OrderDocumentError(std::string("отчёт не удалось составить: ") + error.what());
     }

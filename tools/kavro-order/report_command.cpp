@@ -22,9 +22,12 @@ int runReport(const CommandLine& line, CommandContext& context) {
         return kFailed;
     const Order& order = computed->file.order;
     const std::vector<OpeningResults>& results = computed->results;
+    std::optional<FirmDetails> firm;
+    if (!readFirm(line.firm, context.diagnostics, firm))
+        return kFailed;
     reportProblems(line.input, computed->file, results, context.diagnostics);
     try {
-        write(order, results, *line.output);
+        write(order, results, firm ? &*firm : nullptr, *line.output);
     } catch (const OrderDocumentError& error) {
         context.diagnostics.error(*line.output, error.what());
         return kFailed;

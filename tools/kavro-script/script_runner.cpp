@@ -32,13 +32,15 @@ bool isBlank(std::string_view line) {
 
 } // namespace
 
-ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), form_(services()), input_(form_) {
+ScriptRunner::ScriptRunner(std::ostream& out, std::optional<FirmDetails> firm)
+    : out_(out), firm_(std::move(firm)), form_(services()), input_(form_) {
     form_.setTrace(&trace_);
 }
 
 Services ScriptRunner::services() {
     Services services = recorders_.services("kavro-script");
     services.wordProcessor = &reportFormats_;
+    services.firm = firm_ ? &*firm_ : nullptr;
     return services;
 }
 

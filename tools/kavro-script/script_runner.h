@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/firm/firm_details.h"
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
@@ -21,7 +22,8 @@ namespace kavro {
 // JSON object per line.
 class ScriptRunner {
 public:
-    explicit ScriptRunner(std::ostream& out);
+    // With `firm` the reports are headed by its letterhead.
+    explicit ScriptRunner(std::ostream& out, std::optional<FirmDetails> firm = std::nullopt);
 
     // Runs one line; returns how its action ended, nothing for a skipped
     // line or a trace switch.
@@ -51,6 +53,8 @@ private:
     ActionResult writeReport(const Line& line);
 
     std::ostream& out_;
+    // Before the window, which holds a pointer to it.
+    std::optional<FirmDetails> firm_;
     RecordingServices recorders_;
     ReportFormats reportFormats_;
     TForm1 form_;
