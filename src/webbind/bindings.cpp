@@ -27,5 +27,6 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("link", &Calculator::link)
         .function("report", &Calculator::report)
         .function("control", &Calculator::control)
-        .function("dump", &Calculator::dump);
+        .function("dump", &Calculator::dump)
+        .function("formLayout", &Calculator::formLayout);
 }

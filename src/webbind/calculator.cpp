@@ -3,6 +3,7 @@
 
 #include "calculator.h"
 
+#include "form_layout.h"
 #include "state_dump.h"
 
 #include <algorithm>
@@ -12,12 +13,14 @@ namespace kavro {
 
 namespace {
 
-Services calculatorServices(RecordingServices& recorders, ActionClipboard& clipboard) {
+Services calculatorServices(RecordingServices& recorders, ActionClipboard& clipboard,
+                            HtmlReportLauncher& reports) {
     Services services = recorders.services("kavro");
     return Services{.clipboard = clipboard,
                     .messageBox = services.messageBox,
                     .urlOpener = services.urlOpener,
-                    .programName = services.programName};
+                    .programName = services.programName,
+                    .wordProcessor = &reports};
 }
 
 bool showsCaret(Field field) {
@@ -34,7 +37,8 @@ std::optional<std::int64_t> wholeNumber(double value) {
     return static_cast<std::int64_t>(value);
 }
 
-Calculator::Calculator() : form_(calculatorServices(recorders_, clipboard_)), input_(form_) {
+Calculator::Calculator()
+    : form_(calculatorServices(recorders_, clipboard_, reports_)), input_(form_) {
     form_.setChangeListener([this](Field field) {
         if (std::find(changed_.begin(), changed_.end(), field) == changed_.end())
             changed_.push_back(field);
@@ -45,7 +49,7 @@ template <class Action> std::string Calculator::act(Action&& action) {
     changed_.clear();
     clipboard_.put = false;
     recorders_.urlOpener.opened.clear();
-    report_.reset();
+    reports_.document.reset();
     return answer(action());
 }
 
@@ -83,8 +87,8 @@ std::string Calculator::answer(const ActionResult& result) {
         j["clipboard"] = clipboard_.text;
     if (!recorders_.urlOpener.opened.empty())
         j["open"] = recorders_.urlOpener.opened.front();
-    if (report_)
-        j["report"] = *report_;
+    if (reports_.document)
+        j["report"] = *reports_.document;
     return j.dump();
 }
 
@@ -182,7 +186,7 @@ std::string Calculator::link(const std::string& field) {
 }
 
 std::string Calculator::report() {
-    return act([&] { return ActionResult::refused("report is not available in this build"); });
+    return act([&] { return input_.clickButton(Field::Button1); });
 }
 
 std::string Calculator::control(const std::string& name) const {
@@ -199,6 +203,10 @@ std::string Calculator::control(const std::string& name) const {
         j["selection"] = {text.selectionStart(), text.selectionLength()};
     }
     return j.dump();
+}
+
+std::string Calculator::formLayout() const {
+    return kavro::formLayout(form_).dump();
 }
 
 std::string Calculator::dump() const {

@@ -6,6 +6,7 @@
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
+#include "htmlreport/html_report_launcher.h"
 
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -53,6 +54,7 @@ public:
 
     std::string control(const std::string& field) const;
     std::string dump() const;
+    std::string formLayout() const;
 
 private:
     using Json = nlohmann::ordered_json;
@@ -65,10 +67,10 @@ private:
 
     RecordingServices recorders_;
     ActionClipboard clipboard_;
+    HtmlReportLauncher reports_;
     TForm1 form_;
     UserInput input_;
     std::vector<Field> changed_;
-    std::optional<std::string> report_;
 };
 
 // A number from the page as the whole number an action takes; none for a

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/form/window_layout.h"
 #include "core/tform1.h"
 #include "field_widgets.h"
 #include "logo_frame.h"
@@ -22,7 +23,7 @@ public:
 
     // The x coordinate (exclusive) at which the right-aligned header texts
     // end, just left of the logo.
-    static constexpr int kTextEnd = 654;
+    static constexpr int kTextEnd = form::kHeaderEnd;
 
 private:
     LogoFrame* logo_;

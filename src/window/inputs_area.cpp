@@ -4,7 +4,9 @@
 #include "inputs_area.h"
 
 #include "caption_label.h"
+#include "core/form/window_layout.h"
 #include "field_line_edit.h"
+#include "form_geometry.h"
 #include "qt_text.h"
 #include "radio_group_box.h"
 
@@ -14,60 +16,6 @@
 namespace kavro::window {
 
 namespace {
-
-struct InputRow {
-    Field field;
-    const char* labelName;
-    const char* caption;
-    int labelTop;
-    QRect place;
-    const char* unitName; // nullptr: no unit
-    const char* unit;
-    int unitTop;
-};
-
-// Places in client pixels: left, top, width, height.
-const InputRow kRows[] = {
-    {Field::Profil, "Label6", "Профиль:", 16, {148, 16, 185, 23}, nullptr, nullptr, 0},
-    {Field::TipProfilya, "Label14", "Тип профиля:", 49, {148, 48, 185, 23}, nullptr, nullptr, 0},
-    {Field::Diametr, "Label4", "Диаметр вала:", 160, {148, 160, 121, 23}, "Label12", "мм", 160},
-    {Field::Tolwina,
-     "ProfilName",
-     "Толщина профиля:",
-     192,
-     {147, 195, 121, 23},
-     "Label7",
-     "мм",
-     192},
-    {Field::Visota, "Label2", "Высота полотна:", 224, {148, 227, 121, 23}, "Label8", "мм", 224},
-    {Field::Wirina, "Label1", "Ширина полотна:", 253, {148, 256, 121, 23}, "Label9", "мм", 256},
-    {Field::Massa, "Label3", "Удельный вес:", 288, {148, 288, 121, 23}, "Label11", "кг/м2", 288},
-    {Field::NizhniyProfil,
-     "Label21",
-     "Профиль концевой:",
-     320,
-     {148, 320, 121, 23},
-     "Label18",
-     "кг/п.м.",
-     320},
-};
-
-// Unit labels stand three pixels right of the fields.
-constexpr int kUnitLeft = 272;
-
-struct GroupPlace {
-    Field field;
-    QRect place;
-    int columns;
-};
-
-const GroupPlace kGroups[] = {
-    {Field::Montazh, {36, 88, 297, 49}, 2},
-    {Field::Upravlenie, {44, 360, 297, 41}, 2},
-    {Field::Kreplenie, {44, 416, 297, 89}, 1},
-};
-
-const QRect kCrankPlace(44, 520, 201, 17);
 
 QWidget* makeInput(QWidget* window, Field field) {
     if (field == Field::Profil || field == Field::TipProfilya)
@@ -97,33 +45,26 @@ QStringList captions(const RadioGroup& group) {
 
 InputsArea::InputsArea(QWidget* window, const WindowFonts& fonts, const TForm1& form,
                        FieldWidgets& widgets) {
-    for (const InputRow& row : kRows) {
+    for (const form::LabelledField& row : form::inputFields()) {
         QWidget* input = makeInput(window, row.field);
-        input->setGeometry(row.place);
+        input->setGeometry(toQRect(row.place));
         input->setFont(fonts.field);
         widgets.add(row.field, input);
 
-        labelField(window, input,
-                   {row.labelName,
-                    row.caption,
-                    {kLabelEnd, row.labelTop},
-                    row.unitName,
-                    row.unit,
-                    {kUnitLeft, row.unitTop}},
-                   fonts.label);
+        labelField(window, input, fieldLabels(row), fonts.label);
     }
 
-    for (const GroupPlace& g : kGroups) {
+    for (const form::GroupPlace& g : form::radioGroups()) {
         const auto& state = static_cast<const RadioGroup&>(form.control(g.field));
         auto* group =
             new RadioGroupBox(toQString(fieldName(g.field)), captions(state), g.columns, window);
-        group->setGeometry(g.place);
+        group->setGeometry(toQRect(g.place));
         group->setFont(fonts.label);
         widgets.add(g.field, group);
     }
 
     auto* crank = new QCheckBox(window);
-    crank->setGeometry(kCrankPlace);
+    crank->setGeometry(toQRect(form::kCrankPlace));
     crank->setFont(fonts.label);
     widgets.add(Field::NHK, crank);
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/form/window_layout.h"
 #include "core/tform1.h"
 #include "field_widgets.h"
 #include "window_fonts.h"
@@ -17,7 +18,7 @@ public:
                FieldWidgets& widgets);
 
     // The x coordinate (exclusive) at which the labels of this area end.
-    static constexpr int kLabelEnd = 142;
+    static constexpr int kLabelEnd = form::kInputCaptionEnd;
 };
 
 } // namespace kavro::window

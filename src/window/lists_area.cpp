@@ -3,7 +3,9 @@
 
 #include "lists_area.h"
 
+#include "core/form/window_layout.h"
 #include "field_grid.h"
+#include "form_geometry.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -12,15 +14,9 @@ namespace kavro::window {
 
 namespace {
 
-const QRect kTabsPlace(347, 321, 537, 185);
-// Inside the tab control.
-const QRect kDrivesPlace(8, 32, 521, 145);
-const QRect kAccessoriesPlace(8, 32, 526, 150);
-const QRect kButtonPlace(731, 516, 145, 33);
-
-// Column widths in pixels.
-const std::vector<int> kDriveColumns = {61, 126, 53, 60, 68, 71, 69};
-const std::vector<int> kAccessoryColumns = {61, 438};
+std::vector<int> widths(std::span<const int> columns) {
+    return {columns.begin(), columns.end()};
+}
 
 constexpr int kTabCount = 2;
 
@@ -28,7 +24,7 @@ constexpr int kTabCount = 2;
 
 ListsArea::ListsArea(QWidget* window, const WindowFonts& fonts, FieldWidgets& widgets) {
     auto* tabs = new QTabWidget(window);
-    tabs->setGeometry(kTabsPlace);
+    tabs->setGeometry(toQRect(form::kTabsPlace));
     tabs->setFont(fonts.standard);
     // The pages stay empty: both grids lie on the tab control itself, above
     // the pages, and the state decides which of them is visible.
@@ -36,14 +32,14 @@ ListsArea::ListsArea(QWidget* window, const WindowFonts& fonts, FieldWidgets& wi
         tabs->addTab(new QWidget(tabs), QString());
     widgets.add(Field::TabControl1, tabs);
 
-    auto* drives = new FieldGrid(kDriveColumns, true, tabs);
-    drives->setGeometry(kDrivesPlace);
+    auto* drives = new FieldGrid(widths(form::driveColumns()), true, tabs);
+    drives->setGeometry(toQRect(form::kDrivesPlace));
     drives->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     drives->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     widgets.add(Field::Spisok, drives);
 
-    auto* accessories = new FieldGrid(kAccessoryColumns, false, tabs);
-    accessories->setGeometry(kAccessoriesPlace);
+    auto* accessories = new FieldGrid(widths(form::accessoryColumns()), false, tabs);
+    accessories->setGeometry(toQRect(form::kAccessoriesPlace));
     accessories->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     accessories->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     widgets.add(Field::SpisokAcc, accessories);
@@ -54,7 +50,7 @@ ListsArea::ListsArea(QWidget* window, const WindowFonts& fonts, FieldWidgets& wi
     }
 
     auto* report = new QPushButton(window);
-    report->setGeometry(kButtonPlace);
+    report->setGeometry(toQRect(form::kButtonPlace));
     report->setFont(fonts.standard);
     report->setAutoDefault(false);
     widgets.add(Field::Button1, report);

@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "core/order/opening_calculator.h"
+#include "qt_text.h"
 #include "radio_group_box.h"
 #include "window_icon.h"
 
@@ -39,7 +40,7 @@ MainWindow::MainWindow(WindowSeams seams)
       input_(form_), header_(this, fonts_, form_, widgets_), inputs_(this, fonts_, form_, widgets_),
       results_(this, fonts_, widgets_), lists_(this, fonts_, widgets_), view_(form_, widgets_),
       router_(new ActionRouter(form_, input_, widgets_, view_, this)) {
-    setWindowTitle(QStringLiteral("KAVRO подбор привода v.1.1"));
+    setWindowTitle(toQString(form::kWindowTitle));
     setWindowIcon(appIcon());
     setFont(fonts_.standard);
     setAutoFillBackground(true);

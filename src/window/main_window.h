@@ -4,6 +4,7 @@
 #pragma once
 
 #include "action_router.h"
+#include "core/form/window_layout.h"
 #include "core/input/user_input.h"
 #include "core/order/opening.h"
 #include "core/tform1.h"
@@ -68,7 +69,7 @@ public:
     void clickReportButton();
 
     // Client area in pixels.
-    static constexpr QSize kClientSize{897, 568};
+    static constexpr QSize kClientSize{form::kWindowWidth, form::kWindowHeight};
 
 protected:
     bool event(QEvent* event) override;

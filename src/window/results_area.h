@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/form/window_layout.h"
 #include "field_widgets.h"
 #include "window_fonts.h"
 
@@ -15,7 +16,7 @@ public:
     ResultsArea(QWidget* window, const WindowFonts& fonts, FieldWidgets& widgets);
 
     // The x coordinate (exclusive) at which the labels of this area end.
-    static constexpr int kLabelEnd = 693;
+    static constexpr int kLabelEnd = form::kResultCaptionEnd;
 };
 
 } // namespace kavro::window

@@ -134,5 +134,46 @@ TEST(Calculator, ControlCarriesCaretAndSelectionOfTextFields) {
     EXPECT_EQ(calc.control("Nothing"), "null");
 }
 
+// The report button hands back the whole report, the user's text escaped.
+TEST(Calculator, ReportReturnsThePrintableDocument) {
+    Calculator calc;
+    calc.start();
+    calc.replace("Visota", "<b>&");
+    const Json answer = Json::parse(calc.report());
+    EXPECT_EQ(answer["focus"], "Button1");
+    ASSERT_TRUE(answer.contains("report"));
+    const std::string html = answer["report"];
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("Высота полотна:  &lt;b&gt;&amp; мм"), std::string::npos);
+    EXPECT_EQ(html.find("<b>"), std::string::npos);
+    EXPECT_FALSE(Json::parse(calc.tab(0)).contains("report"));
+}
+
+// Every state field the page shows has its place, and every caption and
+// unit names a field that exists.
+TEST(Calculator, FormLayoutPlacesEveryShownControl) {
+    Calculator calc;
+    const Json layout = Json::parse(calc.formLayout());
+    EXPECT_EQ(layout["window"]["title"], "KAVRO подбор привода v.1.1");
+    EXPECT_EQ(layout["window"]["width"], 897);
+    std::set<std::string> placed;
+    int radios = 0;
+    for (const Json& item : layout["items"]) {
+        ASSERT_EQ(item["rect"].size(), 4u) << item.dump();
+        if (item.contains("for")) {
+            EXPECT_TRUE(fieldByName(item["for"].get<std::string>())) << item.dump();
+        }
+        if (item.contains("name"))
+            placed.insert(item["name"]);
+        radios += item["kind"] == "radio";
+    }
+    for (int i = 0; i < kFieldCount; ++i) {
+        EXPECT_TRUE(placed.count(std::string(fieldName(static_cast<Field>(i)))))
+            << fieldName(static_cast<Field>(i));
+    }
+    EXPECT_EQ(radios, 2 + 2 + 3);
+    EXPECT_EQ(layout["items"][0]["text"], "ООО «Кавро Привод», 2024");
+}
+
 } // namespace
 } // namespace kavro

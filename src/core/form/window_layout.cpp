@@ -1,0 +1,180 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window_layout.h"
+
+#include "../state/maker_details.h"
+
+namespace kavro::form {
+
+namespace {
+
+// Unit labels stand three pixels right of the fields.
+constexpr int kInputUnitLeft = 272;
+constexpr int kResultUnitLeft = 824;
+
+const LabelledField kInputs[] = {
+    {Field::Profil,
+     "Label6",
+     "Профиль:",
+     {kInputCaptionEnd, 16},
+     {148, 16, 185, 23},
+     nullptr,
+     nullptr,
+     {}},
+    {Field::TipProfilya,
+     "Label14",
+     "Тип профиля:",
+     {kInputCaptionEnd, 49},
+     {148, 48, 185, 23},
+     nullptr,
+     nullptr,
+     {}},
+    {Field::Diametr,
+     "Label4",
+     "Диаметр вала:",
+     {kInputCaptionEnd, 160},
+     {148, 160, 121, 23},
+     "Label12",
+     "мм",
+     {kInputUnitLeft, 160}},
+    {Field::Tolwina,
+     "ProfilName",
+     "Толщина профиля:",
+     {kInputCaptionEnd, 192},
+     {147, 195, 121, 23},
+     "Label7",
+     "мм",
+     {kInputUnitLeft, 192}},
+    {Field::Visota,
+     "Label2",
+     "Высота полотна:",
+     {kInputCaptionEnd, 224},
+     {148, 227, 121, 23},
+     "Label8",
+     "мм",
+     {kInputUnitLeft, 224}},
+    {Field::Wirina,
+     "Label1",
+     "Ширина полотна:",
+     {kInputCaptionEnd, 253},
+     {148, 256, 121, 23},
+     "Label9",
+     "мм",
+     {kInputUnitLeft, 256}},
+    {Field::Massa,
+     "Label3",
+     "Удельный вес:",
+     {kInputCaptionEnd, 288},
+     {148, 288, 121, 23},
+     "Label11",
+     "кг/м2",
+     {kInputUnitLeft, 288}},
+    {Field::NizhniyProfil,
+     "Label21",
+     "Профиль концевой:",
+     {kInputCaptionEnd, 320},
+     {148, 320, 121, 23},
+     "Label18",
+     "кг/п.м.",
+     {kInputUnitLeft, 320}},
+};
+
+// Every result field is 121 × 23 at x = 700.
+constexpr Rect resultPlace(int top) {
+    return {700, top, 121, 23};
+}
+
+const LabelledField kResults[] = {
+    {Field::FullMassa,
+     "Label19",
+     "Общая масса:",
+     {kResultCaptionEnd, 104},
+     resultPlace(104),
+     "Label20",
+     "кг",
+     {kResultUnitLeft, 104}},
+    {Field::Moment,
+     "Label5",
+     "Вращающий момент:",
+     {kResultCaptionEnd, 133},
+     resultPlace(136),
+     "Label13",
+     "Нм",
+     {kResultUnitLeft, 136}},
+    {Field::MaxDiametr,
+     "Label10",
+     "Макс. диаметр вала со свернутым полотном:",
+     {kResultCaptionEnd, 168},
+     resultPlace(168),
+     "Label16",
+     "мм",
+     {kResultUnitLeft, 168}},
+    {Field::Oboroti,
+     "Label15",
+     "Количество оборотов:",
+     {kResultCaptionEnd, 200},
+     resultPlace(200),
+     nullptr,
+     nullptr,
+     {}},
+    {Field::Vremya,
+     "Label17",
+     "Время работы:",
+     {kResultCaptionEnd, 232},
+     resultPlace(232),
+     nullptr,
+     nullptr,
+     {}},
+    {Field::Speed,
+     "Label23",
+     "Скорость вращения:",
+     {kResultCaptionEnd, 264},
+     resultPlace(264),
+     "Label24",
+     "об./мин",
+     {kResultUnitLeft, 264}},
+};
+
+const GroupPlace kGroups[] = {
+    {Field::Montazh, {36, 88, 297, 49}, 2},
+    {Field::Upravlenie, {44, 360, 297, 41}, 2},
+    {Field::Kreplenie, {44, 416, 297, 89}, 1},
+};
+
+const HeaderLine kHeader[] = {
+    {"Label22", maker::kCompany, 10},
+    {"Label25", maker::kAddress, 29},
+    {"Label26", maker::kTelephone, 48},
+};
+
+const int kDriveColumns[] = {61, 126, 53, 60, 68, 71, 69};
+const int kAccessoryColumns[] = {61, 438};
+
+} // namespace
+
+std::span<const LabelledField> inputFields() {
+    return kInputs;
+}
+
+std::span<const LabelledField> resultFields() {
+    return kResults;
+}
+
+std::span<const GroupPlace> radioGroups() {
+    return kGroups;
+}
+
+std::span<const HeaderLine> headerLines() {
+    return kHeader;
+}
+
+std::span<const int> driveColumns() {
+    return kDriveColumns;
+}
+
+std::span<const int> accessoryColumns() {
+    return kAccessoryColumns;
+}
+
+} // namespace kavro::form
