@@ -2,10 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs DRIVER on SCRIPT and compares its standard output with EXPECTED.
-execute_process(
-  COMMAND ${DRIVER} ${SCRIPT}
-  OUTPUT_FILE ${ACTUAL}
-  RESULT_VARIABLE status)
+# RUNNER: the program that runs DRIVER (node), if any; INPUT: a session
+# given on standard input instead of as SCRIPT.
+if(DEFINED INPUT)
+  execute_process(
+    COMMAND ${RUNNER} ${DRIVER}
+    INPUT_FILE ${INPUT}
+    OUTPUT_FILE ${ACTUAL}
+    RESULT_VARIABLE status)
+else()
+  execute_process(
+    COMMAND ${RUNNER} ${DRIVER} ${SCRIPT}
+    OUTPUT_FILE ${ACTUAL}
+    RESULT_VARIABLE status)
+endif()
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "kavro-script exited with ${status}")
 endif()

@@ -3,6 +3,11 @@
 
 #include "report_formats.h"
 
+#ifdef KAVRO_HAS_DOCX
+#include "report/docx_launcher.h"
+#include "report/file_destination.h"
+#endif
+
 #ifdef KAVRO_HAS_PRINT
 #include "print/headless_gui.h"
 #include "print/pdf_file_destination.h"
@@ -22,13 +27,29 @@ struct ReportFormats::Pdf {
 struct ReportFormats::Pdf {};
 #endif
 
-ReportFormats::ReportFormats() : docx_(reportTemplatePath(), docxFile_), chosen_(&docx_) {}
+#ifdef KAVRO_HAS_DOCX
+struct ReportFormats::Docx {
+    FileDestination file;
+    DocxLauncher launcher{reportTemplatePath(), file};
+};
+
+ReportFormats::ReportFormats() : docx_(std::make_unique<Docx>()), chosen_(&docx_->launcher) {}
+#else
+struct ReportFormats::Docx {};
+
+ReportFormats::ReportFormats() = default;
+#endif
 
 ReportFormats::~ReportFormats() = default;
 
-void ReportFormats::chooseDocx(const std::filesystem::path& file) {
-    docxFile_.setFile(file);
-    chosen_ = &docx_;
+bool ReportFormats::chooseDocx([[maybe_unused]] const std::filesystem::path& file) {
+#ifdef KAVRO_HAS_DOCX
+    docx_->file.setFile(file);
+    chosen_ = &docx_->launcher;
+    return true;
+#else
+    return false;
+#endif
 }
 
 bool ReportFormats::choosePdf([[maybe_unused]] const std::filesystem::path& file) {
@@ -46,7 +67,7 @@ bool ReportFormats::choosePdf([[maybe_unused]] const std::filesystem::path& file
 }
 
 std::unique_ptr<WordProcessor> ReportFormats::launch() {
-    return chosen_->launch();
+    return chosen_ ? chosen_->launch() : nullptr;
 }
 
 } // namespace kavro

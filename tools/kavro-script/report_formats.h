@@ -4,8 +4,6 @@
 #pragma once
 
 #include "core/platform/word_processor.h"
-#include "report/docx_launcher.h"
-#include "report/file_destination.h"
 
 #include <filesystem>
 #include <memory>
@@ -21,20 +19,22 @@ public:
     ReportFormats(const ReportFormats&) = delete;
     ReportFormats& operator=(const ReportFormats&) = delete;
 
-    void chooseDocx(const std::filesystem::path& file);
+    // False when this program was built without the Word document.
+    bool chooseDocx(const std::filesystem::path& file);
     // False when this program was built without the printable document.
     bool choosePdf(const std::filesystem::path& file);
 
     std::unique_ptr<WordProcessor> launch() override;
 
 private:
+    // The Word document side, where it is built (not in the browser's).
+    struct Docx;
     // The PDF side and the GUI application it needs, made on first use.
     struct Pdf;
 
-    FileDestination docxFile_;
-    DocxLauncher docx_;
+    std::unique_ptr<Docx> docx_;
     std::unique_ptr<Pdf> pdf_;
-    WordProcessorLauncher* chosen_;
+    WordProcessorLauncher* chosen_ = nullptr;
 };
 
 } // namespace kavro

@@ -120,9 +120,10 @@ ActionResult ScriptRunner::writeReport(const Line& line) {
     const std::string path = line.hasArgument ? line.field + " " + line.argument : line.field;
     if (path.empty())
         return ActionResult::refused(line.action + " takes a file path");
-    if (line.action == "report")
-        reportFormats_.chooseDocx(path);
-    else if (!reportFormats_.choosePdf(path))
+    if (line.action == "report") {
+        if (!reportFormats_.chooseDocx(path))
+            return ActionResult::refused("report is not available in this build");
+    } else if (!reportFormats_.choosePdf(path))
         return ActionResult::refused("pdf is not available in this build");
     return input_.clickButton(Field::Button1);
 }

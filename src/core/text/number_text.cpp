@@ -5,9 +5,9 @@
 
 #include "../calc_error.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace kavro {
@@ -70,27 +70,39 @@ bool splitNumber(std::string_view s, NumberParts& parts) {
     return i == n;
 }
 
-// Whether the decimal value of the parts is below 1 in magnitude (and not 0):
-// only then can an out-of-range conversion be an underflow.
-bool isTiny(const NumberParts& p) {
-    // Leading position of the first non-zero digit relative to the comma.
-    long long lead = 0;
-    std::size_t z = p.integerDigits.find_first_not_of('0');
-    if (z != std::string_view::npos) {
-        lead = static_cast<long long>(p.integerDigits.size() - z);
-    } else {
-        std::size_t f = p.fractionDigits.find_first_not_of('0');
-        if (f == std::string_view::npos)
-            return false; // the value is zero
-        lead = -static_cast<long long>(f);
+// The parts as digits and a power of ten, "123e-2" for "1,23": no decimal
+// point, so the conversion reads it the same under every C locale (the
+// window runs under the user's, where the point may be a comma). Empty when
+// the exponent alone decides: a zero value, an underflow (0) or an overflow.
+struct ScaledDigits {
+    std::string text;
+    bool overflow = false;
+};
+
+ScaledDigits scaledDigits(const NumberParts& p) {
+    ScaledDigits out;
+    const bool zero = p.integerDigits.find_first_not_of('0') == std::string_view::npos &&
+                      p.fractionDigits.find_first_not_of('0') == std::string_view::npos;
+    const std::size_t z = p.exponentDigits.find_first_not_of('0');
+    const std::string_view exponent =
+        z == std::string_view::npos ? std::string_view() : p.exponentDigits.substr(z);
+    if (zero)
+        return out;
+    // Exponents this long decide the result by their sign.
+    if (exponent.size() > 12) {
+        out.overflow = !p.exponentNegative;
+        return out;
     }
-    // Exponents long enough to matter already decide the sign of the result.
-    if (p.exponentDigits.size() > 12)
-        return p.exponentNegative;
     long long e = 0;
-    for (char c : p.exponentDigits)
+    for (char c : exponent)
         e = e * 10 + (c - '0');
-    return lead + (p.exponentNegative ? -e : e) <= 0;
+    e = (p.exponentNegative ? -e : e) - static_cast<long long>(p.fractionDigits.size());
+    out.text.reserve(p.integerDigits.size() + p.fractionDigits.size() + 24);
+    out.text.append(p.integerDigits);
+    out.text.append(p.fractionDigits);
+    out.text += 'e';
+    out.text += std::to_string(e);
+    return out;
 }
 
 } // namespace
@@ -99,30 +111,18 @@ double StrToFloat(std::string_view text) {
     NumberParts p;
     if (!splitNumber(text, p))
         throwNotANumber(text);
-    std::string canonical;
-    canonical.reserve(p.integerDigits.size() + p.fractionDigits.size() + p.exponentDigits.size() +
-                      5);
-    canonical.append(p.integerDigits.empty() ? std::string_view("0") : p.integerDigits);
-    if (!p.fractionDigits.empty()) {
-        canonical += '.';
-        canonical.append(p.fractionDigits);
-    }
-    if (!p.exponentDigits.empty()) {
-        canonical += 'e';
-        if (p.exponentNegative)
-            canonical += '-';
-        canonical.append(p.exponentDigits);
-    }
-    double value = 0.0;
-    const char* first = canonical.data();
-    const char* last = first + canonical.size();
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range) {
-        if (!isTiny(p))
-            throwNotANumber(text);
-        value = 0.0;
-    } else if (ec != std::errc() || ptr != last) {
+    const ScaledDigits scaled = scaledDigits(p);
+    if (scaled.overflow)
         throwNotANumber(text);
+    double value = 0.0;
+    if (!scaled.text.empty()) {
+        // strtod rounds correctly on glibc and on musl alike, so both
+        // toolchains get the same bits; an underflow gives 0 (or the
+        // subnormal), an overflow infinity.
+        char* end = nullptr;
+        value = std::strtod(scaled.text.c_str(), &end);
+        if (end != scaled.text.c_str() + scaled.text.size() || std::isinf(value))
+            throwNotANumber(text);
     }
     return p.negative ? -value : value;
 }

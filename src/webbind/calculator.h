@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/input/user_input.h"
+#include "core/platform/recording_services.h"
+#include "core/tform1.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kavro {
+
+// The clipboard of one action: the page copies the text to the browser's
+// clipboard only when the action put some there.
+class ActionClipboard : public Clipboard {
+public:
+    void setText(const std::string& value) override {
+        text = value;
+        put = true;
+    }
+    std::string text;
+    bool put = false;
+};
+
+// One calculator window for the page: the user's actions in, JSON strings
+// out. It only forwards to UserInput and reports what the state said.
+class Calculator {
+public:
+    Calculator();
+    Calculator(const Calculator&) = delete;
+    Calculator& operator=(const Calculator&) = delete;
+
+    std::string start();
+    std::string type(const std::string& field, const std::string& text);
+    std::string backspace(const std::string& field, double presses);
+    std::string caret(const std::string& field, double position);
+    std::string select(const std::string& field, double start, double length);
+    std::string selectAll(const std::string& field);
+    std::string paste(const std::string& field, const std::string& text);
+    std::string replace(const std::string& field, const std::string& text);
+    std::string focus(const std::string& field);
+    std::string pick(const std::string& field, double index);
+    std::string click(const std::string& field, double index);
+    std::string check(const std::string& field);
+    std::string cell(const std::string& field, double column, double row);
+    std::string tab(double index);
+    std::string link(const std::string& field);
+    std::string report();
+
+    std::string control(const std::string& field) const;
+    std::string dump() const;
+
+private:
+    using Json = nlohmann::ordered_json;
+    // Runs one action and describes how it went, what changed and what the
+    // platform was asked to do.
+    template <class Action> std::string act(Action&& action);
+    // The field named, or the driver's refusal.
+    template <class Action> std::string withField(const std::string& name, Action&& action);
+    std::string answer(const ActionResult& result);
+
+    RecordingServices recorders_;
+    ActionClipboard clipboard_;
+    TForm1 form_;
+    UserInput input_;
+    std::vector<Field> changed_;
+    std::optional<std::string> report_;
+};
+
+// A number from the page as the whole number an action takes; none for a
+// fraction, NaN or a value beyond any index.
+std::optional<std::int64_t> wholeNumber(double value);
+
+} // namespace kavro
