@@ -6,7 +6,7 @@
 // from the page's DOM in the driver's terms.
 import { spawn, spawnSync } from 'node:child_process';
 import { mkdtemp, rm } from 'node:fs/promises';
-import { existsSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import net from 'node:net';
 import path from 'node:path';
@@ -16,7 +16,11 @@ import { chromium } from 'playwright-core';
 export const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE = process.env.KAVRO_SITE ?? path.join(ROOT, 'build-web/site');
 const DRIVER = process.env.KAVRO_DRIVER ?? path.join(ROOT, 'build-web/kavro-script.js');
-export const siteMissing = !existsSync(path.join(SITE, 'index.html')) && 'build-web/site is not built';
+const WASM = path.join(SITE, 'kavro-core.wasm');
+// The page builds its form from the core's layout; a core built without it
+// cannot show a page to test.
+export const siteMissing = (!existsSync(WASM) && 'build-web/site is not built')
+  || (!readFileSync(WASM).includes('formLayout') && 'the core module has no formLayout() yet');
 export const driverMissing = !existsSync(DRIVER) && 'build-web/kavro-script.js is not built';
 
 const connects = (port) => new Promise((resolve) => {
@@ -64,7 +68,7 @@ export async function openPage(context, url) {
 export function runDriver(lines) {
   const input = ['start', ...lines, 'dump', ''].join('\n');
   const run = spawnSync('node', [DRIVER], { input, encoding: 'utf8', maxBuffer: 64 << 20 });
-  if (run.status !== 0) throw new Error(`driver failed: ${run.stderr}`);
+  if (run.status !== 0) throw new Error(`driver failed: ${run.stderr.slice(-500)}`);
   return run.stdout.trim().split('\n').map((line) => JSON.parse(line));
 }
 
