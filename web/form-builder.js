@@ -19,8 +19,10 @@ function make(tag, props = {}) {
 }
 
 // Places an element at its window rectangle, relative to its parent's.
-function place(el, rect, origin = [0, 0]) {
+function place(el, rect, origin = [0, 0], align = undefined) {
   if (!Array.isArray(rect) || rect.length !== 4) return;
+  // Right-aligned texts: only the right edge is exact, the width is room.
+  if (align === 'right') el.classList.add('align-right');
   const [x, y, w, h] = rect.map(Number);
   el.classList.add('placed');
   el.style.setProperty('--x', `${x - origin[0]}px`);
@@ -167,15 +169,30 @@ export class FormBuilder {
     else return;
     el.dataset.field = field;
     this.elements[field] = el;
+    if (kind === 'link') return this.link(el, item);
     const tabs = this.elements.TabControl1;
     if (kind === 'grid' && tabs) {
-      // The grids lie on the tab control, as in the window.
-      place(el, item.rect, this.tabsRect);
+      // The grids lie on the tab control, as in the window; the core
+      // gives their place on it already when it says so.
+      place(el, item.rect, item.in === 'TabControl1' ? [0, 0] : this.tabsRect);
       tabs.append(el);
       return;
     }
     place(el, item.rect);
     row.append(el);
+  }
+
+  // The maker's two links share one right-aligned line: the last ends at
+  // the rectangle's right edge and each stands `gap` px after the one
+  // before, whatever width the font gives their texts.
+  link(el, item) {
+    if (!this.linkLine) {
+      this.linkLine = make('div', { class: 'link-line' });
+      place(this.linkLine, item.rect);
+      this.row(this.slots.get(item) ?? item.name).append(this.linkLine);
+    }
+    if (item.gap !== undefined) this.linkLine.style.setProperty('--gap', `${item.gap}px`);
+    this.linkLine.append(el);
   }
 
   tabs(field, item) {
@@ -213,7 +230,7 @@ export class FormBuilder {
   text(item) {
     const el = make('span', { class: `text ${item.kind ?? ''}`.trim(), text: item.text });
     if (item.name) el.dataset.name = item.name;
-    place(el, item.rect);
+    place(el, item.rect, [0, 0], item.align);
     this.row(this.slots.get(item)).append(el);
   }
 
