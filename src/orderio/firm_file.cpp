@@ -102,7 +102,9 @@ FirmDetails detailsOf(const Json& root, const std::filesystem::path& folder) {
             firm.vat = std::get<Percent>(rate);
         }
     }
-    for (const auto& [key, value] : root.items()) {
+    for (const auto& item : root.items()) {
+        // A named variable, not a structured binding: clang 14 cannot capture those.
+        const std::string& key = item.key();
         const bool known = key == "format" || key == "version" || key == "logo" ||
                            key == "installationPrice" || key == "vat" ||
                            std::any_of(kTexts.begin(), kTexts.end(),
