@@ -7,6 +7,7 @@
 // logo check and the price reader must answer without a crash; a price
 // that is read must be written and read back as the same kopecks.
 #include "core/money/money.h"
+#include "finding.h"
 #include "orderio/firm_file.h"
 #include "orderio/logo_check.h"
 
@@ -17,11 +18,7 @@
 namespace {
 
 using namespace kavro;
-
-[[noreturn]] void finding(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
+using kavro::fuzz::finding;
 
 void checkDetails(std::string_view bytes) {
     FirmDetails firm;

@@ -8,6 +8,7 @@
 // sanitizer report or difference is a finding.
 #include "core/order/opening_calculator.h"
 #include "core/platform/recording_services.h"
+#include "finding.h"
 #include "invariants.h"
 #include "state_dump.h"
 
@@ -22,6 +23,7 @@
 namespace {
 
 using namespace kavro;
+using kavro::fuzz::finding;
 
 // One line of the input, and the rest after it.
 std::string nextLine(std::string_view& input) {
@@ -62,11 +64,6 @@ struct Window {
     UserInput input{form};
     Window() { input.start(); }
 };
-
-[[noreturn]] void finding(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 } // namespace
 

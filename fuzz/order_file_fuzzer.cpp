@@ -6,6 +6,7 @@
 // written again and read back as the same order. Saving over the bytes must
 // either refuse (a newer version) and leave them exactly as they were, or
 // replace them with a file that reads back as the saved order.
+#include "finding.h"
 #include "orderio/order_file.h"
 
 #include <cstdint>
@@ -19,11 +20,7 @@
 namespace {
 
 using namespace kavro;
-
-[[noreturn]] void finding(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
+using kavro::fuzz::finding;
 
 // In memory where the system offers it: a save flushes to the disk, which
 // would make each run slow.

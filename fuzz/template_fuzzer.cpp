@@ -6,6 +6,7 @@
 // must take the whole report and give a document that opens again.
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
+#include "finding.h"
 #include "report/docx_launcher.h"
 #include "report/docx_opening.h"
 #include "zip/zip_archive.h"
@@ -21,6 +22,7 @@
 namespace {
 
 using namespace kavro;
+using kavro::fuzz::finding;
 
 // Keeps the finished report in memory.
 class KeptReport : public ReportDestination {
@@ -28,11 +30,6 @@ public:
     void deliver(const std::string& docx) override { bytes = docx; }
     std::string bytes;
 };
-
-[[noreturn]] void finding(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 std::filesystem::path templateFile() {
     static const std::filesystem::path file =

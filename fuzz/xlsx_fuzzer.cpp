@@ -5,25 +5,15 @@
 // refused workbook brings in nothing; every message is valid UTF-8 however
 // the file was made; openings brought in are saved as an order file and read
 // back the same. The zip archive's limits keep a bomb's memory bounded.
-#include "core/order/order.h"
 #include "core/text/utf8.h"
-#include "orderio/order_file.h"
+#include "finding.h"
+#include "imported_openings.h"
 #include "sheets/openings_workbook.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-namespace {
 
 using namespace kavro;
-
-[[noreturn]] void finding(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-
-} // namespace
+using kavro::fuzz::finding;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -33,15 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (utf8::sanitize(message) != message)
             finding("a message that is not valid UTF-8");
     }
-    if (!imported.errors.empty()) {
-        if (!imported.openings.empty() || !imported.rows.empty())
-            finding("a refused workbook brought openings in");
-        return 0;
-    }
-    if (imported.rows.size() != imported.openings.size())
-        finding("an opening without its row");
-    const Order order{.title = "", .openings = imported.openings};
-    if (!(OrderFile::parse(OrderFile::serialize(order)) == order))
-        finding("imported openings do not reopen the same from an order file");
+    fuzz::checkImportedOpenings(imported);
     return 0;
 }
