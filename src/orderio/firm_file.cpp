@@ -171,11 +171,6 @@ std::string readWhole(const std::filesystem::path& path) {
 
 } // namespace
 
-FirmFileError::FirmFileError(int line, int column, const std::string& reason)
-    : std::runtime_error("строка " + std::to_string(line) + ", столбец " + std::to_string(column) +
-                         ": " + reason),
-      line_(line), column_(column), reason_(reason) {}
-
 FirmDetails FirmFile::parse(std::string_view text, const std::filesystem::path& folder) {
     if (text.size() > kMaxBytes)
         throw FirmFileError("файл больше 1 МиБ: это не реквизиты");

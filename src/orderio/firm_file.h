@@ -4,33 +4,20 @@
 #pragma once
 
 #include "core/firm/firm_details.h"
+#include "text_file_error.h"
 
 #include <cstddef>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace kavro {
 
-// A firm file that cannot be read or written; what() is the message for the
-// user, with the line and column of the fault when it has one, without the
-// file's name, which the caller adds.
-class FirmFileError : public std::runtime_error {
+// A firm file that cannot be read or written.
+class FirmFileError : public TextFileError {
 public:
-    using std::runtime_error::runtime_error;
-    FirmFileError(int line, int column, const std::string& reason);
-
-    int line() const { return line_; }
-    int column() const { return column_; }
-    // what() without the place.
-    const std::string& reason() const { return reason_; }
-
-private:
-    int line_ = 0;
-    int column_ = 0;
-    std::string reason_{what()};
+    using TextFileError::TextFileError;
 };
 
 // The firm's details on disk: UTF-8 JSON with a format name and a version,

@@ -294,11 +294,6 @@ std::string readWhole(const std::filesystem::path& path) {
 
 } // namespace
 
-OrderFileError::OrderFileError(int line, int column, const std::string& reason)
-    : std::runtime_error("строка " + std::to_string(line) + ", столбец " + std::to_string(column) +
-                         ": " + reason),
-      line_(line), column_(column), reason_(reason) {}
-
 Order OrderFile::parse(std::string_view text) {
     if (text.size() > kMaxBytes)
         throw OrderFileError("файл больше 64 МиБ: это не заказ");

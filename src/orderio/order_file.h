@@ -4,37 +4,19 @@
 #pragma once
 
 #include "core/order/order.h"
+#include "text_file_error.h"
 
 #include <cstddef>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace kavro {
 
-// An order file that cannot be read or written. what() is a message for the
-// user: it names the place of the fault (line and column, or the opening's
-// number and field) or the system's reason, without the file's name, which
-// the caller adds.
-class OrderFileError : public std::runtime_error {
+// An order file that cannot be read or written.
+class OrderFileError : public TextFileError {
 public:
-    using std::runtime_error::runtime_error;
-    // A fault at a line and column of the text; what() names the place in
-    // words before the reason.
-    OrderFileError(int line, int column, const std::string& reason);
-
-    // The place of the fault in the text, 0 when it has none (a fault of an
-    // opening's field, or of the system).
-    int line() const { return line_; }
-    int column() const { return column_; }
-    // what() without the place.
-    const std::string& reason() const { return reason_; }
-
-private:
-    int line_ = 0;
-    int column_ = 0;
-    std::string reason_{what()};
+    using TextFileError::TextFileError;
 };
 
 // The order file (.kavro): UTF-8 JSON with a format name and a version; the
