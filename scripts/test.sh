@@ -7,7 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
 
-scripts/install-deps.sh
+# The sanitizer build is clang's, with the fuzz targets in it.
+extra=()
+[ "$preset" != asan ] || extra=(clang libclang-rt-14-dev)
+scripts/install-deps.sh "${extra[@]}"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j"$(nproc)"
 ctest --preset "$preset" -j"$(nproc)"

@@ -41,13 +41,16 @@ TEST_F(ReportPrintingTest, ExportWritesWhereTheUserSaidOrTellsWhy) {
         {{}, {}, {}},
         {QStringLiteral("нет/отчёт.pdf"), {}, QStringLiteral("»: такой папки нет.")},
     };
-    for (const auto& [answer, written, told] : cases) {
+    for (const auto& row : cases) {
+        // Named copies: a lambda cannot capture a structured binding in clang 14.
+        const auto& [answer, written, told] = row;
+        const QString reply = answer;
         SCOPED_TRACE(answer.toStdString());
         QTemporaryDir folder;
         QString offered;
         ReportPrinting printing(&window(), form(), {.askFileName = [&](QWidget*, const QString& s) {
             offered = s;
-            return answer.isEmpty() ? answer : folder.filePath(answer);
+            return reply.isEmpty() ? reply : folder.filePath(reply);
         }});
         const std::size_t boxes = shownBoxes_.size();
         expectMessageBoxes(told.isEmpty() ? 0 : 1);
