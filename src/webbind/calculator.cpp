@@ -52,8 +52,9 @@ std::string Calculator::act(const std::function<ActionResult()>& action,
     recorders_.urlOpener.opened.clear();
     reports_.document.reset();
     const ActionResult result = action();
+    acted(field);
     Json j = answer(result);
-    acted(field, j);
+    describe(j);
     return j.dump();
 }
 

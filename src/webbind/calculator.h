@@ -64,8 +64,11 @@ protected:
     // platform was asked to do; `field` is the control acted on.
     std::string act(const std::function<ActionResult()>& action,
                     std::optional<Field> field = std::nullopt);
-    // After every action: what a form with more behind it adds to the answer.
-    virtual void acted(std::optional<Field> /*field*/, Json& /*answer*/) {}
+    // After every action, before the answer is made: a form with more
+    // behind it follows the action.
+    virtual void acted(std::optional<Field> /*field*/) {}
+    // What it adds to the answer.
+    virtual void describe(Json& /*answer*/) {}
 
     TForm1& form() { return form_; }
     const TForm1& form() const { return form_; }

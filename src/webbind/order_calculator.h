@@ -26,6 +26,9 @@ class OrderCalculator : public Calculator {
 public:
     OrderCalculator();
 
+    // The form starts and shows the current opening.
+    std::string start();
+
     std::string orderState();
     std::string columns() const;
     std::string rows(double first, double count) const;
@@ -55,7 +58,8 @@ public:
     std::string orderReport(const std::string& date) const;
 
 protected:
-    void acted(std::optional<Field> field, Json& answer) override;
+    void acted(std::optional<Field> field) override;
+    void describe(Json& answer) override;
 
 private:
     // Runs one order action that may show another opening in the form.
@@ -67,6 +71,8 @@ private:
     // The rows the action changed in place, beside the current one.
     std::vector<std::size_t> changedRows_;
     bool reload_ = false;
+    bool starting_ = false;
+    bool orderAction_ = false;
 };
 
 } // namespace kavro

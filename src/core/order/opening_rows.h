@@ -32,6 +32,9 @@ struct OpeningRow {
 inline constexpr std::array<std::string_view, OpeningRow::ColumnCount> kOpeningColumnCaptions = {
     "№", "Проём", "Кол-во", "Ш × В, мм", "Привод", "Момент, Нм"};
 
+// The opening's size as the list shows it: "width × height".
+std::string openingSizeText(const Opening& opening);
+
 // The row of the opening at `index`; works out its results if not known yet.
 OpeningRow openingRow(const OrderDocument& document, std::size_t index);
 

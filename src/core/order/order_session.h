@@ -71,4 +71,8 @@ private:
     std::vector<std::string> applyProblems_;
 };
 
+// Why openings brought in are refused when the order would grow past its
+// limit.
+std::string tooManyOpeningsMessage();
+
 } // namespace kavro
