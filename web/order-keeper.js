@@ -9,7 +9,7 @@
 import { OrderStore, newOrderId } from './order-store.js';
 import { Autosaver } from './autosaver.js';
 import { OrderLock } from './order-lock.js';
-import { storageProblem, READ_ONLY, TAKEN_OVER } from './storage-words.js';
+import { storageProblem, READ_ONLY, TAKEN_OVER, STORED_UNREADABLE } from './storage-words.js';
 
 const LAST_OPEN = 'kavro.order.last';
 
@@ -42,7 +42,11 @@ export class OrderKeeper {
     }
     addEventListener('pagehide', this.leaving);
     document.addEventListener('visibilitychange', this.hidden);
-    const wanted = new URLSearchParams(location.hash.slice(1)).get('order') ?? safeGet(LAST_OPEN);
+    // ?new begins a new order (a shortcut to one); #order=ID opens that
+    // order; else the order open at the last visit comes back.
+    if (new URLSearchParams(location.search).has('new')) return this.create();
+    const asked = new URLSearchParams(location.hash.slice(1));
+    const wanted = asked.get('order') ?? safeGet(LAST_OPEN);
     const known = await this.list();
     const id = known.find((o) => o.id === wanted)?.id ?? known[0]?.id;
     if (!id || !(await this.open(id))) await this.create();
@@ -71,7 +75,9 @@ export class OrderKeeper {
     await this.saver.flush();
     try {
       this.order.load(record.data);
-    } catch {
+    } catch (error) {
+      // Kept as it is: only the user deletes an order.
+      this.status(`${STORED_UNREADABLE} ${error?.message ?? error}`, 'error', true);
       return false;
     }
     await this.take(id);
@@ -129,7 +135,9 @@ export class OrderKeeper {
 
   // After every change of the open order; costs a keystroke nothing.
   changed() {
-    if (!this.readOnly) this.saver.changed();
+    // Before an order is open (the core's first answers) there is nothing
+    // of the user's to keep.
+    if (!this.readOnly && this.id) this.saver.changed();
   }
 
   flush() {
