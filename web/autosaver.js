@@ -27,6 +27,7 @@ export class Autosaver {
     this.changedAt = 0;
     this.timer = null;
     this.writing = null; // the write under way
+    this.unconfirmed = null; // the record of that write until it is kept
     this.enabled = true;
   }
 
@@ -78,6 +79,7 @@ export class Autosaver {
     } catch (error) {
       return this.failed(error);
     }
+    this.unconfirmed = record;
     let started;
     try {
       started = Promise.resolve(this.write(record));
@@ -85,7 +87,10 @@ export class Autosaver {
       started = Promise.reject(error);
     }
     const writing = started
-      .then(() => this.report(null), (error) => this.failed(error))
+      .then(() => {
+        if (this.unconfirmed === record) this.unconfirmed = null;
+        this.report(null);
+      }, (error) => this.failed(error))
       .finally(() => {
         if (this.writing === writing) this.writing = null;
         if (this.dirty && this.enabled && !this.timer && !this.writing) this.schedule(this.interval);

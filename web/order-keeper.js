@@ -9,6 +9,7 @@
 import { OrderStore, newOrderId } from './order-store.js';
 import { Autosaver } from './autosaver.js';
 import { OrderLock } from './order-lock.js';
+import { writeLeaving, leftBehind, dropLeaving } from './leave-journal.js';
 import { storageProblem, READ_ONLY, TAKEN_OVER, STORED_UNREADABLE } from './storage-words.js';
 
 const LAST_OPEN = 'kavro.order.last';
@@ -30,7 +31,12 @@ export class OrderKeeper {
       write: (record) => this.write(record),
       report: (error) => this.showProblem(error),
     });
-    this.leaving = () => { this.saver.flush(); };
+    // The write started on leaving may be cut off with the page: its
+    // record goes to local storage too.
+    this.leaving = () => {
+      this.saver.flush();
+      if (this.saver.unconfirmed) writeLeaving(this.saver.unconfirmed);
+    };
     this.hidden = () => { if (document.visibilityState === 'hidden') this.saver.flush(); };
   }
 
@@ -40,6 +46,7 @@ export class OrderKeeper {
     } catch (error) {
       this.showProblem(error);
     }
+    await this.recoverLeft();
     addEventListener('pagehide', this.leaving);
     document.addEventListener('visibilitychange', this.hidden);
     // ?new begins a new order (a shortcut to one); #order=ID opens that
@@ -50,6 +57,21 @@ export class OrderKeeper {
     const known = await this.list();
     const id = known.find((o) => o.id === wanted)?.id ?? known[0]?.id;
     if (!id || !(await this.open(id))) await this.create();
+  }
+
+  // What a page going away left in local storage is stored where it is
+  // newer than the order kept; then it is dropped.
+  async recoverLeft() {
+    if (!this.store) return;
+    for (const { key, record } of leftBehind()) {
+      try {
+        const kept = record && (await this.store.get(record.id));
+        if (record && (!kept || kept.changed < record.changed)) await this.store.put(record);
+        dropLeaving(key);
+      } catch (error) {
+        this.showProblem(error);
+      }
+    }
   }
 
   async list() {

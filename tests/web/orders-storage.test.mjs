@@ -158,3 +158,17 @@ test('a second tab of an order is read-only, writes nothing, and takes over when
   assert.equal(await stored(second, id), 'first tab more!');
   await second.close();
 });
+
+test('a change made just before the page goes away is there at the next start', { skip: siteMissing }, async () => {
+  const page = await browser.context.newPage();
+  for (const title of ['Ушли сразу', 'И ещё раз']) {
+    await page.goto(`${server.url}?new`);
+    await page.waitForSelector('body[data-ready="true"]');
+    await page.fill('#order-title', title);
+    // No time for the timer's write: only leaving the page keeps it.
+    await page.goto(server.url);
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.equal(await page.inputValue('#order-title'), title);
+  }
+  await page.close();
+});

@@ -152,3 +152,39 @@ test('a browser killed while typing gives back every keystroke older than a seco
     await rm(profile, { recursive: true, force: true });
   }
 });
+
+const words = (text) => text.split(/\s+/).filter(Boolean).sort();
+
+test('the order report prints every line once, each opening in it', { skip }, async () => {
+  await withBrowser(async (context) => {
+    const page = await openOrderPage(context, `${server.url}?new`);
+    await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
+    await page.waitForSelector('#openings tbody tr:nth-child(5)');
+    const opened = context.waitForEvent('page');
+    await page.click('#order-report');
+    const report = await opened;
+    await report.waitForSelector('body[data-ready="true"]');
+    const text = await report.evaluate(() => document.getElementById('report').innerText);
+    for (const [, location] of checkedRows(kavroOrder(['check', 'examples/house.kavro']).stdout))
+      assert.ok(text.includes(location), location);
+    const read = spawnSync('pdftotext', ['-enc', 'UTF-8', '-', '-'], { input: await report.pdf({ format: 'A4' }), encoding: 'utf8' });
+    assert.equal(read.status, 0, read.stderr);
+    assert.deepEqual(words(read.stdout), words(text));
+  });
+});
+
+test('a second tab of the open order shows it read-only and says why', { skip }, async () => {
+  await withBrowser(async (context) => {
+    const first = await openOrderPage(context, `${server.url}?new`);
+    await first.fill('#order-title', 'Первая вкладка');
+    const second = await context.newPage();
+    await second.goto(server.url);
+    await second.waitForSelector('body[data-ready="true"]');
+    assert.equal(await second.inputValue('#order-title'), 'Первая вкладка');
+    assert.match(await second.textContent('#store-status'), /открыт в другой вкладке/);
+    assert.deepEqual(await second.evaluate(() => [document.getElementById('form').inert, document.getElementById('order-title').disabled]), [true, true]);
+    await first.close();
+    await second.waitForSelector('#order-title:not([disabled])');
+    assert.equal(await second.evaluate(() => document.getElementById('form').inert), false);
+  });
+});
