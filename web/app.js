@@ -13,8 +13,12 @@ import { Controller } from './controller.js';
 import { MessageDialog } from './message-dialog.js';
 import { fitWindow } from './fit-window.js';
 import { OrderPage } from './order-page.js';
+import { OrderStore } from './order-store.js';
 
 async function main() {
+  // The browser opens its storage while the core loads.
+  const storing = OrderStore.open();
+  storing.catch(() => {}); // told once the page asks for it
   const root = document.getElementById('form');
   const core = await createKavroCore();
   const calc = new core.OrderCalculator();
@@ -24,7 +28,7 @@ async function main() {
   view.showAll(ALL_FIELDS);
   const dialog = new MessageDialog(document.getElementById('message'));
   const controller = new Controller(calc, form, view, dialog);
-  const order = new OrderPage(calc, controller, dialog);
+  const order = new OrderPage(calc, controller, dialog, () => storing);
   controller.onAnswer = (answer) => order.answered(answer);
   controller.wire(root);
   fitWindow(root, document.getElementById('order-panel'));

@@ -11,6 +11,15 @@ export const INTERVAL_MS = 400;
 // After a refused write the order is tried again without waiting for
 // another change: the user may have freed space meanwhile.
 export const RETRY_MS = 5000;
+// Every change is kept within this; a large order, whose file takes long
+// to make, is written less often so that typing is not held up more.
+export const KEEP_WITHIN_MS = 1000;
+
+// The pause between writes for a file that takes COST ms to make: at
+// least INTERVAL, at most what still keeps a change within the second.
+export function pauseFor(cost, interval) {
+  return Math.max(interval, Math.min(KEEP_WITHIN_MS - 1.5 * cost, 3 * cost));
+}
 
 const realClock = {
   now: () => Date.now(),
@@ -29,12 +38,17 @@ export class Autosaver {
     this.writing = null; // the write under way
     this.unconfirmed = null; // the record of that write until it is kept
     this.enabled = true;
+    this.cost = 0; // ms the last snapshot took
   }
 
   changed() {
     this.dirty = true;
     this.changedAt = this.clock.now();
-    if (this.enabled && !this.timer && !this.writing) this.schedule(this.interval);
+    if (this.enabled && !this.timer && !this.writing) this.schedule(this.pause());
+  }
+
+  pause() {
+    return pauseFor(this.cost, this.interval);
   }
 
   // Stops (a read-only view of an order another tab holds) or starts again.
@@ -74,11 +88,13 @@ export class Autosaver {
     if (!this.dirty || !this.enabled) return this.writing ?? Promise.resolve();
     this.dirty = false;
     let record;
+    const snapped = this.clock.now();
     try {
       record = this.snapshot(this.changedAt);
     } catch (error) {
       return this.failed(error);
     }
+    this.cost = this.clock.now() - snapped;
     this.unconfirmed = record;
     let started;
     try {
@@ -93,7 +109,7 @@ export class Autosaver {
       }, (error) => this.failed(error))
       .finally(() => {
         if (this.writing === writing) this.writing = null;
-        if (this.dirty && this.enabled && !this.timer && !this.writing) this.schedule(this.interval);
+        if (this.dirty && this.enabled && !this.timer && !this.writing) this.schedule(this.pause());
       });
     this.writing = writing;
     return writing;

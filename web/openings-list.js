@@ -6,6 +6,8 @@
 // and which values are allowed is the core's: a refused count is put back.
 
 const EDITED = { location: 'setLocation', count: 'setCount' };
+// Rows filled at once when the list is shown anew: a screenful and more.
+const FIRST_ROWS = 40;
 
 function make(tag, props = {}) {
   return Object.assign(document.createElement(tag), props);
@@ -41,21 +43,43 @@ export class OpeningsList {
     this.markCurrent(order.current);
   }
 
+  // The list changed as a whole: a row for every opening, each filled
+  // with its texts when it comes near the screen. The core works out an
+  // opening's results only when its row is asked for, so a long order
+  // opens without working out the rows nobody looks at.
   reload(size) {
     this.size = size;
-    const rows = JSON.parse(this.calc.rows(0, size)).rows;
-    while (this.body.rows.length > rows.length) this.body.deleteRow(-1);
-    for (const row of rows) this.showRow(row);
+    this.watcher ??= new IntersectionObserver((seen) => this.fill(seen), { rootMargin: '300px 0px' });
+    while (this.body.rows.length > size) this.body.deleteRow(-1);
+    while (this.body.rows.length < size) this.watcher.observe(this.newRow());
     for (const tr of this.body.querySelectorAll('[aria-selected]')) tr.removeAttribute('aria-selected');
+    for (const tr of this.body.rows) tr.dataset.stale = '';
     this.current = -1;
+    this.fetch(0, Math.min(size, FIRST_ROWS));
+  }
+
+  fill(seen) {
+    const wanted = seen
+      .filter((e) => e.isIntersecting && e.target.dataset.stale !== undefined && e.target.parentElement === this.body)
+      .map((e) => e.target.sectionRowIndex)
+      .sort((a, b) => a - b);
+    if (!wanted.length) return;
+    this.fetch(wanted[0], wanted.at(-1) - wanted[0] + 1);
+  }
+
+  fetch(first, count) {
+    if (count <= 0) return;
+    for (const row of JSON.parse(this.calc.rows(first, count)).rows) this.showRow(row);
   }
 
   showRow(row) {
-    const tr = this.body.rows[row.index] ?? this.newRow();
+    const tr = this.body.rows[row.index];
+    if (!tr) return;
+    delete tr.dataset.stale;
     const cells = tr.cells;
     cells[0].textContent = String(row.number);
-    this.showInput(cells[1].firstChild, row.location);
-    this.showInput(cells[2].firstChild, String(row.count));
+    this.showInput(this.input(cells[1], 'location'), row.location);
+    this.showInput(this.input(cells[2], 'count'), String(row.count));
     cells[3].textContent = row.size;
     cells[4].textContent = row.drive;
     cells[5].textContent = row.torque;
@@ -69,20 +93,22 @@ export class OpeningsList {
 
   newRow() {
     const tr = this.body.insertRow();
-    const names = this.columns;
     for (let c = 0; c < 6; c += 1) tr.insertCell();
     // The phone shows a row as a card without the header: each result
     // cell names its column.
-    for (const c of [3, 4, 5]) tr.cells[c].dataset.caption = names[c];
-    const location = make('input', { type: 'text', autocomplete: 'off' });
-    location.dataset.edit = 'location';
-    location.setAttribute('aria-label', names[1]);
-    const count = make('input', { type: 'text', autocomplete: 'off', inputMode: 'numeric' });
-    count.dataset.edit = 'count';
-    count.setAttribute('aria-label', names[2]);
-    tr.cells[1].append(location);
-    tr.cells[2].append(count);
+    for (const c of [3, 4, 5]) tr.cells[c].dataset.caption = this.columns[c];
     return tr;
+  }
+
+  // The cell's edit box, made when the row is first filled.
+  input(cell, what) {
+    if (cell.firstChild) return cell.firstChild;
+    const input = make('input', { type: 'text', autocomplete: 'off' });
+    if (what === 'count') input.inputMode = 'numeric';
+    input.dataset.edit = what;
+    input.setAttribute('aria-label', this.columns[what === 'count' ? 2 : 1]);
+    cell.append(input);
+    return input;
   }
 
   markCurrent(index) {
@@ -91,7 +117,10 @@ export class OpeningsList {
     const row = this.body.rows[index];
     row?.setAttribute('aria-selected', 'true');
     this.current = index;
-    row?.scrollIntoView?.({ block: 'nearest' });
+    // Brought into view with the next frame, whose layout the browser
+    // makes anyway: doing it now would lay the long list out twice. A row
+    // the user clicked is in view already.
+    if (row && !this.clicking) requestAnimationFrame(() => row.scrollIntoView({ block: 'nearest' }));
   }
 
   rowOf(el) {
@@ -101,7 +130,13 @@ export class OpeningsList {
 
   onClick(e) {
     const index = this.rowOf(e.target);
-    if (index >= 0 && index !== this.current) this.act('choose', index);
+    if (index < 0 || index === this.current) return;
+    this.clicking = true;
+    try {
+      this.act('choose', index);
+    } finally {
+      this.clicking = false;
+    }
   }
 
   onEdit(e) {

@@ -106,21 +106,19 @@ export class OrderKeeper {
     return true;
   }
 
-  // A new empty order, stored at once so that it is in the list.
+  // A new empty order, stored with the next write like any change.
   async create() {
     await this.saver.flush();
     this.order.blank();
     await this.take(newOrderId());
     this.changed();
-    await this.saver.flush();
   }
 
   // The core now holds a new order (a file the user opened): kept as a new
   // stored order beside the others.
   async adopt() {
     await this.take(newOrderId());
-    this.changed();
-    await this.saver.flush();
+    this.changed(); // written by the timer, after the list is on screen
   }
 
   async take(id) {

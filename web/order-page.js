@@ -23,7 +23,9 @@ const STORED_NAME = 'заказ из браузера';
 const $ = (id) => document.getElementById(id);
 
 export class OrderPage {
-  constructor(calc, controller, dialog) {
+  // STORE_OPENER gives the order store (its opening may have begun while
+  // the core was loading).
+  constructor(calc, controller, dialog, storeOpener) {
     Object.assign(this, { calc, controller, dialog });
     this.order = null; // the last order change the core told
     this.handle = null; // the file the order was opened from or saved to
@@ -39,6 +41,7 @@ export class OrderPage {
       },
       status: (text, kind, alert) => this.status(text, kind, alert),
       onReadOnly: (readOnly) => this.setReadOnly(readOnly),
+      storeOpener,
     });
     this.orders = new OrdersDialog($('orders-dialog'), $('confirm-dialog'), this.keeper, () => (this.handle = null));
   }
