@@ -24,6 +24,7 @@ export class Controller {
     // A field the keyboard or the page just focused: the browser then puts
     // its own caret or selection there, which the state did not choose.
     this.fresh = null;
+    this.onAnswer = null; // sees every answer after the form has shown it
   }
 
   // Shows the state's caret again once the browser has placed its own.
@@ -38,14 +39,20 @@ export class Controller {
   }
 
   act(method, ...args) {
-    const answer = JSON.parse(this.calc[method](...args));
+    return this.present(JSON.parse(this.calc[method](...args)));
+  }
+
+  // Shows an answer. FOLLOW: the DOM focus goes where the state has it;
+  // an action from outside the form leaves it where the user put it.
+  present(answer, { follow = true } = {}) {
     this.view.apply(answer);
+    this.onAnswer?.(answer);
     if (answer.clipboard !== undefined)
       navigator.clipboard?.writeText(answer.clipboard).catch(() => {});
     if (answer.open) window.open(answer.open, '_blank', 'noopener');
     if (answer.report) openReport(answer.report);
-    if (answer.result === 'failed') this.dialog.show(answer.error, () => this.followFocus(true));
-    else this.followFocus();
+    if (answer.result === 'failed') this.dialog.show(answer.error, () => follow && this.followFocus(true));
+    else if (follow) this.followFocus();
     return answer;
   }
 

@@ -415,4 +415,8 @@ OpeningsImport importOpeningRows(const std::vector<CsvRow>& rows) {
     return result;
 }
 
+bool looksLikeWorkbook(std::string_view bytes) {
+    return bytes.starts_with(std::string_view("PK\x03\x04", 4));
+}
+
 } // namespace kavro

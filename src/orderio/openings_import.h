@@ -59,6 +59,10 @@ std::string describeFault(const OpeningsImport& import, const CsvCellError& erro
 // default.
 OpeningsImport importOpenings(std::string_view text);
 
+// Whether the bytes are a zip archive, as every .xlsx workbook is; a text
+// table never starts like one.
+bool looksLikeWorkbook(std::string_view bytes);
+
 // The same for rows already read from a sheet, the names row first (row 1);
 // cells are UTF-8 texts.
 OpeningsImport importOpeningRows(const std::vector<CsvRow>& rows);

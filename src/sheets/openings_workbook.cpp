@@ -10,10 +10,6 @@
 
 namespace kavro {
 
-bool looksLikeWorkbook(std::string_view bytes) {
-    return bytes.starts_with(std::string_view("PK\x03\x04", 4));
-}
-
 OpeningsImport importOpeningsWorkbook(std::string_view bytes) {
     OpeningsImport result;
     result.cellAddresses = true;

@@ -9,10 +9,6 @@
 
 namespace kavro {
 
-// Whether the bytes are a zip archive, as every .xlsx workbook is; a text
-// table never starts like one.
-bool looksLikeWorkbook(std::string_view bytes);
-
 // The openings of a workbook's first worksheet, read with the columns and
 // rules of the CSV spreadsheet; faults placed by cell address.
 OpeningsImport importOpeningsWorkbook(std::string_view bytes);

@@ -1,13 +1,51 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The Calculator as the page's JavaScript sees it.
+// The Calculator and the OrderCalculator as the page's JavaScript sees them.
 #include "calculator.h"
+#include "order_calculator.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+namespace {
+
+using emscripten::val;
+
+// A file for the page: {result: "done", bytes: Uint8Array} or {result:
+// "failed", error}. The bytes are copied out of the module's memory, which
+// the next call may move.
+val fileAnswer(const kavro::FileAnswer& file) {
+    val answer = val::object();
+    if (!file.error.empty()) {
+        answer.set("result", val("failed"));
+        answer.set("error", val(file.error));
+        return answer;
+    }
+    const val view(emscripten::typed_memory_view(
+        file.bytes.size(), reinterpret_cast<const unsigned char*>(file.bytes.data())));
+    answer.set("result", val("done"));
+    answer.set("bytes", view.call<val>("slice"));
+    return answer;
+}
+
+val saveOrder(const kavro::OrderCalculator& calculator) {
+    return fileAnswer(calculator.saveOrder());
+}
+
+val exportOpenings(const kavro::OrderCalculator& calculator) {
+    return fileAnswer(calculator.exportOpenings());
+}
+
+val exportPartsList(const kavro::OrderCalculator& calculator) {
+    return fileAnswer(calculator.exportPartsList());
+}
+
+} // namespace
 
 EMSCRIPTEN_BINDINGS(kavro_core) {
     using kavro::Calculator;
+    using kavro::OrderCalculator;
     emscripten::class_<Calculator>("Calculator")
         .constructor<>()
         .function("start", &Calculator::start)
@@ -29,4 +67,30 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("control", &Calculator::control)
         .function("dump", &Calculator::dump)
         .function("formLayout", &Calculator::formLayout);
+    emscripten::class_<OrderCalculator, emscripten::base<Calculator>>("OrderCalculator")
+        .constructor<>()
+        .function("start", &OrderCalculator::start)
+        .function("orderState", &OrderCalculator::orderState)
+        .function("columns", &OrderCalculator::columns)
+        .function("rows", &OrderCalculator::rows)
+        .function("choose", &OrderCalculator::choose)
+        .function("add", &OrderCalculator::add)
+        .function("copy", &OrderCalculator::copy)
+        .function("remove", &OrderCalculator::remove)
+        .function("move", &OrderCalculator::move)
+        .function("moveUp", &OrderCalculator::moveUp)
+        .function("moveDown", &OrderCalculator::moveDown)
+        .function("setLocation", &OrderCalculator::setLocation)
+        .function("setCount", &OrderCalculator::setCount)
+        .function("setTitle", &OrderCalculator::setTitle)
+        .function("setQuantity", &OrderCalculator::setQuantity)
+        .function("newOrder", &OrderCalculator::newOrder)
+        .function("openOrder", &OrderCalculator::openOrder)
+        .function("importOpenings", &OrderCalculator::importOpenings)
+        .function("markSaved", &OrderCalculator::markSaved)
+        .function("saveOrder", &saveOrder)
+        .function("exportOpenings", &exportOpenings)
+        .function("exportPartsList", &exportPartsList)
+        .function("partsList", &OrderCalculator::partsList)
+        .function("orderReport", &OrderCalculator::orderReport);
 }

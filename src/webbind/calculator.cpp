@@ -45,25 +45,32 @@ Calculator::Calculator()
     });
 }
 
-template <class Action> std::string Calculator::act(Action&& action) {
+std::string Calculator::act(const std::function<ActionResult()>& action,
+                            std::optional<Field> field) {
     changed_.clear();
     clipboard_.put = false;
     recorders_.urlOpener.opened.clear();
     reports_.document.reset();
-    return answer(action());
+    const ActionResult result = action();
+    acted(field);
+    Json j = answer(result);
+    describe(j);
+    return j.dump();
 }
 
 template <class Action>
 std::string Calculator::withField(const std::string& name, Action&& action) {
-    return act([&] {
-        const auto field = fieldByName(name);
-        if (!field)
-            return ActionResult::refused("no control named " + name);
-        return action(*field);
-    });
+    const auto field = fieldByName(name);
+    return act(
+        [&] {
+            if (!field)
+                return ActionResult::refused("no control named " + name);
+            return action(*field);
+        },
+        field);
 }
 
-std::string Calculator::answer(const ActionResult& result) {
+Calculator::Json Calculator::answer(const ActionResult& result) const {
     Json j;
     switch (result.kind) {
     case ActionResult::Kind::Done:
@@ -89,7 +96,7 @@ std::string Calculator::answer(const ActionResult& result) {
         j["open"] = recorders_.urlOpener.opened.front();
     if (reports_.document)
         j["report"] = *reports_.document;
-    return j.dump();
+    return j;
 }
 
 namespace {
@@ -175,10 +182,12 @@ std::string Calculator::cell(const std::string& field, double column, double row
 }
 
 std::string Calculator::tab(double index) {
-    return act([&] {
-        const auto i = wholeNumber(index);
-        return i ? input_.switchTab(*i) : ActionResult::refused("tab takes a tab index");
-    });
+    return act(
+        [&] {
+            const auto i = wholeNumber(index);
+            return i ? input_.switchTab(*i) : ActionResult::refused("tab takes a tab index");
+        },
+        Field::TabControl1);
 }
 
 std::string Calculator::link(const std::string& field) {
@@ -186,7 +195,7 @@ std::string Calculator::link(const std::string& field) {
 }
 
 std::string Calculator::report() {
-    return act([&] { return input_.clickButton(Field::Button1); });
+    return act([&] { return input_.clickButton(Field::Button1); }, Field::Button1);
 }
 
 std::string Calculator::control(const std::string& name) const {

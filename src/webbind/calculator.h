@@ -8,6 +8,7 @@
 #include "core/tform1.h"
 #include "htmlreport/html_report_launcher.h"
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -32,6 +33,7 @@ public:
 class Calculator {
 public:
     Calculator();
+    virtual ~Calculator() = default;
     Calculator(const Calculator&) = delete;
     Calculator& operator=(const Calculator&) = delete;
 
@@ -56,14 +58,28 @@ public:
     std::string dump() const;
     std::string formLayout() const;
 
-private:
+protected:
     using Json = nlohmann::ordered_json;
     // Runs one action and describes how it went, what changed and what the
-    // platform was asked to do.
-    template <class Action> std::string act(Action&& action);
+    // platform was asked to do; `field` is the control acted on.
+    std::string act(const std::function<ActionResult()>& action,
+                    std::optional<Field> field = std::nullopt);
+    // After every action, before the answer is made: a form with more
+    // behind it follows the action.
+    virtual void acted(std::optional<Field> /*field*/) {}
+    // What it adds to the answer.
+    virtual void describe(Json& /*answer*/) {}
+
+    TForm1& form() { return form_; }
+    const TForm1& form() const { return form_; }
+    UserInput& input() { return input_; }
+    ActionClipboard& clipboard() { return clipboard_; }
+    HtmlReportLauncher& reports() { return reports_; }
+
+private:
     // The field named, or the driver's refusal.
     template <class Action> std::string withField(const std::string& name, Action&& action);
-    std::string answer(const ActionResult& result);
+    Json answer(const ActionResult& result) const;
 
     RecordingServices recorders_;
     ActionClipboard clipboard_;

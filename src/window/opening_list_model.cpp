@@ -27,6 +27,7 @@ QVariant OpeningListModel::data(const QModelIndex& index, int role) const {
         return {};
     const auto row = static_cast<std::size_t>(index.row());
     const Opening& opening = document_.opening(row);
+    // Only the drive and the torque need the opening worked out.
     switch (index.column()) {
     case Number:
         return index.row() + 1;
@@ -35,12 +36,11 @@ QVariant OpeningListModel::data(const QModelIndex& index, int role) const {
     case Count:
         return opening.count;
     case Size:
-        return toQString(opening.inputs.width) + QStringLiteral(" × ") +
-               toQString(opening.inputs.height);
+        return toQString(openingSizeText(opening));
     case Drive:
-        return toQString(document_.results(row).driveArticle);
+        return toQString(openingRow(document_, row).drive);
     case Torque:
-        return toQString(document_.results(row).torque);
+        return toQString(openingRow(document_, row).torque);
     default:
         return {};
     }
@@ -49,22 +49,10 @@ QVariant OpeningListModel::data(const QModelIndex& index, int role) const {
 QVariant OpeningListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case Number:
-        return QStringLiteral("№");
-    case Location:
-        return QStringLiteral("Проём");
-    case Count:
-        return QStringLiteral("Кол-во");
-    case Size:
-        return QStringLiteral("Ш × В, мм");
-    case Drive:
-        return QStringLiteral("Привод");
-    case Torque:
-        return QStringLiteral("Момент, Нм");
-    default:
+    if (section < 0 || section >= ColumnCount)
         return {};
-    }
+    const std::string_view caption = kOpeningColumnCaptions[static_cast<std::size_t>(section)];
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 Qt::ItemFlags OpeningListModel::flags(const QModelIndex& index) const {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/order/opening_rows.h"
 #include "core/order/order_document.h"
 
 #include <QAbstractTableModel>
@@ -14,7 +15,15 @@ namespace kavro::window {
 // in place; a row dragged onto another moves there.
 class OpeningListModel : public QAbstractTableModel {
 public:
-    enum Column { Number, Location, Count, Size, Drive, Torque, ColumnCount };
+    enum Column {
+        Number = OpeningRow::Number,
+        Location = OpeningRow::Location,
+        Count = OpeningRow::Count,
+        Size = OpeningRow::Size,
+        Drive = OpeningRow::Drive,
+        Torque = OpeningRow::Torque,
+        ColumnCount = OpeningRow::ColumnCount
+    };
     static const QString kRowMimeType;
 
     explicit OpeningListModel(OrderDocument& document, QObject* parent = nullptr);

@@ -13,7 +13,6 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace kavro::window {
 
@@ -37,10 +36,6 @@ enum AccessoryColumn { Article, Name, Quantity };
 
 // The list's narrowest width in pixels.
 constexpr int kMinimumWidth = 470;
-
-// What an accessory the opening keeps but its drive no longer offers is
-// called in the list.
-const QString kNotOffered = QStringLiteral("(не предлагается для этого привода)");
 
 } // namespace
 
@@ -116,7 +111,7 @@ void OpeningsDock::showCurrent() {
 
 void OpeningsDock::showDetails() {
     const OpeningResults& results = document_.results(document_.current());
-    std::vector<AccessoryRow> rows = accessoryRows();
+    std::vector<AccessoryRow> rows = openingAccessoryRows(document_);
     if (rows != shownAccessories_) {
         accessories_->setRowCount(0);
         shownAccessories_.clear();
@@ -136,24 +131,6 @@ void OpeningsDock::showTitle(const std::string& title) {
                                   : QStringLiteral("Заказ: ") + toQString(title));
 }
 
-std::vector<OpeningsDock::AccessoryRow> OpeningsDock::accessoryRows() const {
-    const OpeningResults& results = document_.results(document_.current());
-    std::vector<AccessoryRow> rows;
-    std::vector<std::string> listed;
-    for (const std::vector<std::string>& row : results.accessories) {
-        if (row.empty() || row[0].empty())
-            continue;
-        listed.push_back(row[0]);
-        rows.push_back({row[0], toQString(row.size() > 1 ? row[1] : std::string()),
-                        document_.accessoryQuantity(row[0])});
-    }
-    // Kept, never dropped silently: the user sets these to 0 to take them off.
-    for (const AccessoryQuantity& kept : document_.currentOpening().accessories)
-        if (std::find(listed.begin(), listed.end(), kept.article) == listed.end())
-            rows.push_back({kept.article, kNotOffered, kept.quantity});
-    return rows;
-}
-
 void OpeningsDock::addAccessoryRow(const AccessoryRow& shown) {
     const int row = accessories_->rowCount();
     const std::size_t index = shownAccessories_.size();
@@ -161,7 +138,7 @@ void OpeningsDock::addAccessoryRow(const AccessoryRow& shown) {
     const std::string& article = shown.article;
     accessories_->insertRow(row);
     accessories_->setItem(row, Article, new QTableWidgetItem(toQString(article)));
-    accessories_->setItem(row, Name, new QTableWidgetItem(shown.name));
+    accessories_->setItem(row, Name, new QTableWidgetItem(toQString(shown.name)));
     auto* box = new QSpinBox(accessories_);
     box->setObjectName(QStringLiteral("Quantity_") + toQString(article));
     box->setAccessibleName(QStringLiteral("Количество ") + toQString(article));

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/order/opening_rows.h"
 #include "core/order/order_document.h"
 #include "opening_list_model.h"
 #include "opening_table.h"
@@ -48,14 +49,7 @@ public:
 private:
     // One row of the accessories table: what it shows and the quantity its
     // editor holds.
-    struct AccessoryRow {
-        std::string article;
-        QString name;
-        int quantity = 0;
-        bool operator==(const AccessoryRow&) const = default;
-    };
-    // The rows the current opening wants shown.
-    std::vector<AccessoryRow> accessoryRows() const;
+    using AccessoryRow = OpeningAccessoryRow;
     void addAccessoryRow(const AccessoryRow& row);
 
     OrderDocument& document_;

@@ -3,7 +3,6 @@
 
 #include "order_window.h"
 
-#include "core/order/opening_calculator.h"
 #include "firm_dialog.h"
 #include "orderio/firm_file.h"
 #include "orderio/order_file.h"
@@ -70,6 +69,8 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
       firmFile_(seams.firmFile.empty() ? userFirmFilePath() : seams.firmFile),
       firm_(savedFirm(firmFile_)), document_(&OpeningCalculator::compute),
       form_(new MainWindow(withFirm(std::move(seams.form), firm_))),
+      session_(document_, form_->form(),
+               [this](const Opening& opening) { return form_->applyOpening(opening); }),
       dock_(new OpeningsDock(document_, this)), actions_(this),
       exports_(this, document_, dialogs_, form_->form().services().messageBox,
                form_->form().services().programName, firm_),
@@ -112,15 +113,15 @@ void OrderWindow::connectActions() {
     connect(actions_.printForm, &QAction::triggered, this, [this] { form_->clickReportButton(); });
     connect(actions_.quit, &QAction::triggered, this, [this] { close(); });
     connect(actions_.addOpening, &QAction::triggered, this, [this] {
-        if (document_.addOpening())
+        if (session_.addOpening())
             listChanged();
     });
     connect(actions_.copyOpening, &QAction::triggered, this, [this] {
-        if (document_.copyOpening())
+        if (session_.copyOpening())
             listChanged();
     });
     connect(actions_.removeOpening, &QAction::triggered, this, [this] {
-        if (document_.removeOpening())
+        if (session_.removeOpening())
             listChanged();
     });
     connect(actions_.orderTitle, &QAction::triggered, this, [this] { editTitle(); });
@@ -175,9 +176,8 @@ void OrderWindow::importOpenings() {
     std::optional<std::vector<Opening>> openings = exports_.importOpenings();
     if (!openings)
         return;
-    if (!document_.appendOpenings(std::move(*openings))) {
-        showError(
-            QStringLiteral("В заказе не может быть больше %1 проёмов.").arg(Order::kMaxOpenings));
+    if (!session_.appendOpenings(std::move(*openings))) {
+        showError(toQString(tooManyOpeningsMessage()));
         return;
     }
     listChanged();
@@ -185,7 +185,7 @@ void OrderWindow::importOpenings() {
 
 void OrderWindow::wireForm() {
     form_->setStartedListener([this] {
-        showCurrentInForm();
+        session_.formStarted();
         dock_->showDetails();
         dock_->model()->rowChanged(document_.current());
     });
@@ -196,10 +196,8 @@ void OrderWindow::wireDock() {
     dock_->rowChosen = [this](std::size_t row) { switchTo(row); };
     dock_->table()->moveRequested = [this](int from, int to) { moveOpening(from, to); };
     dock_->quantitySet = [this](const std::string& article, int quantity) {
-        if (!document_.setAccessoryQuantity(article, quantity))
-            return;
-        readCurrentResults();
-        orderChanged();
+        if (session_.setAccessoryQuantity(article, quantity))
+            orderChanged();
     };
     connect(dock_->model(), &QAbstractItemModel::dataChanged, this, [this] { orderChanged(); });
     dock_->showCurrent();
@@ -373,9 +371,7 @@ bool OrderWindow::maybeSave() {
 }
 
 void OrderWindow::showOrder(Order order, const QString& file, bool modified) {
-    document_.reset(std::move(order));
-    if (modified)
-        document_.markUnsaved();
+    session_.replaceOrder(std::move(order), modified);
     setCurrentFile(file);
     listChanged();
 }
@@ -418,54 +414,26 @@ void OrderWindow::showError(const QString& text) {
 }
 
 void OrderWindow::switchTo(std::size_t index) {
-    if (!document_.setCurrent(index))
+    if (!session_.switchTo(index))
         return;
-    showCurrentInForm();
+    dock_->model()->rowChanged(document_.current());
     dock_->showCurrent();
     dock_->showDetails();
     autosaveNow();
 }
 
-void OrderWindow::showCurrentInForm() {
-    if (!form_->startedUp())
-        return;
-    applyProblems_ = form_->applyOpening(document_.currentOpening());
-    formShowsCurrent_ = true;
-    readCurrentResults();
-    dock_->model()->rowChanged(document_.current());
-}
-
-// The current opening's results are the ones the form shows.
-void OrderWindow::readCurrentResults() {
-    OpeningResults results = OpeningCalculator::read(form_->form(), document_.currentOpening());
-    for (const std::string& problem : applyProblems_)
-        if (std::find(results.problems.begin(), results.problems.end(), problem) ==
-            results.problems.end())
-            results.problems.push_back(problem);
-    document_.setCurrentResults(std::move(results));
-}
-
 void OrderWindow::formActed(std::optional<Field> acted) {
-    if (!formShowsCurrent_)
+    if (!session_.formActed(acted))
         return;
-    const TForm1& form = form_->form();
-    const FormReading reading{.inputs = OpeningCalculator::capture(form),
-                              .chosenDrive = form.Spisok.cell(0, form.VybrannayaStroka),
-                              .drivePressed = acted == Field::Spisok};
-    if (!document_.formChanged(reading))
-        return;
-    applyProblems_.clear();
-    readCurrentResults();
     dock_->model()->rowChanged(document_.current());
     dock_->showDetails();
     orderChanged();
 }
 
 // Openings came or went, or a whole order came in: the list is shown anew
-// and the form shows the current opening.
+// (the session has put the current opening into the form).
 void OrderWindow::listChanged() {
     dock_->reload();
-    showCurrentInForm();
     dock_->showDetails();
     if (document_.size() > 1)
         dock_->show();
@@ -474,7 +442,7 @@ void OrderWindow::listChanged() {
 
 void OrderWindow::moveOpening(int from, int to) {
     if (from < 0 || to < 0 ||
-        !document_.moveOpening(static_cast<std::size_t>(from), static_cast<std::size_t>(to)))
+        !session_.moveOpening(static_cast<std::size_t>(from), static_cast<std::size_t>(to)))
         return;
     dock_->model()->rowsChanged(static_cast<std::size_t>(std::min(from, to)),
                                 static_cast<std::size_t>(std::max(from, to)));

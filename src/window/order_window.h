@@ -5,6 +5,7 @@
 
 #include "autosave.h"
 #include "core/order/order_document.h"
+#include "core/order/order_session.h"
 #include "document_dialogs.h"
 #include "main_window.h"
 #include "openings_dock.h"
@@ -84,8 +85,6 @@ private:
     void showError(const QString& text);
 
     void switchTo(std::size_t index);
-    void showCurrentInForm();
-    void readCurrentResults();
     void formActed(std::optional<Field> acted);
     void listChanged();
     void moveOpening(int from, int to);
@@ -103,18 +102,14 @@ private:
     FirmDetails firm_;
     OrderDocument document_;
     MainWindow* form_;
+    // What happens to the order after the user's actions; the window shows it.
+    OrderSession session_;
     OpeningsDock* dock_;
     OrderActions actions_;
     OrderExports exports_;
     ReportPrinting printing_;
     QTimer autosaveTimer_;
     QString currentFile_;
-    // What putting the current opening into the form met (a refused input);
-    // it holds until the user changes the form.
-    std::vector<std::string> applyProblems_;
-    // The form shows the current opening; before that (until the form has
-    // started) what the form holds is not the order's.
-    bool formShowsCurrent_ = false;
     // The order's revision that the autosave file holds.
     std::uint64_t autosavedRevision_ = 0;
 };

@@ -56,9 +56,11 @@ export async function launch({ width = 1280, height = 900 } = {}) {
   return { context, close: async () => (await context.close(), rm(profile, { recursive: true, force: true })) };
 }
 
+// The calculator's tests start from a new order, as a first visit does,
+// not from the order an earlier test left in the browser's storage.
 export async function openPage(context, url) {
   const page = context.pages()[0] ?? (await context.newPage());
-  await page.goto(url);
+  await page.goto(`${url}?new`);
   await page.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
   return page;
 }

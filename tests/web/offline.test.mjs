@@ -35,3 +35,30 @@ test('reloads and computes offline; asks nothing of another host', { skip: siteM
     await server.stop();
   }
 });
+
+test('offline the kept order comes back and its list, parts list and report work', { skip: siteMissing }, async () => {
+  const server = await startServer();
+  const browser = await launch();
+  try {
+    let page = await openPage(browser.context, server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.fill('#order-title', 'Без сети');
+    await page.click('#opening-add');
+    await server.stop();
+    await page.goto(server.url);
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.equal(await page.inputValue('#order-title'), 'Без сети');
+    await page.click('#opening-copy');
+    assert.equal(await page.locator('#openings tbody tr').count(), 3);
+    await page.click('#screens [data-screen="parts"]');
+    assert.ok((await page.locator('#parts-list tbody tr').count()) > 0, 'the parts list is worked out');
+    const opened = browser.context.waitForEvent('page');
+    await page.click('#order-report');
+    page = await opened;
+    await page.waitForSelector('body[data-ready="true"]');
+    assert.match(await page.textContent('#report'), /Без сети/);
+  } finally {
+    await browser.close();
+    await server.stop();
+  }
+});

@@ -5,6 +5,7 @@
 
 #include "core/platform/atomic_file.h"
 #include "order_results.h"
+#include "orderio/file_messages.h"
 #include "orderio/firm_file.h"
 #include "orderio/opening_places.h"
 #include "orderio/order_file.h"
@@ -46,7 +47,7 @@ std::optional<std::string> readInput(const std::filesystem::path& file, std::siz
     while (in.read(buffer.data(), buffer.size()) || in.gcount() > 0) {
         text.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
         if (text.size() > maxBytes) {
-            diagnostics.error(file, "файл больше " + std::to_string(maxBytes >> 20) + " МиБ");
+            diagnostics.error(file, tooLargeMessage(maxBytes));
             return std::nullopt;
         }
     }

@@ -3,9 +3,7 @@
 
 #include "diagnostics.h"
 
-#include "core/text/utf8.h"
-
-#include <sstream>
+#include "orderio/file_messages.h"
 
 namespace kavro::cli {
 
@@ -22,16 +20,7 @@ void Diagnostics::warning(const std::filesystem::path& file, const std::string& 
 
 void Diagnostics::write(const std::filesystem::path& file, int line, int column,
                         const std::string& message) {
-    std::ostringstream text;
-    text << file.string();
-    if (line > 0)
-        text << ':' << line;
-    if (line > 0 && column > 0)
-        text << ':' << column;
-    text << ": " << message << '\n';
-    // A file name or a message may carry bytes from the file system or a
-    // file that are not UTF-8; a terminal would show them as garbage.
-    err_ << utf8::sanitize(text.str());
+    err_ << placedMessage(file.string(), line, column, message) << '\n';
 }
 
 } // namespace kavro::cli

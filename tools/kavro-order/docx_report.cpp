@@ -3,6 +3,7 @@
 
 #include "core/platform/word_processor.h"
 #include "core/report/order_report.h"
+#include "core/report/report_date.h"
 #include "order_documents.h"
 #include "report/docx_launcher.h"
 #include "report/file_destination.h"
@@ -19,7 +20,7 @@ void writeDocxReport(const Order& order, const std::vector<OpeningResults>& resu
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         if (!word)
             throw OrderDocumentError("не удалось начать документ Word");
-        typeOrderReport(order, results, reportDate(), *word, firm);
+        typeOrderReport(order, results, todaysReportDate(), *word, firm);
     } catch (const ReportNotDelivered& error) {
         throw OrderDocumentError(error.what());
     } catch (const WordProcessorError& error) {

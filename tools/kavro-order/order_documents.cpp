@@ -4,7 +4,6 @@
 #include "order_documents.h"
 
 #include <algorithm>
-#include <ctime>
 #include <string_view>
 
 namespace kavro::cli {
@@ -32,15 +31,6 @@ std::string lowerAscii(std::string text) {
 }
 
 } // namespace
-
-std::string reportDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
-    return text;
-}
 
 OrderDocumentWriter documentWriterFor(const std::filesystem::path& file) {
     const std::string extension = lowerAscii(file.extension().string());

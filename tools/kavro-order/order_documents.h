@@ -34,9 +34,6 @@ OrderDocumentWriter documentWriterFor(const std::filesystem::path& file);
 // The extensions there are writers for, for a message: ".docx".
 std::string documentExtensions();
 
-// Today as the report shows it: 07.12.2026.
-std::string reportDate();
-
 // The Word document (.docx) through the report's word processor.
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
                      const FirmDetails* firm, const std::filesystem::path& file);

@@ -4,6 +4,7 @@
 #include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "core/report/order_report.h"
+#include "core/report/report_date.h"
 #include "order_documents.h"
 #include "print/headless_gui.h"
 #include "print/pdf_writing.h"
@@ -24,7 +25,7 @@ void writePdfReport(const Order& order, const std::vector<OpeningResults>& resul
     print::KeptReport kept;
     print::TextDocumentWordProcessor word(kept);
     try {
-        typeOrderReport(order, results, reportDate(), word, firm);
+        typeOrderReport(order, results, todaysReportDate(), word, firm);
     } catch (const WordProcessorError& error) {
         throw OrderDocumentError(std::string("отчёт не удалось составить: ") + error.what());
     }

@@ -5,9 +5,7 @@
 // standard input (or the file named as the only argument) and prints what
 // they show as JSON lines.
 #include "about/about_options.h"
-#ifdef KAVRO_HAS_FIRM_FILE
 #include "orderio/firm_file.h"
-#endif
 #include "script_runner.h"
 
 #include <cstdlib>
@@ -41,7 +39,6 @@ constexpr kavro::ProgramAbout kAbout{
 // The details that head the reports: those of --firm FILE, else the user's
 // saved ones, if any. A file that cannot be read ends the program rather
 // than giving reports without the letterhead the user asked for.
-#ifdef KAVRO_HAS_FIRM_FILE
 std::optional<kavro::FirmDetails> readFirm(const std::optional<std::filesystem::path>& named) {
     const std::filesystem::path file = kavro::firmFileToRead(named);
     if (file.empty())
@@ -53,13 +50,6 @@ std::optional<kavro::FirmDetails> readFirm(const std::optional<std::filesystem::
         std::exit(2);
     }
 }
-#else
-// Where no order files are built (the node driver) reports are refused, so
-// there is no letterhead for the details to make.
-std::optional<kavro::FirmDetails> readFirm(const std::optional<std::filesystem::path>&) {
-    return std::nullopt;
-}
-#endif
 
 } // namespace
 

@@ -17,6 +17,8 @@ void OrderDocument::reset(Order order) {
         order_.openings.emplace_back();
     current_ = 0;
     modified_ = false;
+    // Another order is another revision: a copy of the one before is not it.
+    ++revision_;
     results_.assign(order_.openings.size(), std::nullopt);
 }
 

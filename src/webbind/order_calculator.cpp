@@ -1,0 +1,351 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "order_calculator.h"
+
+#include "core/order/opening_calculator.h"
+#include "core/order/opening_rows.h"
+#include "core/order/parts_list.h"
+#include "core/report/order_report.h"
+#include "core/report/report_date.h"
+#include "orderio/file_messages.h"
+#include "orderio/openings_export.h"
+#include "orderio/openings_import.h"
+#include "orderio/order_file.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kavro {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json rowJson(const OrderDocument& document, std::size_t index) {
+    const OpeningRow row = openingRow(document, index);
+    return {{"index", index},      {"number", row.number}, {"location", row.location},
+            {"count", row.count},  {"size", row.size},     {"drive", row.drive},
+            {"torque", row.torque}};
+}
+
+// An index from the page, if it is one of the order's openings.
+std::optional<std::size_t> openingIndex(const OrderDocument& document, double value) {
+    const auto whole = wholeNumber(value);
+    if (!whole || *whole < 0 || static_cast<std::uint64_t>(*whole) >= document.size())
+        return std::nullopt;
+    return static_cast<std::size_t>(*whole);
+}
+
+ActionResult doneOr(bool done, const std::string& refusal) {
+    return done ? ActionResult::done() : ActionResult::refused(refusal);
+}
+
+std::vector<OpeningResults> allResults(const OrderDocument& document) {
+    std::vector<OpeningResults> results;
+    results.reserve(document.size());
+    for (std::size_t i = 0; i < document.size(); ++i)
+        results.push_back(document.results(i));
+    return results;
+}
+
+// What a browser cannot read: workbooks need the zip reader, which the page
+// is built without.
+const char kNoWorkbooks[] =
+    "книги Excel (.xlsx) в браузере не читаются: сохраните таблицу как CSV (UTF-8)";
+
+} // namespace
+
+OrderCalculator::OrderCalculator()
+    : document_(&OpeningCalculator::compute),
+      session_(document_, form(), [this](const Opening& opening) {
+          // Putting the opening into the form is not the user's action: a
+          // press on the drive list it makes leaves the clipboard as it was.
+          const std::string text = clipboard().text;
+          const bool put = clipboard().put;
+          std::vector<std::string> problems = OpeningCalculator::apply(form(), input(), opening);
+          clipboard().text = text;
+          clipboard().put = put;
+          return problems;
+      }) {}
+
+std::string OrderCalculator::start() {
+    starting_ = true;
+    return Calculator::start();
+}
+
+void OrderCalculator::acted(std::optional<Field> field) {
+    if (std::exchange(starting_, false) && !session_.formShowsCurrent()) {
+        session_.formStarted();
+        reload_ = true;
+    } else if (!orderAction_ && session_.formActed(field)) {
+        changedRows_.push_back(document_.current());
+    }
+}
+
+void OrderCalculator::describe(Json& answer) {
+    answer["order"] = orderChange(reload_);
+    changedRows_.clear();
+    reload_ = false;
+}
+
+Json OrderCalculator::orderChange(bool reload) const {
+    Json rows = Json::array();
+    if (!reload) {
+        std::vector<std::size_t> indexes = changedRows_;
+        std::sort(indexes.begin(), indexes.end());
+        indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+        for (std::size_t index : indexes)
+            rows.push_back(rowJson(document_, index));
+    }
+    Json accessories = Json::array();
+    for (const OpeningAccessoryRow& row : openingAccessoryRows(document_))
+        accessories.push_back({{"article", row.article},
+                               {"name", row.name},
+                               {"quantity", row.quantity},
+                               {"offered", row.offered}});
+    return {{"revision", document_.revision()},
+            {"modified", document_.modified()},
+            {"title", document_.order().title},
+            {"size", document_.size()},
+            {"current", document_.current()},
+            {"reload", reload},
+            {"rows", std::move(rows)},
+            {"accessories", std::move(accessories)},
+            {"problems", document_.results(document_.current()).problems}};
+}
+
+// The form then shows what the order holds, which it does not take back:
+// an opening's text the form refuses stays the opening's.
+template <class Action> std::string OrderCalculator::orderAct(bool reload, Action&& action) {
+    orderAction_ = true;
+    std::string answer = act([&] {
+        const ActionResult result = action();
+        if (result.kind == ActionResult::Kind::Done)
+            reload_ = reload_ || reload;
+        return result;
+    });
+    orderAction_ = false;
+    return answer;
+}
+
+std::string OrderCalculator::orderState() {
+    return orderAct(true, [] { return ActionResult::done(); });
+}
+
+std::string OrderCalculator::columns() const {
+    Json names = Json::array();
+    for (std::string_view caption : kOpeningColumnCaptions)
+        names.push_back(std::string(caption));
+    return Json{{"columns", std::move(names)}}.dump();
+}
+
+std::string OrderCalculator::rows(double first, double count) const {
+    const auto from = wholeNumber(first);
+    const auto n = wholeNumber(count);
+    if (!from || !n || *from < 0 || *n < 0)
+        return Json{{"result", "refused"}, {"refused", "rows takes a first row and a count"}}
+            .dump();
+    Json rows = Json::array();
+    const auto size = static_cast<std::int64_t>(document_.size());
+    for (std::int64_t i = *from; i < size && i - *from < *n; ++i)
+        rows.push_back(rowJson(document_, static_cast<std::size_t>(i)));
+    return Json{{"rows", std::move(rows)}}.dump();
+}
+
+std::string OrderCalculator::choose(double index) {
+    return orderAct(false, [&] {
+        const auto i = openingIndex(document_, index);
+        if (!i)
+            return ActionResult::refused("no such opening");
+        if (session_.switchTo(*i))
+            changedRows_.push_back(*i);
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::add() {
+    return orderAct(true, [&] { return doneOr(session_.addOpening(), "the order is full"); });
+}
+
+std::string OrderCalculator::copy() {
+    return orderAct(true, [&] { return doneOr(session_.copyOpening(), "the order is full"); });
+}
+
+std::string OrderCalculator::remove() {
+    return orderAct(true,
+                    [&] { return doneOr(session_.removeOpening(), "the last opening stays"); });
+}
+
+std::string OrderCalculator::move(double from, double to) {
+    return orderAct(true, [&] {
+        const auto f = openingIndex(document_, from);
+        const auto t = openingIndex(document_, to);
+        return doneOr(f && t && session_.moveOpening(*f, *t), "no such move");
+    });
+}
+
+std::string OrderCalculator::moveUp() {
+    return orderAct(true, [&] {
+        const std::size_t at = document_.current();
+        return doneOr(at > 0 && session_.moveOpening(at, at - 1), "the first opening is first");
+    });
+}
+
+std::string OrderCalculator::moveDown() {
+    return orderAct(true, [&] {
+        const std::size_t at = document_.current();
+        return doneOr(session_.moveOpening(at, at + 1), "the last opening is last");
+    });
+}
+
+std::string OrderCalculator::setLocation(double index, const std::string& text) {
+    return orderAct(false, [&] {
+        const auto i = openingIndex(document_, index);
+        if (!i)
+            return ActionResult::refused("no such opening");
+        if (document_.setLocation(*i, text))
+            changedRows_.push_back(*i);
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::setCount(double index, double count) {
+    return orderAct(false, [&] {
+        const auto i = openingIndex(document_, index);
+        const auto n = wholeNumber(count);
+        if (!i)
+            return ActionResult::refused("no such opening");
+        if (!n || *n < Opening::kMinCount || *n > Opening::kMaxCount)
+            return ActionResult::refused("the count is 1 to 999");
+        if (document_.setCount(*i, static_cast<int>(*n)))
+            changedRows_.push_back(*i);
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::setTitle(const std::string& text) {
+    return orderAct(false, [&] {
+        document_.setTitle(text);
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::setQuantity(const std::string& article, double quantity) {
+    return orderAct(false, [&] {
+        const auto n = wholeNumber(quantity);
+        if (article.empty())
+            return ActionResult::refused("no accessory named");
+        if (!n || *n < 0 || *n > Opening::kMaxAccessoryQuantity)
+            return ActionResult::refused("the quantity is 0 to 999");
+        if (session_.setAccessoryQuantity(article, static_cast<int>(*n)))
+            changedRows_.push_back(document_.current());
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::newOrder() {
+    return orderAct(true, [&] {
+        session_.replaceOrder({}, false);
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::openOrder(const std::string& name, const std::string& bytes,
+                                       bool unsaved) {
+    Json fault;
+    std::string answer = orderAct(true, [&] {
+        if (bytes.size() > OrderFile::kMaxBytes) {
+            const std::string reason = tooLargeMessage(OrderFile::kMaxBytes);
+            fault = {{"line", 0}, {"column", 0}, {"reason", reason}};
+            return ActionResult::failed(placedMessage(name, 0, 0, reason));
+        }
+        Order order;
+        try {
+            order = OrderFile::parse(bytes);
+        } catch (const OrderFileError& error) {
+            // Placed as kavro-order places it: at its line and column when
+            // the fault has them.
+            const std::string reason = error.line() > 0 ? error.reason() : error.what();
+            fault = {{"line", error.line()}, {"column", error.column()}, {"reason", reason}};
+            return ActionResult::failed(placedMessage(name, error.line(), error.column(), reason));
+        }
+        session_.replaceOrder(std::move(order), unsaved);
+        return ActionResult::done();
+    });
+    if (fault.is_null())
+        return answer;
+    Json j = Json::parse(answer);
+    j.update(fault);
+    return j.dump();
+}
+
+std::string OrderCalculator::importOpenings(const std::string& name, const std::string& bytes) {
+    return orderAct(true, [&] {
+        if (looksLikeWorkbook(bytes))
+            return ActionResult::failed(placedMessage(name, 0, 0, kNoWorkbooks));
+        OpeningsImport imported = kavro::importOpenings(bytes);
+        if (!imported.errors.empty()) {
+            std::string lines;
+            for (const CsvCellError& error : imported.errors) {
+                CsvCellError placeless = error;
+                placeless.row = 0;
+                lines += (lines.empty() ? "" : "\n") +
+                         placedMessage(name, error.row, 0, kavro::describe(placeless));
+            }
+            return ActionResult::failed(lines);
+        }
+        if (!session_.appendOpenings(std::move(imported.openings)))
+            return ActionResult::failed(tooManyOpeningsMessage());
+        return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::markSaved() {
+    return orderAct(false, [&] {
+        document_.markSaved();
+        return ActionResult::done();
+    });
+}
+
+FileAnswer OrderCalculator::saveOrder() const {
+    try {
+        return {OrderFile::serialize(document_.order()), {}};
+    } catch (const OrderFileError& error) {
+        return {{}, error.what()};
+    }
+}
+
+FileAnswer OrderCalculator::exportOpenings() const {
+    try {
+        return {csvText(openingsSheet(document_.order(), allResults(document_))), {}};
+    } catch (const CsvExportError& error) {
+        return {{}, error.what()};
+    }
+}
+
+FileAnswer OrderCalculator::exportPartsList() const {
+    return {csvText(partsListSheet(makePartsList(document_.order(), allResults(document_)))), {}};
+}
+
+std::string OrderCalculator::partsList() const {
+    const SheetTable table =
+        partsListSheet(makePartsList(document_.order(), allResults(document_)));
+    return Json{{"columns", table.names}, {"rows", table.rows}}.dump();
+}
+
+std::string OrderCalculator::orderReport(const std::string& date) const {
+    HtmlReportLauncher launcher;
+    try {
+        const std::unique_ptr<WordProcessor> word = launcher.launch();
+        typeOrderReport(document_.order(), allResults(document_),
+                        date.empty() ? todaysReportDate() : date, *word);
+    } catch (const std::exception& error) {
+        return Json{{"result", "failed"}, {"error", error.what()}}.dump();
+    }
+    if (!launcher.document)
+        return Json{{"result", "failed"}, {"error", "no report"}}.dump();
+    return Json{{"result", "done"}, {"report", *launcher.document}}.dump();
+}
+
+} // namespace kavro

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "calculator.h"
+#include "core/order/order_document.h"
+#include "core/order/order_session.h"
+
+#include <cstddef>
+#include <string>
+
+namespace kavro {
+
+// A file the page writes: its bytes, or why there are none.
+struct FileAnswer {
+    std::string bytes;
+    std::string error; // empty when written
+};
+
+// The calculator form with an order behind it, for the page: the form's
+// actions as Calculator's, each answer also telling what changed in the
+// order; the list, the accessories, the files and the order report. It only
+// forwards to OrderSession and the order files and reports what they said.
+class OrderCalculator : public Calculator {
+public:
+    OrderCalculator();
+
+    // The form starts and shows the current opening.
+    std::string start();
+
+    std::string orderState();
+    std::string columns() const;
+    std::string rows(double first, double count) const;
+
+    std::string choose(double index);
+    std::string add();
+    std::string copy();
+    std::string remove();
+    std::string move(double from, double to);
+    std::string moveUp();
+    std::string moveDown();
+    std::string setLocation(double index, const std::string& text);
+    std::string setCount(double index, double count);
+    std::string setTitle(const std::string& text);
+    std::string setQuantity(const std::string& article, double quantity);
+
+    std::string newOrder();
+    std::string openOrder(const std::string& name, const std::string& bytes, bool unsaved);
+    std::string importOpenings(const std::string& name, const std::string& bytes);
+    std::string markSaved();
+
+    FileAnswer saveOrder() const;
+    FileAnswer exportOpenings() const;
+    FileAnswer exportPartsList() const;
+
+    std::string partsList() const;
+    std::string orderReport(const std::string& date) const;
+
+protected:
+    void acted(std::optional<Field> field) override;
+    void describe(Json& answer) override;
+
+private:
+    // Runs one order action that may show another opening in the form.
+    template <class Action> std::string orderAct(bool reload, Action&& action);
+    Json orderChange(bool reload) const;
+
+    OrderDocument document_;
+    OrderSession session_;
+    // The rows the action changed in place, beside the current one.
+    std::vector<std::size_t> changedRows_;
+    bool reload_ = false;
+    bool starting_ = false;
+    bool orderAction_ = false;
+};
+
+} // namespace kavro

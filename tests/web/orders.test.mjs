@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Orders in the page against kavro-order: files either one makes open in
+// the other with the same openings and results, damaged ones are refused
+// with kavro-order's words, and nothing typed before the last second is
+// lost when the browser dies.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { spawnSync } from 'node:child_process';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { startServer, siteMissing, ROOT } from './harness.mjs';
+import {
+  kavroOrder, checkedRows, listedRows, launchOn, killBrowser, openOrderPage, chooseFile, downloaded, orderToolMissing,
+} from './orders-harness.mjs';
+
+const skip = siteMissing || orderToolMissing;
+const CLI = path.join(ROOT, 'tests/cli');
+let server;
+let work;
+before(async () => {
+  if (skip) return;
+  server = await startServer();
+  work = await mkdtemp(path.join(tmpdir(), 'kavro-orders-test-'));
+});
+after(async () => {
+  await server?.stop();
+  if (work) await rm(work, { recursive: true, force: true });
+});
+
+// A browser on a profile of its own for BODY.
+async function withBrowser(body, options) {
+  const profile = await mkdtemp(path.join(work, 'profile-'));
+  const context = await launchOn(profile, options);
+  try {
+    return await body(context, profile);
+  } finally {
+    await context.close().catch(() => {});
+  }
+}
+
+const sources = [
+  { name: 'an order file', click: '#order-open', file: path.join(ROOT, 'examples/house.kavro'), order: 'examples/house.kavro' },
+  { name: 'an openings table in Windows-1251', click: '#openings-import', file: path.join(CLI, 'house-1251.csv'), table: 'house-1251.csv' },
+];
+
+test('an order file and a table made for kavro-order open with every opening as it reads them', { skip }, async () => {
+  for (const source of sources) {
+    let order = source.order;
+    if (source.table) {
+      order = path.join(work, 'imported.kavro');
+      assert.equal(kavroOrder(['import', source.table, '-o', order], CLI).status, 0);
+    }
+    const expected = checkedRows(kavroOrder(['check', order]).stdout);
+    const listed = await withBrowser(async (context) => {
+      const page = await openOrderPage(context, `${server.url}?new`);
+      await chooseFile(page, source.click, source.file);
+      await page.waitForSelector(`#openings tbody tr:nth-child(${expected.length})`);
+      return listedRows(page);
+    });
+    assert.ok(expected.length >= 5, source.name);
+    assert.deepEqual(listed, expected, source.name);
+  }
+});
+
+test('an order typed in the page is saved as kavro-order reads it, and its tables are kavro-order\'s bytes', { skip }, async () => {
+  await withBrowser(async (context) => {
+    const page = await openOrderPage(context, `${server.url}?new`);
+    await page.fill('#order-title', 'Дача; «Петров»');
+    await page.fill('#openings tbody tr:nth-child(1) [data-edit=location]', 'Кухня');
+    await page.click('#opening-add');
+    await page.fill('#openings tbody tr:nth-child(2) [data-edit=location]', 'Гараж');
+    await page.fill('#openings tbody tr:nth-child(2) [data-edit=count]', '3');
+    await page.press('#openings tbody tr:nth-child(2) [data-edit=count]', 'Enter');
+    await page.focus('#Visota');
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type('2400');
+    await page.keyboard.press('Tab');
+    await page.click('#opening-copy');
+    const saved = await downloaded(page, '#order-save');
+    const file = path.join(work, 'typed.kavro');
+    await writeFile(file, saved.bytes);
+    const check = kavroOrder(['check', file]);
+    assert.equal(check.stdout.split('\n')[0], 'Дача; «Петров»');
+    assert.deepEqual(checkedRows(check.stdout), await listedRows(page));
+    assert.equal((await listedRows(page)).length, 3);
+    for (const [button, command] of [['#openings-export', 'export'], ['#parts-export', 'bom']]) {
+      const out = path.join(work, `${command}.csv`);
+      assert.equal(kavroOrder([command, file, '-o', out]).status, 0);
+      const got = await downloaded(page, button);
+      assert.deepEqual(got.bytes, spawnSync('cat', [out]).stdout, command);
+    }
+  });
+});
+
+// Each damaged file, the picker that takes it, and kavro-order's refusal.
+const damaged = [
+  { file: 'damaged.kavro', click: '#order-open', args: ['check', 'damaged.kavro'] },
+  { file: 'bad-field.kavro', click: '#order-open', args: ['check', 'bad-field.kavro'] },
+  { file: 'bad-cells.csv', click: '#openings-import', args: ['import', 'bad-cells.csv', '-o', '/dev/null'] },
+  { file: 'bad-bytes.csv', click: '#openings-import', args: ['import', 'bad-bytes.csv', '-o', '/dev/null'] },
+];
+
+test('damaged files are refused with kavro-order\'s words and change nothing open', { skip }, async () => {
+  await withBrowser(async (context) => {
+    const page = await openOrderPage(context, `${server.url}?new`);
+    await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
+    await page.waitForSelector('#openings tbody tr:nth-child(5)');
+    const before = await listedRows(page);
+    for (const { file, click, args } of damaged) {
+      const refusal = kavroOrder(args, CLI);
+      assert.notEqual(refusal.status, 0, file);
+      await chooseFile(page, click, path.join(CLI, file));
+      await page.waitForSelector('#message[open]');
+      assert.equal(await page.textContent('#message-text'), refusal.stderr.trimEnd(), file);
+      await page.click('#message-ok');
+      assert.deepEqual(await listedRows(page), before, `${file}: the open order is untouched`);
+    }
+  });
+});
+
+test('a browser killed while typing gives back every keystroke older than a second', { skip }, async () => {
+  const profile = await mkdtemp(path.join(work, 'profile-'));
+  const text = 'Спальня на втором этаже, окно во двор, левая створка';
+  let context = await launchOn(profile);
+  const typed = [];
+  try {
+    const page = await openOrderPage(context, `${server.url}?new`);
+    const box = page.locator('#openings tbody tr:nth-child(1) [data-edit=location]');
+    await box.focus();
+    for (const ch of text) {
+      await page.keyboard.type(ch);
+      typed.push(Date.now());
+      await page.waitForTimeout(40);
+    }
+  } finally {
+    killBrowser(profile);
+    await context.close().catch(() => {});
+  }
+  const killed = Date.now();
+  context = await launchOn(profile);
+  try {
+    const page = await openOrderPage(context, server.url);
+    const kept = (await listedRows(page))[0][1];
+    const due = typed.filter((t) => killed - t > 1000).length;
+    assert.ok(text.startsWith(kept), `kept «${kept}»`);
+    assert.ok(kept.length >= due, `${kept.length} of ${text.length} characters kept, ${due} were typed over a second before`);
+  } finally {
+    await context.close();
+    await rm(profile, { recursive: true, force: true });
+  }
+});
+
+const words = (text) => text.split(/\s+/).filter(Boolean).sort();
+
+test('the order report prints every line once, each opening in it', { skip }, async () => {
+  await withBrowser(async (context) => {
+    const page = await openOrderPage(context, `${server.url}?new`);
+    await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
+    await page.waitForSelector('#openings tbody tr:nth-child(5)');
+    const opened = context.waitForEvent('page');
+    await page.click('#order-report');
+    const report = await opened;
+    await report.waitForSelector('body[data-ready="true"]');
+    const text = await report.evaluate(() => document.getElementById('report').innerText);
+    for (const [, location] of checkedRows(kavroOrder(['check', 'examples/house.kavro']).stdout))
+      assert.ok(text.includes(location), location);
+    const read = spawnSync('pdftotext', ['-enc', 'UTF-8', '-', '-'], { input: await report.pdf({ format: 'A4' }), encoding: 'utf8' });
+    assert.equal(read.status, 0, read.stderr);
+    assert.deepEqual(words(read.stdout), words(text));
+  });
+});
+
+test('a second tab of the open order shows it read-only and says why', { skip }, async () => {
+  await withBrowser(async (context) => {
+    const first = await openOrderPage(context, `${server.url}?new`);
+    await first.fill('#order-title', 'Первая вкладка');
+    const second = await context.newPage();
+    await second.goto(server.url);
+    await second.waitForSelector('body[data-ready="true"]');
+    assert.equal(await second.inputValue('#order-title'), 'Первая вкладка');
+    assert.match(await second.textContent('#store-status'), /открыт в другой вкладке/);
+    assert.deepEqual(await second.evaluate(() => [document.getElementById('form').inert, document.getElementById('order-title').disabled]), [true, true]);
+    await first.close();
+    await second.waitForSelector('#order-title:not([disabled])');
+    assert.equal(await second.evaluate(() => document.getElementById('form').inert), false);
+  });
+});

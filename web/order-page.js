@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The order around the calculator form: its list, the current opening's
+// accessories and problems, the parts list, the files, the report, and
+// keeping it in the browser. Every answer of the core that tells of the
+// order passes through answered(); the page decides nothing about it.
+
+import { OpeningsList } from './openings-list.js';
+import { OpeningDetails } from './opening-details.js';
+import { PartsView } from './parts-view.js';
+import { OrderKeeper } from './order-keeper.js';
+import { OrdersDialog } from './orders-dialog.js';
+import { pickFile, saveFile } from './file-access.js';
+import { openReport } from './report-link.js';
+import { ALL_FIELDS } from './fields.js';
+
+const ORDER_FILE = { description: 'Заказы KAVRO', extensions: ['.kavro'], mime: 'application/json' };
+const CSV_FILE = { description: 'Таблица CSV', extensions: ['.csv', '.txt'], mime: 'text/csv' };
+// The name the stored order is shown under when the core refuses it.
+const STORED_NAME = 'заказ из браузера';
+
+const $ = (id) => document.getElementById(id);
+
+export class OrderPage {
+  // STORE_OPENER gives the order store (its opening may have begun while
+  // the core was loading).
+  constructor(calc, controller, dialog, storeOpener) {
+    Object.assign(this, { calc, controller, dialog });
+    this.order = null; // the last order change the core told
+    this.handle = null; // the file the order was opened from or saved to
+    this.list = new OpeningsList($('openings'), calc, (m, ...a) => this.act(m, ...a));
+    this.details = new OpeningDetails({ table: $('opening-accessories'), problems: $('opening-problems') }, (m, ...a) => this.act(m, ...a));
+    this.parts = new PartsView($('parts-list'), calc);
+    this.keeper = new OrderKeeper({
+      order: {
+        save: () => this.bytes('saveOrder'),
+        load: (bytes) => this.replace(() => this.calc.openOrder(STORED_NAME, bytes, true), true),
+        blank: () => this.replace(() => this.calc.newOrder()),
+        title: () => this.order?.title ?? '',
+      },
+      status: (text, kind, alert) => this.status(text, kind, alert),
+      onReadOnly: (readOnly) => this.setReadOnly(readOnly),
+      storeOpener,
+    });
+    this.orders = new OrdersDialog($('orders-dialog'), $('confirm-dialog'), this.keeper, () => (this.handle = null));
+  }
+
+  // Every answer of the form or the order.
+  answered(answer) {
+    const order = answer.order;
+    if (!order) return;
+    const changed = order.revision !== this.order?.revision;
+    this.order = order;
+    this.list.apply(order);
+    this.details.apply(order);
+    this.parts.update(order.revision);
+    const title = $('order-title');
+    if (document.activeElement !== title && title.value !== order.title) title.value = order.title;
+    if (changed) this.keeper.changed();
+  }
+
+  // An order action from the page's own controls: its answer shown, the
+  // DOM focus left where the user has it.
+  act(method, ...args) {
+    return this.controller.present(JSON.parse(this.calc[method](...args)), { follow: false });
+  }
+
+  // The core's bytes of a file, or its refusal thrown in its words.
+  bytes(method) {
+    const answer = this.calc[method]();
+    if (answer.result !== 'done') throw new Error(answer.error);
+    return new Uint8Array(answer.bytes); // a copy: the module's memory moves
+  }
+
+  // Runs a call that puts another order in the core; a failure changes
+  // nothing and throws the core's message.
+  replace(call, quiet = false) {
+    const answer = JSON.parse(call());
+    if (answer.result !== 'done') {
+      if (quiet) throw new Error(answer.error);
+      return answer;
+    }
+    this.controller.view.showAll(ALL_FIELDS);
+    this.controller.present({ ...answer, order: { ...answer.order, reload: true } }, { follow: false });
+    return answer;
+  }
+
+  async start() {
+    this.wire();
+    this.act('orderState');
+    await this.keeper.start();
+  }
+
+  wire() {
+    const on = (id, f) => $(id).addEventListener('click', () => this.guard(f));
+    on('orders-button', () => this.orders.show());
+    on('order-open', () => this.openFile());
+    on('order-save', () => this.saveOrder());
+    on('openings-import', () => this.importOpenings());
+    on('openings-export', () => this.export('exportOpenings', 'Проёмы.csv'));
+    on('parts-export', () => this.export('exportPartsList', 'Ведомость.csv'));
+    on('order-report', () => this.report());
+    for (const [id, method] of [['opening-add', 'add'], ['opening-copy', 'copy'], ['opening-remove', 'remove'],
+      ['opening-up', 'moveUp'], ['opening-down', 'moveDown']])
+      on(id, () => this.act(method));
+    $('order-title').addEventListener('input', (e) => this.act('setTitle', e.target.value));
+    for (const tab of document.querySelectorAll('#screens [data-screen]'))
+      tab.addEventListener('click', () => this.showScreen(tab.dataset.screen));
+  }
+
+  // A file or storage fault is told, never lost in the console.
+  async guard(step) {
+    try {
+      await step();
+    } catch (error) {
+      this.dialog.show(error?.message ?? String(error));
+    }
+  }
+
+  showScreen(screen) {
+    document.body.dataset.screen = screen;
+    for (const tab of document.querySelectorAll('#screens [data-screen]')) {
+      if (tab.dataset.screen === screen) tab.setAttribute('aria-current', 'page');
+      else tab.removeAttribute('aria-current');
+    }
+    $('openings-screen').hidden = screen === 'parts';
+    $('parts-screen').hidden = screen !== 'parts';
+    this.parts.setVisible(screen === 'parts', this.order?.revision);
+  }
+
+  // Kept before the core takes another order: the stored one must not
+  // get the new one's contents.
+  async openFile() {
+    const file = await pickFile(ORDER_FILE);
+    if (!file) return;
+    await this.keeper.flush();
+    const answer = this.replace(() => this.calc.openOrder(file.name, file.bytes, false));
+    if (answer.result !== 'done') return this.dialog.show(answer.error);
+    this.handle = file.handle;
+    await this.keeper.adopt();
+  }
+
+  async saveOrder() {
+    const bytes = this.bytes('saveOrder');
+    const name = `${this.order?.title || 'Заказ'}.kavro`;
+    const handle = await saveFile(bytes, { ...ORDER_FILE, name, handle: this.handle });
+    if (handle === undefined) return; // cancelled
+    this.handle = handle;
+    this.act('markSaved');
+  }
+
+  async importOpenings() {
+    const file = await pickFile(CSV_FILE);
+    if (!file) return;
+    const answer = this.replace(() => this.calc.importOpenings(file.name, file.bytes));
+    if (answer.result !== 'done') this.dialog.show(answer.error);
+  }
+
+  async export(method, name) {
+    await saveFile(this.bytes(method), { ...CSV_FILE, name });
+  }
+
+  report() {
+    const answer = JSON.parse(this.calc.orderReport(''));
+    if (answer.result !== 'done') return this.dialog.show(answer.error);
+    openReport(answer.report);
+  }
+
+  setReadOnly(readOnly) {
+    document.body.classList.toggle('read-only', readOnly);
+    for (const id of ['form', 'order-panel']) $(id).inert = readOnly;
+    $('order-title').disabled = readOnly;
+    for (const id of ['openings-import']) $(id).disabled = readOnly;
+  }
+
+  // The storage's state in the bar; a new problem also as a message.
+  status(text, kind, alert = false) {
+    const line = $('store-status');
+    line.textContent = text;
+    line.dataset.kind = kind;
+    line.setAttribute('role', kind === 'error' ? 'alert' : 'status');
+    if (alert && text) this.dialog.show(text);
+  }
+}

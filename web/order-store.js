@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The orders kept in this browser: one IndexedDB record per order with its
+// id, title, time of the last change and the order file's contents, which
+// only the core reads. Nothing is ever deleted but by remove().
+
+const DB_NAME = 'kavro-orders';
+const DB_VERSION = 1;
+const ORDERS = 'orders';
+
+function request(req) {
+  return new Promise((resolve, reject) => {
+    req.onsuccess = () => resolve(req.result);
+    req.onerror = () => reject(req.error);
+  });
+}
+
+// Resolves when the transaction is on disk (its complete event), not when
+// its request succeeded: only then has the change been kept.
+function done(tx) {
+  return new Promise((resolve, reject) => {
+    tx.oncomplete = () => resolve();
+    tx.onabort = () => reject(tx.error ?? new DOMException('transaction aborted', 'AbortError'));
+    tx.onerror = () => reject(tx.error);
+  });
+}
+
+export class StoreBlockedError extends Error {
+  constructor() {
+    super('the order storage is held by an older page');
+    this.name = 'StoreBlockedError';
+  }
+}
+
+export function newOrderId() {
+  return crypto.randomUUID?.() ?? `${Date.now().toString(36)}-${Math.random().toString(36).slice(2)}`;
+}
+
+export class OrderStore {
+  constructor(db) {
+    this.db = db;
+    // A newer page wants to upgrade the database: this one lets go rather
+    // than hold it up; its next write reports the closed store.
+    db.onversionchange = () => db.close();
+  }
+
+  static async open(factory = globalThis.indexedDB) {
+    if (!factory) throw new DOMException('IndexedDB is not available', 'NotSupportedError');
+    const req = factory.open(DB_NAME, DB_VERSION);
+    req.onupgradeneeded = () => {
+      const db = req.result;
+      if (!db.objectStoreNames.contains(ORDERS)) db.createObjectStore(ORDERS, { keyPath: 'id' });
+    };
+    const blocked = new Promise((_, reject) => { req.onblocked = () => reject(new StoreBlockedError()); });
+    return new OrderStore(await Promise.race([request(req), blocked]));
+  }
+
+  // Every order without its contents, the latest change first.
+  async list() {
+    const tx = this.db.transaction(ORDERS, 'readonly');
+    const all = await request(tx.objectStore(ORDERS).getAll());
+    return all
+      .map(({ id, title, changed }) => ({ id, title, changed }))
+      .sort((a, b) => b.changed - a.changed);
+  }
+
+  async get(id) {
+    const tx = this.db.transaction(ORDERS, 'readonly');
+    return (await request(tx.objectStore(ORDERS).get(id))) ?? null;
+  }
+
+  // RECORD is { id, title, changed, data }.
+  async put(record) {
+    const tx = this.db.transaction(ORDERS, 'readwrite');
+    tx.objectStore(ORDERS).put(record);
+    await done(tx);
+  }
+
+  async remove(id) {
+    const tx = this.db.transaction(ORDERS, 'readwrite');
+    tx.objectStore(ORDERS).delete(id);
+    await done(tx);
+  }
+}
