@@ -49,6 +49,28 @@ TEST_F(OrderDocumentTest, CountsAndQuantitiesAreTakenOnlyInTheirRange) {
     EXPECT_TRUE(document.currentOpening().accessories.empty()) << "0 takes it off";
 }
 
+// A discount just under 100 % is taken, 100 % is not; 0 % is no discount at
+// all, so that a file never says "0 %" and the quotation shows no empty row.
+TEST_F(OrderDocumentTest, DiscountAndInstallationPriceAreTakenOnlyInTheirRange) {
+    document.reset(lettered("A"));
+    for (std::int64_t refused : {-1, 100'00})
+        EXPECT_FALSE(document.setDiscount(Percent{refused})) << refused;
+    EXPECT_FALSE(document.setDiscount(Percent{0})) << "none already";
+    EXPECT_FALSE(document.modified());
+    EXPECT_TRUE(document.setDiscount(Percent{99'99}));
+    EXPECT_TRUE(document.setDiscount(Percent{0}));
+    EXPECT_EQ(document.order().discount, std::nullopt);
+
+    const Money most = Opening::kMaxInstallationPrice;
+    EXPECT_FALSE(document.setInstallationPrice(0, Money{-1}));
+    EXPECT_FALSE(document.setInstallationPrice(0, Money{most.kopecks + 1}));
+    EXPECT_FALSE(document.setInstallationPrice(1, Money{0})) << "no opening 2";
+    EXPECT_TRUE(document.setInstallationPrice(0, most));
+    EXPECT_TRUE(document.setInstallationPrice(0, Money{0})) << "free is a price of its own";
+    EXPECT_EQ(document.currentOpening().installationPrice, Money{0});
+    EXPECT_TRUE(document.setInstallationPrice(0, std::nullopt));
+}
+
 TEST_F(OrderDocumentTest, MovesAcrossTheCurrentOpeningKeepItCurrent) {
     struct Row {
         const char* name;

@@ -3,6 +3,8 @@
 
 #include "order_documents.h"
 
+#include "core/report/quotation_report.h"
+
 #include <algorithm>
 #include <ctime>
 #include <string_view>
@@ -40,6 +42,14 @@ std::string reportDate() {
     char text[16];
     std::strftime(text, sizeof text, "%d.%m.%Y", &local);
     return text;
+}
+
+std::string quotationNumberNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return quotationNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                           local.tm_min);
 }
 
 OrderDocumentWriter documentWriterFor(const std::filesystem::path& file) {
