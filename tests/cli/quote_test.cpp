@@ -8,7 +8,6 @@
 #include "orderio/price_list.h"
 #include "report/temp_folder.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -90,55 +89,6 @@ TEST(Quote, OfTheExampleHouseAddsUpFromThePartsListToTheKopeck) {
     EXPECT_EQ(amountOf("К оплате"), plainMoneyText(Money{total}));
     EXPECT_EQ(amountOf("В том числе НДС 20 %"), plainMoneyText(Money{vat}));
     EXPECT_EQ(quote.back()[1], "Сумма прописью: " + amountInWords(Money{total}));
-}
-
-// A missing price still writes the file, marked, but fails and names the
-// articles; without any list every part is unpriced and the message says
-// how to give one.
-TEST(Quote, MissingPricesFailNamingTheArticlesAndStillWrite) {
-    const test::TempFolder folder;
-    { std::ofstream(folder / "short.csv") << "Артикул;Цена, руб.\n4100042;100\n"; }
-    std::string out;
-    std::string err;
-    const std::string house = (kExamples / "house.kavro").string();
-    ASSERT_EQ(runQuiet({"quote", house, "--prices", (folder / "short.csv").string(), "--firm",
-                        (kExamples / "firm.json").string(), "-o", (folder / "q.csv").string()},
-                       out, err),
-              kFailed);
-    EXPECT_NE(err.find("short.csv: предложение неполное. Нет цены у артикулов: 4100002, "
-                       "4100045, 4100071, 4200001"),
-              std::string::npos)
-        << err;
-    const std::string written = test::fileText(folder / "q.csv");
-    EXPECT_NE(written.find("4100002;Pravel 50 KVL 10/17;2;нет цены;\r\n"), std::string::npos);
-    EXPECT_NE(written.find(";Итого;;;не подсчитано: нет цены\r\n"), std::string::npos);
-
-    // No list named and none kept: the user is told how to give one.
-    setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
-    ASSERT_EQ(runQuiet({"quote", house, "--firm", (kExamples / "firm.json").string(), "-o",
-                        (folder / "none.csv").string()},
-                       out, err),
-              kFailed);
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_NE(err.find("(прайс-лист не указан: --prices ФАЙЛ)"), std::string::npos) << err;
-}
-
-TEST(Quote, AFaultyListOrAnUnknownKindWritesNothing) {
-    const test::TempFolder folder;
-    { std::ofstream(folder / "bad.csv") << "Артикул;Цена, руб.\n4100042;100\n4100042;5\n"; }
-    std::string out;
-    std::string err;
-    const std::string house = (kExamples / "house.kavro").string();
-    EXPECT_EQ(runQuiet({"quote", house, "--prices", (folder / "bad.csv").string(), "-o",
-                        (folder / "q.pdf").string()},
-                       out, err),
-              kFailed);
-    EXPECT_NE(err.find("bad.csv:3: столбец «Артикул»: артикул 4100042 уже указан в строке 2"),
-              std::string::npos)
-        << err;
-    EXPECT_EQ(runQuiet({"quote", house, "-o", (folder / "q.odt").string()}, out, err), kWrongUsage);
-    EXPECT_FALSE(std::filesystem::exists(folder / "q.pdf"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "q.odt"));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/platform/recording_word_processor.h"
-#include "core/quote/price_entry.h"
 #include "core/quote/quotation.h"
 #include "core/report/quotation_report.h"
 
@@ -128,31 +127,6 @@ TEST(Quotation, InstallationIsTheOpeningsOwnPriceElseTheFirmsAboveZero) {
         << "a firm price of 0 is none set";
 }
 
-TEST(Quotation, RowsAndWordsOfACompleteOne) {
-    Priced p = installationOnly(6172'84, 2);
-    p.order.discount = Percent{2'50};
-    FirmDetails firm;
-    firm.vat = Percent{20'00};
-    const std::vector<QuotationRow> rows =
-        quotationRows(makeQuotation(p.order, p.results, {}, &firm), plainMoneyText);
-    // 12 345,68 − 2,5 % (308,642 → 308,64) = 12 037,04; VAT 2 006,173 → 2 006,17.
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Монтаж, проём 1", "12345,68"},
-        {"Итого", "12345,68"},
-        {"Скидка 2,5 %", "-308,64"},
-        {"К оплате", "12037,04"},
-        {"В том числе НДС 20 %", "2006,17"},
-        {"Сумма прописью: Двенадцать тысяч тридцать семь рублей 04 копейки", ""}};
-    ASSERT_EQ(rows.size(), expected.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].name, expected[i].first);
-        EXPECT_EQ(rows[i].sum, expected[i].second) << rows[i].name;
-    }
-    EXPECT_EQ(
-        quotationRows(makeQuotation(p.order, p.results, {}, nullptr), plainMoneyText).at(4).name,
-        "Без НДС");
-}
-
 // A sum past 64 bits of kopecks is refused, never wrapped into a small or
 // negative total.
 TEST(Quotation, OverflowIsRefused) {
@@ -187,26 +161,6 @@ TEST(QuotationReport, TypesTheTotalsInTheTableAndTheWordsBelowIt) {
     }));
     EXPECT_TRUE(has("typeText: \r\nСумма прописью: Сто рублей 00 копеек"));
     EXPECT_EQ(launcher.calls.back(), "handOver");
-}
-
-// What the window's fields take: the limits themselves, one step past them
-// refused; empty and "0" mean no discount.
-TEST(PriceEntry, TakesTheLimitsAndRefusesPastThem) {
-    using Discount = std::optional<Percent>;
-    EXPECT_EQ(std::get<Discount>(parseDiscountEntry("  ")), std::nullopt);
-    EXPECT_EQ(std::get<Discount>(parseDiscountEntry("0")), std::nullopt);
-    EXPECT_EQ(std::get<Discount>(parseDiscountEntry("0,01")), Percent{1});
-    EXPECT_EQ(std::get<Discount>(parseDiscountEntry("99,99")), Percent{99'99});
-    EXPECT_EQ(std::get<std::string>(parseDiscountEntry("100")), "скидка: не больше 99,99 %");
-    EXPECT_TRUE(std::holds_alternative<std::string>(parseDiscountEntry("-1")));
-
-    using Price = std::optional<Money>;
-    EXPECT_EQ(std::get<Price>(parseInstallationEntry("")), std::nullopt);
-    EXPECT_EQ(std::get<Price>(parseInstallationEntry("0")), Money{0});
-    EXPECT_EQ(std::get<Price>(parseInstallationEntry("100 000 000,00")),
-              Opening::kMaxInstallationPrice);
-    EXPECT_TRUE(std::holds_alternative<std::string>(parseInstallationEntry("100000000,01")));
-    EXPECT_TRUE(std::holds_alternative<std::string>(parseInstallationEntry("1,5,0")));
 }
 
 TEST(QuotationNumber, IsTheMinuteItWasWritten) {

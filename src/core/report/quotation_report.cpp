@@ -19,7 +19,7 @@ using report_typing::line;
 // tables).
 constexpr std::array<std::string_view, 5> kHeader = {"Артикул", "Наименование", "Количество",
                                                      "Цена, руб.", "Сумма, руб."};
-constexpr std::array<double, 5> kWidths = {75, 230, 60, 80, 80};
+constexpr std::array<double, 5> kWidths = {70, 215, 80, 80, 80};
 constexpr std::array<Alignment, 5> kAlignment = {
     Alignment::Center, Alignment::Left, Alignment::Center, Alignment::Center, Alignment::Center};
 
