@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/platform/recording_word_processor.h"
 #include "core/quote/quotation.h"
 #include "core/report/quotation_report.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace kavro {
@@ -73,16 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
         // 20 % VAT in 0,03 is 0,005: 1 kopeck; in 0,02 it is 0,0033: none.
         TotalsCase{"VatHalfKopeckUp", 3, std::nullopt, Percent{20'00}, 0, 3, 1},
         TotalsCase{"VatUnderHalf", 2, std::nullopt, Percent{20'00}, 0, 2, 0},
-        TotalsCase{"VatExact", 1200'00, std::nullopt, Percent{20'00}, 0, 1200'00, 200'00},
         // The VAT is of the amount due, after the discount.
         TotalsCase{"VatAfterDiscount", 1000'00, Percent{10'00}, Percent{20'00}, -100'00, 900'00,
-                   150'00},
-        TotalsCase{"NoVat", 1000'00, std::nullopt, std::nullopt, 0, 1000'00, 0}),
+                   150'00}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Quotation, PricesEveryPartAndNamesTheMissingOnesOnce) {
     Priced p;
-    p.order.title = "Иванов";
     p.order.openings.resize(2);
     p.order.openings[1].count = 3;
     p.results = {driven("D1"), driven("D2")};
@@ -95,13 +90,6 @@ TEST(Quotation, PricesEveryPartAndNamesTheMissingOnesOnce) {
     EXPECT_EQ(q.unpriced, std::vector<std::string>{"D2"});
     EXPECT_FALSE(q.totals) << "a total without D2 would read as the price of all";
     EXPECT_EQ(unpricedSentence(q), "Нет цены у артикула: D2.");
-
-    const std::vector<QuotationRow> rows = quotationRows(q, plainMoneyText);
-    EXPECT_EQ(rows[1].price, kNoPrice);
-    EXPECT_EQ(rows[1].sum, "") << "never a zero";
-    for (std::size_t i = 2; i < rows.size() - 2; ++i)
-        EXPECT_EQ(rows[i].sum, kNotCounted) << rows[i].name;
-    EXPECT_EQ(rows.back().name, std::string("Сумма прописью: ") + kNotCounted);
 }
 
 TEST(Quotation, InstallationIsTheOpeningsOwnPriceElseTheFirmsAboveZero) {
@@ -139,28 +127,6 @@ TEST(Quotation, OverflowIsRefused) {
     p.order.openings[0].count = 1;
     p.order.openings[0].installationPrice = Money{INT64_MAX / 2 + 1};
     EXPECT_THROW(makeQuotation(p.order, p.results, prices, nullptr), MoneyOverflow);
-}
-
-TEST(QuotationReport, TypesTheTotalsInTheTableAndTheWordsBelowIt) {
-    Priced p = installationOnly(100'00);
-    p.order.title = "Дом на Лесной";
-    RecordingWordProcessorLauncher launcher;
-    typeQuotation(makeQuotation(p.order, p.results, {}, nullptr), "261207-1130", "07.12.2026",
-                  *launcher.launch());
-    const auto has = [&](const std::string& call) {
-        return std::find(launcher.calls.begin(), launcher.calls.end(), call) !=
-               launcher.calls.end();
-    };
-    EXPECT_TRUE(has("typeText: Коммерческое предложение № 261207-1130 от 07.12.2026"));
-    EXPECT_TRUE(has("typeText: \r\nЗаказчик: Дом на Лесной"));
-    // Row 2 the line, 3 Итого, 4 К оплате, 5 Без НДС; the words not in it.
-    EXPECT_TRUE(has("setCellText: 1 4 2 К оплате"));
-    EXPECT_TRUE(has("setCellText: 1 4 5 100,00"));
-    EXPECT_TRUE(std::none_of(launcher.calls.begin(), launcher.calls.end(), [](const auto& c) {
-        return c.starts_with("setCellText") && c.find("прописью") != std::string::npos;
-    }));
-    EXPECT_TRUE(has("typeText: \r\nСумма прописью: Сто рублей 00 копеек"));
-    EXPECT_EQ(launcher.calls.back(), "handOver");
 }
 
 TEST(QuotationNumber, IsTheMinuteItWasWritten) {

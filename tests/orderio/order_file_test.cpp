@@ -152,18 +152,11 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"InstallationPriceAsJsonNumber",
                     version2(R"(, "openings": [{"installationPrice": 1500.5}])"),
                     "проём 1, поле «installationPrice»: ожидается цена в кавычках"},
-        DamagedCase{"InstallationPriceNegative",
-                    version2(R"(, "openings": [{"installationPrice": "-1"}])"),
-                    "проём 1, поле «installationPrice»: цена «-1»: отрицательное"},
         DamagedCase{"InstallationPriceOverTheLimit",
                     version2(R"(, "openings": [{"installationPrice": "100000000,01"}])"),
                     "проём 1, поле «installationPrice»: цена вне пределов от 0 до 100000000,00"},
         DamagedCase{"DiscountOfAHundred", version2(R"(, "discount": "100")"),
                     "скидка: больше 0 и не больше 99,99 %"},
-        DamagedCase{"DiscountWithThreeDecimals", version2(R"(, "discount": "5,125")"),
-                    "скидка: процент «5,125»: больше двух знаков"},
-        DamagedCase{"DiscountAsJsonNumber", version2(R"(, "discount": 5)"),
-                    "скидка: ожидается процент в кавычках"},
         DamagedCase{"DeepNesting", header(R"(, "title": )" + std::string(20, '[')),
                     "файл повреждён: слишком глубокая"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -233,11 +226,6 @@ TEST(OrderFile, PricesMakeVersion2AndReopenExactly) {
     EXPECT_NE(text.find("\"installationPrice\": \"100000000,00\""), std::string::npos) << text;
     EXPECT_EQ(OrderFile::parse(text), order);
 
-    Order onlyOne = sampleOrder();
-    onlyOne.openings[1].installationPrice = Money{1};
-    EXPECT_EQ(OrderFile::versionFor(onlyOne), 2);
-    EXPECT_EQ(OrderFile::parse(OrderFile::serialize(onlyOne)), onlyOne);
-
     // Typed by hand: the thousands apart, the smallest discount, and "0"
     // read as no discount at all.
     const Order typed = OrderFile::parse(
@@ -245,10 +233,6 @@ TEST(OrderFile, PricesMakeVersion2AndReopenExactly) {
     EXPECT_EQ(typed.discount, Percent{1});
     EXPECT_EQ(typed.openings[0].installationPrice, Money{150050});
     EXPECT_EQ(OrderFile::parse(version2(R"(, "discount": "0")")).discount, std::nullopt);
-
-    Order refused = sampleOrder();
-    refused.discount = Percent{100'00};
-    EXPECT_THROW(OrderFile::serialize(refused), OrderFileError);
 }
 
 TEST(OrderFile, RefusedSaveOfAnInvalidOrderWritesNothing) {
