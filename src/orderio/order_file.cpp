@@ -48,6 +48,12 @@ constexpr std::array<TextKey, 8> kInputTexts = {{
     {"endProfile", &OpeningInputs::endProfile},
 }};
 
+// Keys that version 2 brought; a version-1 file holding them is refused as
+// a version-1 program refuses them.
+constexpr std::string_view kInstallationKey = "installationPrice";
+constexpr std::string_view kDiscountKey = "discount";
+constexpr int kFirstPricedVersion = 2;
+
 // The keys of the three radio choices, in the order of radioChoices().
 constexpr std::array<std::string_view, 3> kChoiceKeys = {"mounting", "control", "fixing"};
 
@@ -95,6 +101,10 @@ void checkOpening(const Opening& opening, std::size_t number) {
             failField(number, kChoiceKeys[i], "нет такого выбора");
     }
     checkText(opening.drive, number, "drive");
+    if (const auto& price = opening.installationPrice;
+        price && (*price < Money{0} || *price > Opening::kMaxInstallationPrice))
+        failField(number, kInstallationKey,
+                  "цена вне пределов от 0 до " + plainMoneyText(Opening::kMaxInstallationPrice));
     for (auto it = opening.accessories.begin(); it != opening.accessories.end(); ++it) {
         checkText(it->article, number, "accessories");
         if (it->article.empty())
@@ -106,9 +116,16 @@ void checkOpening(const Opening& opening, std::size_t number) {
     }
 }
 
+void checkDiscount(const std::optional<Percent>& discount) {
+    if (discount && (*discount <= Percent{0} || *discount > Order::kMaxDiscount))
+        throw OrderFileError("скидка: больше 0 и не больше " + percentText(Order::kMaxDiscount) +
+                             " %");
+}
+
 void checkOrder(const Order& order) {
     if (const auto fault = textFault(order.title))
         throw OrderFileError("заголовок заказа: " + *fault);
+    checkDiscount(order.discount);
     if (order.openings.size() > Order::kMaxOpenings)
         throw OrderFileError("в заказе больше " + std::to_string(Order::kMaxOpenings) + " проёмов");
     for (std::size_t i = 0; i < order.openings.size(); ++i)
@@ -155,6 +172,18 @@ std::int64_t wholeOf(const Json& value, std::size_t opening, std::string_view ke
     return value.get<std::int64_t>();
 }
 
+// Money is written as text with the decimal comma ("1500,00"), as the firm
+// file and the price list write it: exact, where a JSON number would be
+// read as floating point by many a tool, and readable by hand.
+Money priceOf(const Json& value, std::size_t opening, std::string_view key) {
+    if (!value.is_string())
+        failField(opening, key, "ожидается цена в кавычках, например \"1500,00\"");
+    auto price = parsePrice(value.get<std::string>());
+    if (const auto* reason = std::get_if<std::string>(&price))
+        failField(opening, key, *reason);
+    return std::get<Money>(price);
+}
+
 int countOf(const Json& value, int low, int high, std::size_t opening, std::string_view key) {
     const std::int64_t whole = wholeOf(value, opening, key);
     checkRange(whole, low, high, opening, key);
@@ -184,9 +213,11 @@ std::vector<AccessoryQuantity> accessoriesOf(const Json& list, std::size_t openi
 }
 
 // Reads one key of an opening; false when the key is not one of an opening's.
-bool readOpeningKey(Opening& opening, const std::string& key, const Json& value,
-                    std::size_t number) {
-    if (key == "location")
+bool readOpeningKey(Opening& opening, const std::string& key, const Json& value, std::size_t number,
+                    std::int64_t version) {
+    if (key == kInstallationKey && version >= kFirstPricedVersion)
+        opening.installationPrice = priceOf(value, number, key);
+    else if (key == "location")
         opening.location = textOf(value, number, key);
     else if (key == "count")
         opening.count = countOf(value, Opening::kMinCount, Opening::kMaxCount, number, key);
@@ -215,20 +246,35 @@ bool readOpeningKey(Opening& opening, const std::string& key, const Json& value,
     return true;
 }
 
-Opening openingOf(const Json& object, std::size_t number) {
+Opening openingOf(const Json& object, std::size_t number, std::int64_t version) {
     if (!object.is_object())
         failField(number, {}, "ожидается описание проёма в фигурных скобках");
     Opening opening;
     for (const auto& [key, value] : object.items()) {
-        if (!readOpeningKey(opening, key, value, number))
+        if (!readOpeningKey(opening, key, value, number, version))
             failField(number, {}, "неизвестное поле «" + key + "»");
     }
     checkOpening(opening, number);
     return opening;
 }
 
+std::optional<Percent> discountOf(const Json& value) {
+    if (!value.is_string())
+        throw OrderFileError("скидка: ожидается процент в кавычках, например \"5\"");
+    auto rate = parsePercent(value.get<std::string>());
+    if (const auto* reason = std::get_if<std::string>(&rate))
+        throw OrderFileError("скидка: " + *reason);
+    // "0" is no discount, as the window takes it.
+    if (std::get<Percent>(rate) == Percent{0})
+        return std::nullopt;
+    checkDiscount(std::get<Percent>(rate));
+    return std::get<Percent>(rate);
+}
+
 Order orderOf(const Json& root) {
-    checkIdentity(identityOf(root));
+    const FileIdentity identity = identityOf(root);
+    checkIdentity(identity);
+    const std::int64_t version = *identity.version;
     Order order;
     for (const auto& [key, value] : root.items()) {
         if (key == "format" || key == "version")
@@ -245,7 +291,9 @@ Order orderOf(const Json& root) {
                                      " проёмов");
             order.openings.reserve(value.size());
             for (const Json& opening : value)
-                order.openings.push_back(openingOf(opening, order.openings.size()));
+                order.openings.push_back(openingOf(opening, order.openings.size(), version));
+        } else if (key == kDiscountKey && version >= kFirstPricedVersion) {
+            order.discount = discountOf(value);
         } else {
             throw OrderFileError("неизвестное поле заказа «" + key + "»");
         }
@@ -259,6 +307,8 @@ Json openingJson(const Opening& opening) {
     Json object;
     object["location"] = opening.location;
     object["count"] = opening.count;
+    if (opening.installationPrice)
+        object[std::string(kInstallationKey)] = plainMoneyText(*opening.installationPrice);
     for (const TextKey& text : kInputTexts)
         object[std::string(text.key)] = opening.inputs.*text.member;
     for (std::size_t i = 0; i < radioChoices().size(); ++i) {
@@ -316,13 +366,22 @@ std::string OrderFile::serialize(const Order& order) {
     }
     Json root;
     root["format"] = kFormat;
-    root["version"] = kVersion;
+    root["version"] = versionFor(order);
     root["title"] = order.title;
+    if (order.discount)
+        root[std::string(kDiscountKey)] = percentText(*order.discount);
     Json openings = Json::array();
     for (const Opening& opening : order.openings)
         openings.push_back(openingJson(opening));
     root["openings"] = std::move(openings);
     return root.dump(2) + "\n";
+}
+
+int OrderFile::versionFor(const Order& order) {
+    const bool priced =
+        order.discount || std::any_of(order.openings.begin(), order.openings.end(),
+                                      [](const Opening& o) { return o.installationPrice; });
+    return priced ? kFirstPricedVersion : 1;
 }
 
 Order OrderFile::read(const std::filesystem::path& path) {

@@ -21,10 +21,18 @@ public:
 
 // The order file (.kavro): UTF-8 JSON with a format name and a version; the
 // inputs as the window holds them.
+//
+// Version 2 adds the prices of a quotation: the order's "discount" ("5",
+// "2,5": per cent) and an opening's own "installationPrice" ("1500,00"),
+// both texts read exactly as the user types them. A file is written as
+// version 2 only when it holds either: an order without them stays a
+// version-1 file, which the programs of version 1 still in use at a firm
+// open as before.
 class OrderFile {
 public:
     static constexpr std::string_view kFormat = "kavro-order";
-    static constexpr int kVersion = 1;
+    // The newest version this program reads.
+    static constexpr int kVersion = 2;
     // The largest file that is read.
     static constexpr std::size_t kMaxBytes = 64u << 20;
 
@@ -33,6 +41,9 @@ public:
     static Order parse(std::string_view text);
     // The file's text for `order`, readable in a text editor.
     static std::string serialize(const Order& order);
+
+    // The version `order` is written as: the oldest that holds it.
+    static int versionFor(const Order& order);
 
     // Reads and parses the file at `path`.
     static Order read(const std::filesystem::path& path);

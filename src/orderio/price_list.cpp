@@ -4,6 +4,8 @@
 #include "price_list.h"
 
 #include "csv_table.h"
+#include "firm_file.h"
+#include "sheet_table.h"
 #include "text_rules.h"
 
 #include <algorithm>
@@ -18,7 +20,7 @@ enum class PriceColumn { Article, Price, Name };
 
 constexpr std::array<std::string_view, 3> kNames = {"Артикул", "Цена, руб.", "Наименование"};
 // A price list is a catalogue's length, far below this.
-constexpr std::size_t kMaxRows = 100'000;
+constexpr std::size_t kMaxRows = kMaxPriceListRows;
 constexpr std::size_t kMaxBytes = 64u << 20;
 
 std::string_view trimmed(std::string_view text) {
@@ -83,6 +85,16 @@ PriceList importPriceList(std::string_view text) {
         list.errors.push_back({error.row(), {}, error.what()});
         return list;
     }
+    return priceListOfRows(rows);
+}
+
+PriceList priceListOfRows(const std::vector<CsvRow>& rows) {
+    PriceList list;
+    if (rows.size() > kMaxRows + 1) {
+        list.errors.push_back(
+            {static_cast<int>(kMaxRows) + 2, {}, "строк больше " + std::to_string(kMaxRows + 1)});
+        return list;
+    }
     if (rows.empty()) {
         list.errors.push_back({0, {}, "файл пуст: нет строки с названиями столбцов"});
         return list;
@@ -90,6 +102,11 @@ PriceList importPriceList(std::string_view text) {
     const std::vector<std::optional<PriceColumn>> columns = readHeader(rows.front(), list.errors);
     if (!list.errors.empty())
         return list;
+    // Where each column stands on the sheet (from 1), so that a workbook's
+    // fault is placed by its cell.
+    std::array<int, 3> sheetColumn{};
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        sheetColumn[static_cast<std::size_t>(*columns[c])] = static_cast<int>(c) + 1;
     // The row where each article was first listed, for the repeat's message.
     std::map<std::string, int, std::less<>> firstRow;
     for (std::size_t r = 1; r < rows.size(); ++r) {
@@ -112,18 +129,20 @@ PriceList importPriceList(std::string_view text) {
         const std::size_t errorsBefore = list.errors.size();
         for (std::size_t c : {0u, 2u})
             if (const auto fault = textFault(cells[c]))
-                list.errors.push_back({rowNumber, std::string(kNames[c]), *fault});
+                list.errors.push_back({rowNumber, std::string(kNames[c]), *fault, sheetColumn[c]});
         if (article.empty())
-            list.errors.push_back({rowNumber, std::string(kNames[0]), "пустой артикул"});
+            list.errors.push_back(
+                {rowNumber, std::string(kNames[0]), "пустой артикул", sheetColumn[0]});
         auto price = parsePrice(cells[1]);
         if (auto* reason = std::get_if<std::string>(&price))
-            list.errors.push_back({rowNumber, std::string(kNames[1]), *reason});
+            list.errors.push_back({rowNumber, std::string(kNames[1]), *reason, sheetColumn[1]});
         if (list.errors.size() != errorsBefore)
             continue;
         if (const auto seen = firstRow.find(article); seen != firstRow.end()) {
             list.errors.push_back(
                 {rowNumber, std::string(kNames[0]),
-                 "артикул " + article + " уже указан в строке " + std::to_string(seen->second)});
+                 "артикул " + article + " уже указан в строке " + std::to_string(seen->second),
+                 sheetColumn[0]});
             continue;
         }
         firstRow.emplace(article, rowNumber);
@@ -132,6 +151,20 @@ PriceList importPriceList(std::string_view text) {
     if (!list.errors.empty())
         list.articles.clear();
     return list;
+}
+
+std::string priceListText(const Prices& prices) {
+    SheetTable table;
+    table.names = {std::string(kNames[0]), std::string(kNames[2]), std::string(kNames[1])};
+    table.numbers = {false, false, false};
+    for (const auto& [article, priced] : prices)
+        table.rows.push_back({article, priced.name, plainMoneyText(priced.price)});
+    return csvText(table);
+}
+
+std::filesystem::path userPriceListPath() {
+    const std::filesystem::path firm = userFirmFilePath();
+    return firm.empty() ? firm : firm.parent_path() / "prices.csv";
 }
 
 } // namespace kavro

@@ -3,9 +3,10 @@
 
 #pragma once
 
-#include "core/money/money.h"
+#include "core/quote/prices.h"
 #include "openings_import.h"
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,21 +14,14 @@
 
 namespace kavro {
 
-// One article of the firm's price list: the price the customer pays, tax
-// included, and the list's own name for it, if it gives one.
-struct PricedArticle {
-    Money price;
-    std::string name;
-
-    bool operator==(const PricedArticle&) const = default;
-};
-
 // The firm's price list (Прайс-лист), by article.
 struct PriceList {
-    std::map<std::string, PricedArticle, std::less<>> articles;
+    Prices articles;
     // Every fault found; when there is any, `articles` is empty: a list with
     // a fault changes nothing.
     std::vector<CsvCellError> errors;
+    // The errors are placed by cell address (a workbook), not by line.
+    bool cellAddresses = false;
 };
 
 // Reads a price list spreadsheet with the columns «Артикул», «Цена, руб.»
@@ -37,5 +31,21 @@ struct PriceList {
 // price and an article named twice are faults of their row. Rows of empty
 // cells are skipped.
 PriceList importPriceList(std::string_view text);
+
+// The same from rows already read (a workbook's sheet); the first row names
+// the columns. At most the rows of importPriceList.
+PriceList priceListOfRows(const std::vector<CsvRow>& rows);
+
+// The list as the program keeps it: a CSV of the three columns, UTF-8 with
+// a byte-order mark and `;`, prices written "1234,50"; importPriceList reads
+// it back to the same articles.
+std::string priceListText(const Prices& prices);
+
+// Where the user's price list is kept: prices.csv beside the firm's details
+// (userFirmFilePath()); empty when there is no such folder.
+std::filesystem::path userPriceListPath();
+
+// The most rows a list holds, its names row left out.
+inline constexpr std::size_t kMaxPriceListRows = 100'000;
 
 } // namespace kavro

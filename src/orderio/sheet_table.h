@@ -18,6 +18,9 @@ struct SheetTable {
     std::string sheetName{};
     CsvRow names{};
     std::vector<bool> numbers{}; // one per column
+    // Columns of amounts of money ("1234,50", "-308,64"): a workbook stores
+    // them as numbers shown with two decimals. Empty: none.
+    std::vector<bool> money{};
     std::vector<CsvRow> rows{};
 };
 

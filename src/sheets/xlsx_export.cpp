@@ -3,6 +3,7 @@
 
 #include "xlsx_export.h"
 
+#include "core/money/money.h"
 #include "core/text/utf8.h"
 #include "xlsx_number.h"
 
@@ -41,6 +42,19 @@ std::optional<double> exactNumber(const std::string& text) {
     return value;
 }
 
+// An amount of money as the program writes it ("1234,50", "-308,64") as a
+// number of roubles; nothing for any other text ("нет цены"). Exact as a
+// double up to 15 digits, past which the cell keeps the text.
+std::optional<double> moneyNumber(const std::string& text) {
+    const bool negative = text.starts_with('-');
+    const auto parsed = parsePrice(std::string_view(text).substr(negative ? 1 : 0));
+    const Money* amount = std::get_if<Money>(&parsed);
+    if (!amount || plainMoneyText(negative ? Money{-amount->kopecks} : *amount) != text ||
+        amount->kopecks >= 1'000'000'000'000'000)
+        return std::nullopt;
+    return (negative ? -1.0 : 1.0) * static_cast<double>(amount->kopecks) / 100.0;
+}
+
 // The temporary file the writer library writes, removed whatever happens.
 class TemporaryFile {
 public:
@@ -72,10 +86,12 @@ void check(lxw_error error) {
 }
 
 void writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std::string& text,
-               bool number, lxw_format* format) {
+               bool number, bool money, lxw_format* format, lxw_format* moneyFormat) {
     if (text.empty())
         return;
-    if (const std::optional<double> value = number ? exactNumber(text) : std::nullopt)
+    if (const std::optional<double> amount = money ? moneyNumber(text) : std::nullopt)
+        check(worksheet_write_number(sheet, row, column, *amount, moneyFormat));
+    else if (const std::optional<double> value = number ? exactNumber(text) : std::nullopt)
         check(worksheet_write_number(sheet, row, column, *value, format));
     else
         check(worksheet_write_string(sheet, row, column, text.c_str(), format));
@@ -84,10 +100,14 @@ void writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const std:
 void fillSheet(lxw_workbook* book, lxw_worksheet* sheet, const SheetTable& table) {
     lxw_format* bold = workbook_add_format(book);
     format_set_bold(bold);
+    lxw_format* money = workbook_add_format(book);
+    format_set_num_format(money, "0.00");
     std::vector<std::size_t> widths(table.names.size(), 0);
     const auto writeRow = [&](lxw_row_t row, const CsvRow& cells, lxw_format* format) {
         for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
-            writeCell(sheet, row, static_cast<lxw_col_t>(c), cells[c], table.numbers[c], format);
+            const bool isMoney = c < table.money.size() && table.money[c];
+            writeCell(sheet, row, static_cast<lxw_col_t>(c), cells[c], table.numbers[c], isMoney,
+                      format, money);
             widths[c] = std::max(widths[c], utf8::length(cells[c]));
         }
     };

@@ -36,6 +36,7 @@ OrderActions::OrderActions(QMainWindow* window) {
         action(fileMenu, QStringLiteral("Экспорт &ведомости в CSV…"), "actionExportPartsCsv");
     fileMenu->addSeparator();
     firmDetails = action(fileMenu, QStringLiteral("&Реквизиты организации…"), "actionFirmDetails");
+    priceList = action(fileMenu, QStringLiteral("Прайс-&лист…"), "actionPriceList");
     printPlace = fileMenu->addSeparator();
     printForm = action(fileMenu, QStringLiteral("Печатная форма &Word"), "actionPrintForm");
     orderReport = action(fileMenu, QStringLiteral("О&тчёт по заказу (Word)…"), "actionOrderReport");
@@ -52,6 +53,15 @@ OrderActions::OrderActions(QMainWindow* window) {
     removeOpening = action(orderMenu, QStringLiteral("&Удалить проём"), "actionRemoveOpening");
     orderMenu->addSeparator();
     orderTitle = action(orderMenu, QStringLiteral("&Название заказа…"), "actionOrderTitle");
+    orderMenu->addSeparator();
+    discount = action(orderMenu, QStringLiteral("С&кидка на заказ…"), "actionDiscount");
+    installationPrice =
+        action(orderMenu, QStringLiteral("Цена &монтажа проёма…"), "actionInstallationPrice");
+    quotation = action(orderMenu, QStringLiteral("Коммерческое &предложение…"), "actionQuotation");
+    quotationPdf =
+        action(orderMenu, QStringLiteral("Коммерческое предложение в P&DF…"), "actionQuotationPdf");
+    quotationDocx = action(orderMenu, QStringLiteral("Коммерческое предложение (&Word)…"),
+                           "actionQuotationDocx");
 
     helpMenu = bar->addMenu(QStringLiteral("&Справка"));
     about = action(helpMenu, QStringLiteral("&О программе"), "actionAbout");

@@ -27,6 +27,7 @@ struct OrderActions {
     QAction* exportCsv;
     QAction* exportPartsCsv;
     QAction* firmDetails; // the letterhead's and the prices' firm
+    QAction* priceList;   // the firm's prices, for the quotation
     QAction* printForm;   // the form's report button
     QAction* orderReport; // the whole order as a Word document
     QAction* quit;
@@ -36,6 +37,11 @@ struct OrderActions {
     QAction* copyOpening;
     QAction* removeOpening;
     QAction* orderTitle;
+    QAction* discount;          // the order's, on the whole quotation
+    QAction* installationPrice; // the current opening's own
+    QAction* quotation;         // print preview
+    QAction* quotationPdf;
+    QAction* quotationDocx;
 
     QAction* about;
 

@@ -103,8 +103,13 @@ void OrderExports::exportPartsList() {
 }
 
 void OrderExports::writeOrderReport() {
-    const QString path = chooseTarget(QStringLiteral("Отчёт по заказу"),
-                                      QStringLiteral("Отчёт по заказу.docx"), kDocxFilter);
+    writeWordDocument(QStringLiteral("Отчёт по заказу"), QStringLiteral("Отчёт по заказу.docx"),
+                      [this](WordProcessor& word) { typeOrderReport(word); });
+}
+
+void OrderExports::writeWordDocument(const QString& caption, const QString& name,
+                                     const std::function<void(WordProcessor&)>& typing) {
+    const QString path = chooseTarget(caption, name, kDocxFilter);
     if (path.isEmpty())
         return;
     ChosenFile destination(fileSystemPath(path));
@@ -113,7 +118,7 @@ void OrderExports::writeOrderReport() {
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         if (!word)
             throw WordProcessorError("не удалось начать документ Word");
-        typeOrderReport(*word);
+        typing(*word);
     } catch (const std::exception& error) {
         tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
                  .arg(QFileInfo(path).fileName(), toQString(error.what())));

@@ -11,6 +11,7 @@
 #include "orderio/sheet_table.h"
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ public:
     void exportOpenings();
     void exportPartsList();
     void writeOrderReport();
+    // Any document typed by `typing`, as a Word document the user names,
+    // starting from `name`.
+    void writeWordDocument(const QString& caption, const QString& name,
+                           const std::function<void(WordProcessor&)>& typing);
     // Types the order report of the order as it stands, dated today, into
     // any word processor: the Word document above, the print preview, the
     // PDF.

@@ -6,6 +6,7 @@
 #include "firm_dialog.h"
 #include "orderio/firm_file.h"
 #include "orderio/order_file.h"
+#include "orderio/price_list.h"
 #include "qt_text.h"
 
 #include <QCloseEvent>
@@ -74,7 +75,10 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
       dock_(new OpeningsDock(document_, this)), actions_(this),
       exports_(this, document_, dialogs_, form_->form().services().messageBox,
                form_->form().services().programName, firm_),
-      printing_(form_, form_->form(), std::move(seams.printing)) {
+      printing_(form_, form_->form(), std::move(seams.printing)),
+      quotation_(this, document_, dialogs_, form_->form().services().messageBox,
+                 form_->form().services().programName, firm_, printing_, exports_,
+                 seams.pricesFile.empty() ? userPriceListPath() : seams.pricesFile) {
     dialogs_.fillWithDesktop();
     setWindowIcon(form_->windowIcon());
     // The form keeps its size: the list takes any room the window gains.
@@ -137,6 +141,22 @@ void OrderWindow::connectActions() {
     actions_.showList = toggle;
     addPrintActions();
     wireExports();
+    wireQuotation();
+}
+
+void OrderWindow::wireQuotation() {
+    connect(actions_.priceList, &QAction::triggered, this, [this] { quotation_.loadPriceList(); });
+    connect(actions_.discount, &QAction::triggered, this, [this] {
+        if (quotation_.editDiscount())
+            orderChanged();
+    });
+    connect(actions_.installationPrice, &QAction::triggered, this, [this] {
+        if (quotation_.editInstallationPrice())
+            orderChanged();
+    });
+    connect(actions_.quotation, &QAction::triggered, this, [this] { quotation_.preview(); });
+    connect(actions_.quotationPdf, &QAction::triggered, this, [this] { quotation_.exportPdf(); });
+    connect(actions_.quotationDocx, &QAction::triggered, this, [this] { quotation_.writeDocx(); });
 }
 
 // Printing the form's report and writing it as a PDF, just before the

@@ -11,6 +11,7 @@
 #include "openings_dock.h"
 #include "order_actions.h"
 #include "order_exports.h"
+#include "quotation_papers.h"
 #include "recent_files.h"
 #include "report_printing.h"
 
@@ -30,7 +31,8 @@ struct OrderWindowSeams {
     QString settingsFile;    // none: the user's settings
     QString autosaveFolder;  // none: Autosave::defaultFolder()
     int autosaveMilliseconds = 30'000;
-    std::filesystem::path firmFile; // none: the user's own (userFirmFilePath)
+    std::filesystem::path firmFile;   // none: the user's own (userFirmFilePath)
+    std::filesystem::path pricesFile; // none: the user's own (userPriceListPath)
 };
 
 // The program's window: the calculator form in the middle, unchanged, with
@@ -44,6 +46,7 @@ public:
 
     MainWindow& form() { return *form_; }
     OrderDocument& document() { return document_; }
+    QuotationPapers& quotation() { return quotation_; }
     OpeningsDock& dock() { return *dock_; }
     const OrderActions& actions() const { return actions_; }
     QString currentFile() const { return currentFile_; }
@@ -67,6 +70,7 @@ private:
     void connectActions();
     void addPrintActions();
     void wireExports();
+    void wireQuotation();
     void importOpenings();
     void wireForm();
     void wireDock();
@@ -108,6 +112,7 @@ private:
     OrderActions actions_;
     OrderExports exports_;
     ReportPrinting printing_;
+    QuotationPapers quotation_;
     QTimer autosaveTimer_;
     QString currentFile_;
     // The order's revision that the autosave file holds.

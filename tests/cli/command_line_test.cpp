@@ -57,6 +57,9 @@ TEST(CommandLine, WrongUsageExitsTwo) {
         {"UnknownOption", {"check", "a.kavro", "--verbose"}},
         {"FirmOnlyForReport", {"export", "a.kavro", "-o", "b", "--firm", "f.json"}},
         {"FirmTwice", {"report", "a.kavro", "-o", "b.pdf", "--firm=f", "--firm=g"}},
+        {"PricesOnlyForQuote", {"bom", "a.kavro", "--prices", "p.csv"}},
+        {"PricesTwice", {"quote", "a.kavro", "-o", "q.csv", "--prices=p", "--prices=q"}},
+        {"QuoteWithoutOutput", {"quote", "a.kavro", "--prices", "p.csv"}},
     };
     for (const auto& [name, arguments] : cases) {
         SCOPED_TRACE(name);

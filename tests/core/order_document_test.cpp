@@ -49,6 +49,24 @@ TEST_F(OrderDocumentTest, CountsAndQuantitiesAreTakenOnlyInTheirRange) {
     EXPECT_TRUE(document.currentOpening().accessories.empty()) << "0 takes it off";
 }
 
+// A discount just under 100 % is taken, 100 % is not; 0 % is no discount at
+// all, so that a file never says "0 %" and the quotation shows no empty row.
+TEST_F(OrderDocumentTest, DiscountAndInstallationPriceAreTakenOnlyInTheirRange) {
+    document.reset(lettered("A"));
+    for (std::int64_t refused : {-1, 100'00})
+        EXPECT_FALSE(document.setDiscount(Percent{refused})) << refused;
+    EXPECT_FALSE(document.setDiscount(Percent{0})) << "none already";
+    EXPECT_FALSE(document.modified());
+    EXPECT_TRUE(document.setDiscount(Percent{99'99}));
+    EXPECT_TRUE(document.setDiscount(Percent{0}));
+    EXPECT_EQ(document.order().discount, std::nullopt);
+
+    const Money most = Opening::kMaxInstallationPrice;
+    EXPECT_FALSE(document.setInstallationPrice(0, Money{most.kopecks + 1}));
+    EXPECT_FALSE(document.setInstallationPrice(0, Money{-1}));
+    EXPECT_TRUE(document.setInstallationPrice(0, most));
+}
+
 TEST_F(OrderDocumentTest, MovesAcrossTheCurrentOpeningKeepItCurrent) {
     struct Row {
         const char* name;

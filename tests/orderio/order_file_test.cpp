@@ -52,6 +52,10 @@ std::string withOpening(std::string_view opening) {
     return header(R"(, "openings": [{}, )" + std::string(opening) + "]");
 }
 
+std::string version2(std::string_view rest) {
+    return R"({"format": "kavro-order", "version": 2)" + std::string(rest) + "}";
+}
+
 TEST(OrderFile, SavedOrderReopensEqual) {
     const test::TempFolder folder;
     const Order order = sampleOrder();
@@ -138,6 +142,21 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"TextOneCharacterTooLong",
                     withOpening(R"({"drive": ")" + std::string(256, 'x') + R"("})"),
                     "проём 2, поле «drive»: текст длиннее 255"},
+        // The prices came with version 2: a version-1 file holding them is
+        // refused as a version-1 program refuses it.
+        DamagedCase{"DiscountInVersion1", header(R"(, "discount": "5")"),
+                    "неизвестное поле заказа «discount»"},
+        DamagedCase{"InstallationPriceInVersion1",
+                    withOpening(R"({"installationPrice": "1500,00"})"),
+                    "проём 2: неизвестное поле «installationPrice»"},
+        DamagedCase{"InstallationPriceAsJsonNumber",
+                    version2(R"(, "openings": [{"installationPrice": 1500.5}])"),
+                    "проём 1, поле «installationPrice»: ожидается цена в кавычках"},
+        DamagedCase{"InstallationPriceOverTheLimit",
+                    version2(R"(, "openings": [{"installationPrice": "100000000,01"}])"),
+                    "проём 1, поле «installationPrice»: цена вне пределов от 0 до 100000000,00"},
+        DamagedCase{"DiscountOfAHundred", version2(R"(, "discount": "100")"),
+                    "скидка: больше 0 и не больше 99,99 %"},
         DamagedCase{"DeepNesting", header(R"(, "title": )" + std::string(20, '[')),
                     "файл повреждён: слишком глубокая"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -175,7 +194,7 @@ TEST(OrderFile, SizeLimitIsInclusive) {
 TEST(OrderFile, NewerVersionIsRefusedAndNeverOverwritten) {
     const test::TempFolder folder;
     const std::string newer =
-        R"({"openings": [{"doors": 2}], "format": "kavro-order", "version": 2})";
+        R"({"openings": [{"doors": 2}], "format": "kavro-order", "version": 3})";
     writeText(folder / "new.kavro", newer);
     try {
         OrderFile::read(folder / "new.kavro");
@@ -189,6 +208,31 @@ TEST(OrderFile, NewerVersionIsRefusedAndNeverOverwritten) {
     writeText(folder / "other.kavro", "{\"format\": \"kavro-order\", \"version\": ");
     OrderFile::save(sampleOrder(), folder / "other.kavro");
     EXPECT_EQ(OrderFile::read(folder / "other.kavro"), sampleOrder());
+}
+
+// An order is written as version 2 only when it holds a price of its own;
+// the limits themselves are kept to the kopeck.
+TEST(OrderFile, PricesMakeVersion2AndReopenExactly) {
+    Order order = sampleOrder();
+    EXPECT_EQ(OrderFile::versionFor(order), 1);
+    EXPECT_NE(OrderFile::serialize(order).find("\"version\": 1,"), std::string::npos);
+
+    order.discount = Order::kMaxDiscount;
+    order.openings[0].installationPrice = Opening::kMaxInstallationPrice;
+    order.openings[1].installationPrice = Money{0};
+    const std::string text = OrderFile::serialize(order);
+    EXPECT_NE(text.find("\"version\": 2,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"discount\": \"99,99\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"installationPrice\": \"100000000,00\""), std::string::npos) << text;
+    EXPECT_EQ(OrderFile::parse(text), order);
+
+    // Typed by hand: the thousands apart, the smallest discount, and "0"
+    // read as no discount at all.
+    const Order typed = OrderFile::parse(
+        version2(R"(, "discount": "0,01", "openings": [{"installationPrice": "1 500,5"}])"));
+    EXPECT_EQ(typed.discount, Percent{1});
+    EXPECT_EQ(typed.openings[0].installationPrice, Money{150050});
+    EXPECT_EQ(OrderFile::parse(version2(R"(, "discount": "0")")).discount, std::nullopt);
 }
 
 TEST(OrderFile, RefusedSaveOfAnInvalidOrderWritesNothing) {

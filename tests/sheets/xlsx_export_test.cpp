@@ -72,6 +72,38 @@ TEST(WorkbookExport, ANumberColumnHoldsNumbersWhereTheyComeBackExact) {
               std::string::npos);
 }
 
+// Amounts of money are numbers shown with two decimals ("2,50" too, which a
+// plain number column keeps as text); other texts stay texts, and so does
+// an amount of 16 digits, which a double does not hold to the kopeck.
+TEST(WorkbookExport, AMoneyColumnHoldsAmountsAsNumbers) {
+    const SheetTable money{
+        .sheetName = "КП",
+        .names = {"Сумма, руб."},
+        .numbers = {false},
+        .money = {true},
+        .rows = {{"2,50"}, {"-308,64"}, {"нет цены"}, {"9999999999999,99"}, {"10000000000000,00"}}};
+    const test::TempFolder folder;
+    const std::string sheet = part(workbookBytes(money, folder.path()), "xl/worksheets/sheet1.xml");
+    const struct {
+        const char* cell;
+        const char* value; // nullptr: a text
+    } cases[] = {{"A2", "2.5"},
+                 {"A3", "-308.64"},
+                 {"A4", nullptr},
+                 {"A5", "9999999999999.99"},
+                 {"A6", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        const std::size_t at = sheet.find("<c r=\"" + std::string(c.cell) + "\"");
+        ASSERT_NE(at, std::string::npos);
+        const std::string cell = sheet.substr(at, sheet.find("</c>", at) - at);
+        if (c.value)
+            EXPECT_NE(cell.find("<v>" + std::string(c.value) + "</v>"), std::string::npos) << cell;
+        else
+            EXPECT_NE(cell.find("t=\"s\""), std::string::npos) << cell;
+    }
+}
+
 TEST(WorkbookExport, AFolderThatCannotBeWrittenIsAnError) {
     EXPECT_THROW(workbookBytes(kTable, "/nonexistent/folder"), WorkbookError);
 }

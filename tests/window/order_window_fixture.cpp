@@ -24,6 +24,7 @@ void OrderWindowFixture::TearDown() {
     window_.reset();
     EXPECT_TRUE(answers_.empty()) << "announced answers were not asked for";
     EXPECT_TRUE(files_.empty()) << "announced files were not asked for";
+    EXPECT_TRUE(texts_.empty()) << "announced texts were not asked for";
     EXPECT_EQ(static_cast<int>(errors_.size()), expectedErrors_) << "error boxes shown";
 }
 
@@ -61,10 +62,16 @@ OrderWindowSeams OrderWindowFixture::seams() {
         return next();
     };
     seams.printing.askFileName = [next](QWidget*, const QString&) { return next(); };
-    seams.dialogs.askText = [](QWidget*, const QString&, const QString&, const QString&) {
-        ADD_FAILURE() << "unexpected text question";
-        return std::optional<QString>();
+    seams.dialogs.askText = [this](QWidget*, const QString&, const QString&, const QString&) {
+        if (texts_.empty()) {
+            ADD_FAILURE() << "unexpected text question";
+            return std::optional<QString>();
+        }
+        const auto [typed, text] = texts_.front();
+        texts_.pop_front();
+        return typed ? std::optional<QString>(text) : std::nullopt;
     };
+    seams.pricesFile = pricesFile().toStdString();
     seams.settingsFile = folder_.filePath(QStringLiteral("settings.ini"));
     seams.autosaveFolder = autosaveFolder();
     return seams;

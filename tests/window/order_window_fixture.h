@@ -38,6 +38,12 @@ public:
     void answer(QMessageBox::StandardButton button) { answers_.push_back(button); }
     void chooseFile(const QString& file) { files_.push_back(file); }
     void expectErrors(int count) { expectedErrors_ += count; }
+    // The text typed into the next text question; none: it is cancelled.
+    void answerText(std::optional<QString> text) {
+        texts_.emplace_back(text.has_value(), text.value_or(QString()));
+    }
+    // Where the window keeps the loaded price list.
+    QString pricesFile() const { return folder_.filePath(QStringLiteral("config/prices.csv")); }
 
     // The user's doings through the real widgets and actions.
     void trigger(const char* actionName);
@@ -68,6 +74,7 @@ private:
     std::unique_ptr<OrderWindow> window_;
     std::deque<QMessageBox::StandardButton> answers_;
     std::deque<QString> files_;
+    std::deque<std::pair<bool, QString>> texts_; // typed, or cancelled
     int expectedErrors_ = 0;
 };
 

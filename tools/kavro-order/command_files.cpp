@@ -9,6 +9,8 @@
 #include "orderio/firm_file.h"
 #include "orderio/opening_places.h"
 #include "orderio/order_file.h"
+#include "orderio/price_list.h"
+#include "sheets/price_list_table.h"
 
 #include <array>
 #include <cerrno>
@@ -73,6 +75,33 @@ bool readFirm(const std::optional<std::filesystem::path>& named, Diagnostics& di
             diagnostics.error(file, error.what());
         return false;
     }
+}
+
+bool readPrices(const std::optional<std::filesystem::path>& named, Diagnostics& diagnostics,
+                Prices& prices, std::filesystem::path& file) {
+    file = named ? *named : userPriceListPath();
+    std::error_code ignored;
+    if (!named && (file.empty() || !std::filesystem::exists(file, ignored))) {
+        file.clear();
+        return true;
+    }
+    const std::optional<std::string> bytes = readInput(file, OrderFile::kMaxBytes, diagnostics);
+    if (!bytes)
+        return false;
+    PriceList list = importPriceListTable(*bytes);
+    for (const CsvCellError& error : list.errors) {
+        if (list.cellAddresses) {
+            diagnostics.error(file, describeCell(error));
+            continue;
+        }
+        CsvCellError placeless = error;
+        placeless.row = 0;
+        diagnostics.error(file, describe(placeless), error.row);
+    }
+    if (!list.errors.empty())
+        return false;
+    prices = std::move(list.articles);
+    return true;
 }
 
 bool writeOutput(const std::filesystem::path& file, std::string_view bytes,

@@ -6,6 +6,7 @@
 #include "core/firm/firm_details.h"
 #include "core/order/opening_results.h"
 #include "core/order/order.h"
+#include "core/quote/prices.h"
 #include "diagnostics.h"
 
 #include <filesystem>
@@ -42,6 +43,13 @@ bool writeOutput(const std::filesystem::path& file, std::string_view bytes,
 // reported: a damaged file is never taken as no details.
 bool readFirm(const std::optional<std::filesystem::path>& named, Diagnostics& diagnostics,
               std::optional<FirmDetails>& details);
+
+// The prices the quotation is made from: those of `named`, else the user's
+// kept list, else none (`prices` left empty, `file` empty). False after
+// the list's faults were reported, each at its row: a list with a fault
+// prices nothing.
+bool readPrices(const std::optional<std::filesystem::path>& named, Diagnostics& diagnostics,
+                Prices& prices, std::filesystem::path& file);
 
 // Reports the openings' problems (an input the window refused, a drive or
 // accessory not offered) as warnings on `file`, at the opening's line;

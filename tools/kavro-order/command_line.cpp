@@ -11,12 +11,12 @@ namespace kavro::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kCommands = {"import", "check", "export", "bom",
-                                                       "report"};
+constexpr std::array<std::string_view, 6> kCommands = {"import", "check",  "export",
+                                                       "bom",    "report", "quote"};
 
 // Commands that must be told where to write.
 bool needsOutput(std::string_view command) {
-    return command == "import" || command == "export" || command == "report";
+    return command == "import" || command == "export" || command == "report" || command == "quote";
 }
 
 bool takesOutput(std::string_view command) {
@@ -72,11 +72,19 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 throw UsageError("--title бывает только у команды import");
             line.title = optionValue(arguments, i, "--title");
         } else if (argument == "--firm" || argument.starts_with("--firm=")) {
-            if (line.command != "report")
-                throw UsageError("--firm бывает только у команды report");
+            if (line.command != "report" && line.command != "quote")
+                throw UsageError("--firm бывает только у команд report и quote");
             if (line.firm)
                 throw UsageError("--firm указан дважды");
             line.firm = optionValue(arguments, i, "--firm");
+        } else if (argument == "--prices" || argument.starts_with("--prices=")) {
+            // Only the quotation has prices: a parts list or report with a
+            // price column would be a second, unchecked quotation.
+            if (line.command != "quote")
+                throw UsageError("--prices бывает только у команды quote");
+            if (line.prices)
+                throw UsageError("--prices указан дважды");
+            line.prices = optionValue(arguments, i, "--prices");
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
             return line;

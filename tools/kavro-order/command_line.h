@@ -20,11 +20,12 @@ public:
 struct CommandLine {
     enum class Action { Help, Version, Run };
     Action action = Action::Run;
-    std::string command;                         // import, check, export, bom or report
+    std::string command;                         // import, check, export, bom, report or quote
     std::filesystem::path input;                 // the one file named
     std::optional<std::filesystem::path> output; // -o
     std::optional<std::string> title;            // --title (import only)
-    std::optional<std::filesystem::path> firm;   // --firm (report only)
+    std::optional<std::filesystem::path> firm;   // --firm (report and quote)
+    std::optional<std::filesystem::path> prices; // --prices (quote)
 };
 
 // Reads the arguments after the program's name; throws UsageError.

@@ -30,6 +30,7 @@ int runCheck(const CommandLine& line, CommandContext& context);
 int runExport(const CommandLine& line, CommandContext& context);
 int runBom(const CommandLine& line, CommandContext& context);
 int runReport(const CommandLine& line, CommandContext& context);
+int runQuote(const CommandLine& line, CommandContext& context);
 
 // The whole program: the arguments after its name.
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,

@@ -14,13 +14,19 @@ namespace kavro::cli {
 // letterhead template.
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
                      const FirmDetails* firm, const std::filesystem::path& file) {
+    writeDocxTyped(
+        [&](WordProcessor& word) { typeOrderReport(order, results, todaysReportDate(), word, firm); },
+        file);
+}
+
+void writeDocxTyped(const DocumentTyping& type, const std::filesystem::path& file) {
     FileDestination destination(file);
     DocxLauncher launcher(reportTemplatePath(), destination);
     try {
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         if (!word)
             throw OrderDocumentError("не удалось начать документ Word");
-        typeOrderReport(order, results, todaysReportDate(), *word, firm);
+        type(*word);
     } catch (const ReportNotDelivered& error) {
         throw OrderDocumentError(error.what());
     } catch (const WordProcessorError& error) {

@@ -6,8 +6,10 @@
 #include "core/firm/firm_details.h"
 #include "core/order/opening_results.h"
 #include "core/order/order.h"
+#include "core/platform/word_processor.h"
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,5 +44,17 @@ void writeDocxReport(const Order& order, const std::vector<OpeningResults>& resu
 // Qt's offscreen platform: no word processor and no display needed.
 void writePdfReport(const Order& order, const std::vector<OpeningResults>& results,
                     const FirmDetails* firm, const std::filesystem::path& file);
+
+// Types a whole document, from opening it to handing it over.
+using DocumentTyping = std::function<void(WordProcessor&)>;
+
+// Any document typed through the word processor interface, as a Word
+// document or as a PDF (the same words either way). Throw
+// OrderDocumentError.
+void writeDocxTyped(const DocumentTyping& type, const std::filesystem::path& file);
+void writePdfTyped(const DocumentTyping& type, const std::filesystem::path& file);
+
+// The quotation's number for now (quotationNumber of the local time).
+std::string quotationNumberNow();
 
 } // namespace kavro::cli

@@ -18,6 +18,12 @@ namespace kavro::cli {
 // written in one step, as every output of kavro-order is.
 void writePdfReport(const Order& order, const std::vector<OpeningResults>& results,
                     const FirmDetails* firm, const std::filesystem::path& file) {
+    writePdfTyped(
+        [&](WordProcessor& word) { typeOrderReport(order, results, todaysReportDate(), word, firm); },
+        file);
+}
+
+void writePdfTyped(const DocumentTyping& type, const std::filesystem::path& file) {
     // Declared first: the document below must go before the application.
     print::HeadlessGui gui;
     if (!gui.ensure())
@@ -25,7 +31,7 @@ void writePdfReport(const Order& order, const std::vector<OpeningResults>& resul
     print::KeptReport kept;
     print::TextDocumentWordProcessor word(kept);
     try {
-        typeOrderReport(order, results, todaysReportDate(), word, firm);
+        type(word);
     } catch (const WordProcessorError& error) {
         throw OrderDocumentError(std::string("отчёт не удалось составить: ") + error.what());
     }

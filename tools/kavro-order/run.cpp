@@ -16,7 +16,7 @@ using Runner = int (*)(const CommandLine&, CommandContext&);
 Runner runnerOf(const std::string& command) {
     static const std::map<std::string, Runner> runners = {
         {"import", runImport}, {"check", runCheck},   {"export", runExport},
-        {"bom", runBom},       {"report", runReport},
+        {"bom", runBom},       {"report", runReport}, {"quote", runQuote},
     };
     return runners.at(command);
 }

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "../money/money.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +57,15 @@ struct Opening {
     // Accessories with a quantity, in the order they were entered; an
     // accessory not named here has quantity 0.
     std::vector<AccessoryQuantity> accessories;
+    // The price of installing one of these openings, when it differs from
+    // the firm's price per opening (a second floor, a bricked-up box).
+    // Absent: the firm's price. Zero is a price of its own: work done free.
+    std::optional<Money> installationPrice{};
+
+    // The dearest installation of one opening that is accepted: far above
+    // any real one, and low enough that the price times the most openings
+    // of an order (999 each, 100,000 of them) still fits 64 bits of kopecks.
+    static constexpr Money kMaxInstallationPrice{100'000'000'00};
 
     bool operator==(const Opening&) const = default;
 };

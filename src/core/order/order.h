@@ -3,9 +3,11 @@
 
 #pragma once
 
+#include "../money/money.h"
 #include "opening.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,11 @@ struct Order {
 
     std::string title;
     std::vector<Opening> openings;
+    // A discount on the whole quotation, in per cent; absent: none. Always
+    // above 0 and below 100 % when present: a 0 % discount is no discount,
+    // and 100 % would make the customer's papers a gift certificate.
+    std::optional<Percent> discount{};
+    static constexpr Percent kMaxDiscount{99'99};
 
     bool operator==(const Order&) const = default;
 };

@@ -81,6 +81,29 @@ bool OrderDocument::setCount(std::size_t index, int count) {
     return true;
 }
 
+bool OrderDocument::setDiscount(std::optional<Percent> discount) {
+    if (discount && (*discount < Percent{0} || *discount > Order::kMaxDiscount))
+        return false;
+    if (discount == Percent{0})
+        discount.reset();
+    if (order_.discount == discount)
+        return false;
+    order_.discount = discount;
+    // Prices take no part in the results.
+    touch();
+    return true;
+}
+
+bool OrderDocument::setInstallationPrice(std::size_t index, std::optional<Money> price) {
+    if (index >= size() ||
+        (price && (*price < Money{0} || *price > Opening::kMaxInstallationPrice)) ||
+        order_.openings[index].installationPrice == price)
+        return false;
+    order_.openings[index].installationPrice = price;
+    touch();
+    return true;
+}
+
 int OrderDocument::accessoryQuantity(const std::string& article) const {
     for (const AccessoryQuantity& a : currentOpening().accessories)
         if (a.article == article)

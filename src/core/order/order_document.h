@@ -71,6 +71,12 @@ public:
     bool setTitle(std::string title);
     bool setLocation(std::size_t index, std::string location);
     bool setCount(std::size_t index, int count);
+    // A discount on the whole order; none, or 0 %, takes it off. Refused
+    // below 0 or above Order::kMaxDiscount.
+    bool setDiscount(std::optional<Percent> discount);
+    // The installation price of one opening; none: the firm's price.
+    // Refused below zero or above Opening::kMaxInstallationPrice.
+    bool setInstallationPrice(std::size_t index, std::optional<Money> price);
     // Quantity 0 takes the accessory off the opening.
     bool setAccessoryQuantity(const std::string& article, int quantity);
     // A blank opening after the last one becomes current.
