@@ -6,7 +6,7 @@
 // Rectangles go into CSS variables; the desktop style places each element
 // by them, the phone style ignores them and stacks the rows in order.
 
-import { EDITS, RESULTS, RADIOS, kindOf } from './fields.js';
+import { EDITS, RESULTS, kindOf } from './fields.js';
 
 function make(tag, props = {}) {
   const el = document.createElement(tag);
@@ -104,20 +104,15 @@ export class FormBuilder {
   }
 
   rowKey(item) {
-    if (item.kind === 'radio') return item.group;
-    if (item.kind === 'group') return this.groupField(item);
-    if (item.for) return item.for;
-    return item.name && kindOf(item.name) ? item.name : null;
-  }
-
-  groupField(item) {
-    if (RADIOS.includes(item.for)) return item.for;
-    if (RADIOS.includes(item.name)) return item.name;
-    return item.name ?? '';
+    switch (item.kind) {
+      case 'radio': return item.group;
+      case 'caption': case 'unit': return item.for;
+      default: return kindOf(item.name) ? item.name : null;
+    }
   }
 
   group(item) {
-    const field = this.groupField(item);
+    const field = item.name;
     const box = make('fieldset', { class: 'group', role: 'radiogroup' });
     box.dataset.field = field;
     box.id = `${field}-group`;
@@ -128,13 +123,14 @@ export class FormBuilder {
   }
 
   item(item) {
-    const field = item.name && kindOf(item.name) ? item.name : null;
-    if (item.kind === 'group') return;
-    if (item.kind === 'radio') return this.radio(item);
-    if (item.kind === 'logo') return this.logo(item);
-    if (field && (item.kind === 'field' || !item.for)) return this.control(field, item);
-    if (item.for && (item.kind === 'caption' || item.kind === 'unit')) return this.label(item);
-    if (item.text) return this.text(item);
+    switch (item.kind) {
+      case 'group': return;
+      case 'radio': return this.radio(item);
+      case 'logo': return this.logo(item);
+      case 'caption': case 'unit': return this.label(item);
+      case 'text': return this.text(item);
+      default: return this.control(item.name, item);
+    }
   }
 
   control(field, item) {
@@ -206,7 +202,7 @@ export class FormBuilder {
 
   radio(item) {
     const field = item.group;
-    const group = this.groups[field] ?? (this.group({ name: field }), this.groups[field]);
+    const group = this.groups[field];
     const id = `${field}-${item.index}`;
     const input = make('input', { id, type: 'radio', name: field, value: String(item.index) });
     input.dataset.field = field;
@@ -228,7 +224,7 @@ export class FormBuilder {
   }
 
   text(item) {
-    const el = make('span', { class: `text ${item.kind ?? ''}`.trim(), text: item.text });
+    const el = make('span', { class: 'text', text: item.text });
     if (item.name) el.dataset.name = item.name;
     place(el, item.rect, [0, 0], item.align);
     this.row(this.slots.get(item)).append(el);
