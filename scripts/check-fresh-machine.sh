@@ -46,11 +46,21 @@ for fs in dev sys; do
   mount --make-rslave "$root/$fs"
 done
 
+# This machine's network may reach https through a proxy with a certificate
+# authority of its own: the root trusts what the machine trusts, as it uses
+# the machine's resolver. Node keeps its own list, hence the variable.
+machine_ca=${NODE_EXTRA_CA_CERTS:-/etc/ssl/certs/ca-certificates.crt}
+ca_env=()
+if [ -r "$machine_ca" ]; then
+  cp "$machine_ca" "$root/etc/machine-ca.crt"
+  ca_env=(NODE_EXTRA_CA_CERTS=/etc/machine-ca.crt)
+fi
+
 echo "running CI on $commit in $root; log in $work/ci.log"
 start=$SECONDS
 status=0
 chroot "$root" env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  HOME=/root LANG=C.UTF-8 CI=true bash -c 'cd /root/kavro && bash .ci/run' </dev/null \
+  HOME=/root LANG=C.UTF-8 CI=true "${ca_env[@]}" bash -c 'cd /root/kavro && bash .ci/run' </dev/null \
   >"$work/ci.log" 2>&1 || status=$?
 elapsed=$((SECONDS - start))
 grep -E '^== ' "$work/ci.log" || true
