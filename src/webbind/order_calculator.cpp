@@ -115,8 +115,9 @@ Json OrderCalculator::orderChange(bool reload) const {
             {"problems", document_.results(document_.current()).problems}};
 }
 
-// The form then shows what the order holds, which it does not take back:
-// an opening's text the form refuses stays the opening's.
+// The form then shows what the order holds, and the order takes nothing
+// back from it: a text or choice of an opening that the form does not have
+// stays the opening's, as in the desktop window.
 template <class Action> std::string OrderCalculator::orderAct(bool reload, Action&& action) {
     orderAction_ = true;
     std::string answer = act([&] {
