@@ -5,15 +5,18 @@
 # compiles its one C file with emscripten): fetched with apt-get source,
 # unpacked with dpkg-source. Does nothing when DEST already holds it.
 set -euo pipefail
-dest=${1:?usage: fetch-libcsv-source.sh DEST}
+dest=$(realpath -m "${1:?usage: fetch-libcsv-source.sh DEST}")
 cd "$(dirname "$0")/.."
 [ -f "$dest/libcsv.c" ] && exit 0
 
 scripts/install-deps.sh dpkg-dev
-if ! apt-cache showsrc libcsv 2>/dev/null | grep -q '^Package: libcsv'; then
+known() { apt-cache showsrc libcsv 2>/dev/null | grep -q '^Package: libcsv'; }
+if ! known; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo scripts/add-deb-src.sh
+  # A deb-src entry that was there already may not have its lists yet.
+  known || $sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
 fi
 
 work=$(mktemp -d)

@@ -3,6 +3,7 @@
 
 #include "order_window.h"
 
+#include "core/order/opening_calculator.h"
 #include "firm_dialog.h"
 #include "orderio/firm_file.h"
 #include "orderio/order_file.h"
