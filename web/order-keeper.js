@@ -133,6 +133,7 @@ export class OrderKeeper {
   // The other tab closed: what it last kept is what is shown here now.
   async takenOver(id) {
     if (id !== this.id) return;
+    await this.recoverLeft(); // its last change, should its write have been cut off
     const record = await this.store?.get(id).catch(() => null);
     if (record) {
       try {

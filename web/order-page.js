@@ -29,6 +29,7 @@ export class OrderPage {
     Object.assign(this, { calc, controller, dialog });
     this.order = null; // the last order change the core told
     this.handle = null; // the file the order was opened from or saved to
+    this.untouched = false; // a new order, not changed since
     this.list = new OpeningsList($('openings'), calc, (m, ...a) => this.act(m, ...a));
     this.details = new OpeningDetails({ table: $('opening-accessories'), problems: $('opening-problems') }, (m, ...a) => this.act(m, ...a));
     this.parts = new PartsView($('parts-list'), calc);
@@ -36,7 +37,10 @@ export class OrderPage {
       order: {
         save: () => this.bytes('saveOrder'),
         load: (bytes) => this.replace(() => this.calc.openOrder(STORED_NAME, bytes, true), true),
-        blank: () => this.replace(() => this.calc.newOrder()),
+        blank: () => {
+          this.replace(() => this.calc.newOrder());
+          this.untouched = true;
+        },
         title: () => this.order?.title ?? '',
       },
       status: (text, kind, alert) => this.status(text, kind, alert),
@@ -57,7 +61,10 @@ export class OrderPage {
     this.parts.update(order.revision);
     const title = $('order-title');
     if (document.activeElement !== title && title.value !== order.title) title.value = order.title;
-    if (changed) this.keeper.changed();
+    // A new order nobody has changed yet is not worth a place in the
+    // list of kept orders.
+    if (order.modified) this.untouched = false;
+    if (changed && !this.untouched) this.keeper.changed();
   }
 
   // An order action from the page's own controls: its answer shown, the
@@ -138,6 +145,7 @@ export class OrderPage {
     const answer = this.replace(() => this.calc.openOrder(file.name, file.bytes, false));
     if (answer.result !== 'done') return this.dialog.show(answer.error);
     this.handle = file.handle;
+    this.untouched = false;
     await this.keeper.adopt();
   }
 

@@ -11,8 +11,8 @@
 import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { startServer, ROOT } from '../../tests/web/harness.mjs';
-import { launchOn, chooseFile, openOrderPage } from '../../tests/web/orders-harness.mjs';
+import { startServer, launch, openPage, ROOT } from '../../tests/web/harness.mjs';
+import { chooseFile } from '../../tests/web/orders-harness.mjs';
 
 const OPENINGS = 1000;
 const SWITCHES = 200;
@@ -28,12 +28,12 @@ const file = path.join(work, 'big.kavro');
 await writeFile(file, JSON.stringify(order, null, 2));
 
 const server = await startServer();
-const context = await launchOn(path.join(work, 'profile'));
+const { context } = await launch({ profile: path.join(work, 'profile') });
 try {
   let page;
   const opening = [];
   for (let run = 0; run < 3; run += 1) {
-    page = await openOrderPage(context, `${server.url}?new`);
+    page = await openPage(context, server.url);
     const started = Date.now();
     await chooseFile(page, '#order-open', file);
     // Shown: a row for each opening, those on screen with their results.

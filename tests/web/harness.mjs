@@ -44,8 +44,10 @@ export async function startServer() {
   return { url: `http://127.0.0.1:${port}/`, stop: () => (child.kill('SIGTERM'), stopped) };
 }
 
-export async function launch({ width = 1280, height = 900 } = {}) {
-  const profile = await mkdtemp(path.join(tmpdir(), 'kavro-web-test-'));
+// PROFILE: the browser's folder, kept when given (to start it again on
+// the same storage), else a fresh one removed on close.
+export async function launch({ width = 1280, height = 900, profile: kept = null } = {}) {
+  const profile = kept ?? (await mkdtemp(path.join(tmpdir(), 'kavro-web-test-')));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
@@ -53,7 +55,13 @@ export async function launch({ width = 1280, height = 900 } = {}) {
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
-  return { context, close: async () => (await context.close(), rm(profile, { recursive: true, force: true })) };
+  // The pickers of the file system are not driven by the tests: the page
+  // takes its file input and its download instead.
+  await context.addInitScript(() => {
+    delete window.showOpenFilePicker;
+    delete window.showSaveFilePicker;
+  });
+  return { context, profile, close: async () => (await context.close(), kept || rm(profile, { recursive: true, force: true })) };
 }
 
 // The calculator's tests start from a new order, as a first visit does,

@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the order tests share: kavro-order run beside the page, a browser
-// whose profile outlives it (to kill it and start it again), files given
-// to the page's pickers, and the list of openings read from the DOM.
+// killed as a dying battery would, files given to the page's pickers and
+// taken from its downloads, and the list of openings read from the DOM.
 import { spawnSync } from 'node:child_process';
 import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
-import { chromium } from 'playwright-core';
 import { ROOT } from './harness.mjs';
 
 export const KAVRO_ORDER = process.env.KAVRO_ORDER ?? path.join(ROOT, 'build/tools/kavro-order');
@@ -40,25 +39,6 @@ export function listedRows(page) {
   }));
 }
 
-// A headless Chromium on PROFILE, which stays when the browser is killed.
-export async function launchOn(profile, { width = 1280, height = 900 } = {}) {
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    viewport: { width, height },
-    acceptDownloads: true,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync'],
-  });
-  // The pickers of the file system are not driven by the test: the page
-  // takes its file input and its download instead.
-  await context.addInitScript(() => {
-    delete window.showOpenFilePicker;
-    delete window.showSaveFilePicker;
-  });
-  return context;
-}
-
 // Kills the browser on PROFILE as a dying battery would: no unload, no
 // last write.
 export function killBrowser(profile) {
@@ -71,13 +51,6 @@ export function killBrowser(profile) {
     }
     if (cmd.includes(`--user-data-dir=${profile}`) && !cmd.includes('--type=')) process.kill(Number(pid), 'SIGKILL');
   }
-}
-
-export async function openOrderPage(context, url) {
-  const page = context.pages()[0] ?? (await context.newPage());
-  await page.goto(url);
-  await page.waitForSelector('body[data-ready="true"]', { timeout: 20000 });
-  return page;
 }
 
 // Gives FILE to the page's picker that CLICK opens.

@@ -11,9 +11,9 @@ import { mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { spawnSync } from 'node:child_process';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { startServer, siteMissing, ROOT } from './harness.mjs';
+import { startServer, launch, openPage, siteMissing, ROOT } from './harness.mjs';
 import {
-  kavroOrder, checkedRows, listedRows, launchOn, killBrowser, openOrderPage, chooseFile, downloaded, orderToolMissing,
+  kavroOrder, checkedRows, listedRows, killBrowser, chooseFile, downloaded, orderToolMissing,
 } from './orders-harness.mjs';
 
 const skip = siteMissing || orderToolMissing;
@@ -31,13 +31,12 @@ after(async () => {
 });
 
 // A browser on a profile of its own for BODY.
-async function withBrowser(body, options) {
-  const profile = await mkdtemp(path.join(work, 'profile-'));
-  const context = await launchOn(profile, options);
+async function withBrowser(body) {
+  const browser = await launch();
   try {
-    return await body(context, profile);
+    return await body(browser.context);
   } finally {
-    await context.close().catch(() => {});
+    await browser.close();
   }
 }
 
@@ -55,7 +54,7 @@ test('an order file and a table made for kavro-order open with every opening as 
     }
     const expected = checkedRows(kavroOrder(['check', order]).stdout);
     const listed = await withBrowser(async (context) => {
-      const page = await openOrderPage(context, `${server.url}?new`);
+      const page = await openPage(context, server.url);
       await chooseFile(page, source.click, source.file);
       await page.waitForSelector(`#openings tbody tr:nth-child(${expected.length})`);
       return listedRows(page);
@@ -67,7 +66,7 @@ test('an order file and a table made for kavro-order open with every opening as 
 
 test('an order typed in the page is saved as kavro-order reads it, and its tables are kavro-order\'s bytes', { skip }, async () => {
   await withBrowser(async (context) => {
-    const page = await openOrderPage(context, `${server.url}?new`);
+    const page = await openPage(context, server.url);
     await page.fill('#order-title', 'Дача; «Петров»');
     await page.fill('#openings tbody tr:nth-child(1) [data-edit=location]', 'Кухня');
     await page.click('#opening-add');
@@ -105,7 +104,7 @@ const damaged = [
 
 test('damaged files are refused with kavro-order\'s words and change nothing open', { skip }, async () => {
   await withBrowser(async (context) => {
-    const page = await openOrderPage(context, `${server.url}?new`);
+    const page = await openPage(context, server.url);
     await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
     await page.waitForSelector('#openings tbody tr:nth-child(5)');
     const before = await listedRows(page);
@@ -124,10 +123,10 @@ test('damaged files are refused with kavro-order\'s words and change nothing ope
 test('a browser killed while typing gives back every keystroke older than a second', { skip }, async () => {
   const profile = await mkdtemp(path.join(work, 'profile-'));
   const text = 'Спальня на втором этаже, окно во двор, левая створка';
-  let context = await launchOn(profile);
+  let { context } = await launch({ profile });
   const typed = [];
   try {
-    const page = await openOrderPage(context, `${server.url}?new`);
+    const page = await openPage(context, server.url);
     const box = page.locator('#openings tbody tr:nth-child(1) [data-edit=location]');
     await box.focus();
     for (const ch of text) {
@@ -140,9 +139,11 @@ test('a browser killed while typing gives back every keystroke older than a seco
     await context.close().catch(() => {});
   }
   const killed = Date.now();
-  context = await launchOn(profile);
+  ({ context } = await launch({ profile }));
   try {
-    const page = await openOrderPage(context, server.url);
+    const page = await context.newPage();
+    await page.goto(server.url);
+    await page.waitForSelector('body[data-ready="true"]');
     const kept = (await listedRows(page))[0][1];
     const due = typed.filter((t) => killed - t > 1000).length;
     assert.ok(text.startsWith(kept), `kept «${kept}»`);
@@ -157,7 +158,7 @@ const words = (text) => text.split(/\s+/).filter(Boolean).sort();
 
 test('the order report prints every line once, each opening in it', { skip }, async () => {
   await withBrowser(async (context) => {
-    const page = await openOrderPage(context, `${server.url}?new`);
+    const page = await openPage(context, server.url);
     await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
     await page.waitForSelector('#openings tbody tr:nth-child(5)');
     const opened = context.waitForEvent('page');
@@ -175,7 +176,7 @@ test('the order report prints every line once, each opening in it', { skip }, as
 
 test('a second tab of the open order shows it read-only and says why', { skip }, async () => {
   await withBrowser(async (context) => {
-    const first = await openOrderPage(context, `${server.url}?new`);
+    const first = await openPage(context, server.url);
     await first.fill('#order-title', 'Первая вкладка');
     const second = await context.newPage();
     await second.goto(server.url);
