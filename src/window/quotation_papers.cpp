@@ -126,7 +126,10 @@ bool QuotationPapers::editInstallationPrice() {
     const std::optional<QString> text = dialogs_.askText(
         window_, QStringLiteral("Цена монтажа проёма"),
         QStringLiteral("Монтаж одного проёма «%1», руб. (пусто — по реквизитам: %2):")
-            .arg(toQString(opening.location), toQString(moneyText(firm_.installationPrice))),
+            .arg(toQString(opening.location),
+                 firm_.installationPrice > Money{0}
+                     ? toQString(moneyText(firm_.installationPrice))
+                     : QStringLiteral("не указан, монтаж не включается")),
         opening.installationPrice ? toQString(moneyText(*opening.installationPrice)) : QString());
     if (!text)
         return false;
