@@ -15,7 +15,9 @@ namespace kavro::cli {
 void writeDocxReport(const Order& order, const std::vector<OpeningResults>& results,
                      const FirmDetails* firm, const std::filesystem::path& file) {
     writeDocxTyped(
-        [&](WordProcessor& word) { typeOrderReport(order, results, todaysReportDate(), word, firm); },
+        [&](WordProcessor& word) {
+            typeOrderReport(order, results, todaysReportDate(), word, firm);
+        },
         file);
 }
 

@@ -19,7 +19,9 @@ namespace kavro::cli {
 void writePdfReport(const Order& order, const std::vector<OpeningResults>& results,
                     const FirmDetails* firm, const std::filesystem::path& file) {
     writePdfTyped(
-        [&](WordProcessor& word) { typeOrderReport(order, results, todaysReportDate(), word, firm); },
+        [&](WordProcessor& word) {
+            typeOrderReport(order, results, todaysReportDate(), word, firm);
+        },
         file);
 }
 
