@@ -41,14 +41,6 @@ ActionResult doneOr(bool done, const std::string& refusal) {
     return done ? ActionResult::done() : ActionResult::refused(refusal);
 }
 
-std::vector<OpeningResults> allResults(const OrderDocument& document) {
-    std::vector<OpeningResults> results;
-    results.reserve(document.size());
-    for (std::size_t i = 0; i < document.size(); ++i)
-        results.push_back(document.results(i));
-    return results;
-}
-
 // What a browser cannot read: workbooks need the zip reader, which the page
 // is built without.
 const char kNoWorkbooks[] =
@@ -319,19 +311,19 @@ FileAnswer OrderCalculator::saveOrder() const {
 
 FileAnswer OrderCalculator::exportOpenings() const {
     try {
-        return {csvText(openingsSheet(document_.order(), allResults(document_))), {}};
+        return {csvText(openingsSheet(document_.order(), document_.allResults())), {}};
     } catch (const CsvExportError& error) {
         return {{}, error.what()};
     }
 }
 
 FileAnswer OrderCalculator::exportPartsList() const {
-    return {csvText(partsListSheet(makePartsList(document_.order(), allResults(document_)))), {}};
+    return {csvText(partsListSheet(makePartsList(document_.order(), document_.allResults()))), {}};
 }
 
 std::string OrderCalculator::partsList() const {
     const SheetTable table =
-        partsListSheet(makePartsList(document_.order(), allResults(document_)));
+        partsListSheet(makePartsList(document_.order(), document_.allResults()));
     return Json{{"columns", table.names}, {"rows", table.rows}}.dump();
 }
 
@@ -339,7 +331,7 @@ std::string OrderCalculator::orderReport(const std::string& date) const {
     HtmlReportLauncher launcher;
     try {
         const std::unique_ptr<WordProcessor> word = launcher.launch();
-        typeOrderReport(document_.order(), allResults(document_),
+        typeOrderReport(document_.order(), document_.allResults(),
                         date.empty() ? todaysReportDate() : date, *word);
     } catch (const std::exception& error) {
         return Json{{"result", "failed"}, {"error", error.what()}}.dump();

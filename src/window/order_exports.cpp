@@ -88,7 +88,7 @@ void OrderExports::exportOpenings() {
     if (path.isEmpty())
         return;
     try {
-        writeTable(path, openingsSheet(document_.order(), allResults()));
+        writeTable(path, openingsSheet(document_.order(), document_.allResults()));
     } catch (const CsvExportError& error) {
         tell(QStringLiteral("Не удалось записать файл «%1»:\n%2")
                  .arg(QFileInfo(path).fileName(), toQString(error.what())));
@@ -99,7 +99,7 @@ void OrderExports::exportPartsList() {
     const QString path = chooseTarget(QStringLiteral("Экспорт ведомости в таблицу"),
                                       QStringLiteral("Ведомость.csv"), kSheetFilter);
     if (!path.isEmpty())
-        writeTable(path, partsListSheet(makePartsList(document_.order(), allResults())));
+        writeTable(path, partsListSheet(makePartsList(document_.order(), document_.allResults())));
 }
 
 void OrderExports::writeOrderReport() {
@@ -127,15 +127,7 @@ void OrderExports::writeWordDocument(const QString& caption, const QString& name
 
 void OrderExports::typeOrderReport(WordProcessor& word) const {
     const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    kavro::typeOrderReport(document_.order(), allResults(), toUtf8(today), word, &firm_);
-}
-
-std::vector<OpeningResults> OrderExports::allResults() const {
-    std::vector<OpeningResults> results;
-    results.reserve(document_.size());
-    for (std::size_t i = 0; i < document_.size(); ++i)
-        results.push_back(document_.results(i));
-    return results;
+    kavro::typeOrderReport(document_.order(), document_.allResults(), toUtf8(today), word, &firm_);
 }
 
 QString OrderExports::chooseTarget(const QString& caption, const QString& name,

@@ -44,7 +44,6 @@ public:
     void typeOrderReport(WordProcessor& word) const;
 
 private:
-    std::vector<OpeningResults> allResults() const;
     QString chooseTarget(const QString& caption, const QString& name, const QString& filter);
     void write(const QString& path, const std::string& bytes);
     // CSV or a workbook, as the chosen name ends.

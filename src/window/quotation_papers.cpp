@@ -143,12 +143,8 @@ bool QuotationPapers::editInstallationPrice() {
 }
 
 std::optional<Quotation> QuotationPapers::quotation() {
-    std::vector<OpeningResults> results;
-    results.reserve(document_.size());
-    for (std::size_t i = 0; i < document_.size(); ++i)
-        results.push_back(document_.results(i));
     try {
-        return makeQuotation(document_.order(), results, prices_, &firm_);
+        return makeQuotation(document_.order(), document_.allResults(), prices_, &firm_);
     } catch (const MoneyOverflow&) {
         tell(QStringLiteral("Сумма коммерческого предложения слишком велика для подсчёта в "
                             "копейках; проверьте цены прайс-листа и монтажа."));

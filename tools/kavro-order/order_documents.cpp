@@ -3,10 +3,7 @@
 
 #include "order_documents.h"
 
-#include "core/report/quotation_report.h"
-
 #include <algorithm>
-#include <ctime>
 #include <string_view>
 
 namespace kavro::cli {
@@ -34,14 +31,6 @@ std::string lowerAscii(std::string text) {
 }
 
 } // namespace
-
-std::string quotationNumberNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return quotationNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                           local.tm_min);
-}
 
 OrderDocumentWriter documentWriterFor(const std::filesystem::path& file) {
     const std::string extension = lowerAscii(file.extension().string());

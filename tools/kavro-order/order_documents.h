@@ -54,7 +54,4 @@ using DocumentTyping = std::function<void(WordProcessor&)>;
 void writeDocxTyped(const DocumentTyping& type, const std::filesystem::path& file);
 void writePdfTyped(const DocumentTyping& type, const std::filesystem::path& file);
 
-// The quotation's number for now (quotationNumber of the local time).
-std::string quotationNumberNow();
-
 } // namespace kavro::cli

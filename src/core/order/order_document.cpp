@@ -29,6 +29,14 @@ const OpeningResults& OrderDocument::results(std::size_t index) const {
     return *kept;
 }
 
+std::vector<OpeningResults> OrderDocument::allResults() const {
+    std::vector<OpeningResults> all;
+    all.reserve(size());
+    for (std::size_t i = 0; i < size(); ++i)
+        all.push_back(results(i));
+    return all;
+}
+
 void OrderDocument::setCurrentResults(OpeningResults results) {
     results_[current_] = std::move(results);
 }

@@ -61,6 +61,9 @@ public:
 
     // The results of an opening, worked out when first asked for.
     const OpeningResults& results(std::size_t index) const;
+    // The results of every opening, in order (the papers and tables of the
+    // whole order need them all).
+    std::vector<OpeningResults> allResults() const;
     // Results already worked out elsewhere for the current opening (the form
     // shows them); they are kept as the current opening's.
     void setCurrentResults(OpeningResults results);

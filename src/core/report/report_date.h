@@ -9,5 +9,7 @@ namespace kavro {
 
 // Today's date, local time, as the order report is dated: "07.12.2026".
 std::string todaysReportDate();
+// The number a quotation written now gets (quotationNumber of the local time).
+std::string quotationNumberNow();
 
 } // namespace kavro
