@@ -126,3 +126,11 @@ export function readPage(page) {
     return out;
   }, EDITS);
 }
+
+// Clicks the message box's OK and waits until the page has handled the
+// close: the browser queues the close event as a task, and a key sent
+// before it ran would reach a field the page has not focused yet.
+export async function closeMessage(page) {
+  await page.click('#message-ok');
+  await page.evaluate(() => new Promise((done) => setTimeout(done, 0)));
+}

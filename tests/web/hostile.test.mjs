@@ -6,7 +6,7 @@
 // text, and ends where the driver ends.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startServer, launch, openPage, runDriver, shown, readPage, siteMissing, driverMissing } from './harness.mjs';
+import { startServer, launch, openPage, runDriver, shown, readPage, siteMissing, driverMissing, closeMessage } from './harness.mjs';
 
 const skip = siteMissing || driverMissing;
 let server;
@@ -33,7 +33,7 @@ for (const [name, text, limitMs] of [['100,000 digits', '1234567890'.repeat(1000
     const close = async () => {
       if (!(await page.isVisible('#message'))) return;
       messages.push(await page.textContent('#message-text'));
-      await page.click('#message-ok');
+      await closeMessage(page);
     };
     await close();
     // The caret counts code points: a key typed after the paste lands where the driver's does.

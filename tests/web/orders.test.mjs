@@ -11,7 +11,7 @@ import { mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { spawnSync } from 'node:child_process';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { startServer, launch, openPage, siteMissing, ROOT } from './harness.mjs';
+import { startServer, launch, openPage, siteMissing, ROOT, closeMessage } from './harness.mjs';
 import {
   kavroOrder, checkedRows, listedRows, killBrowser, chooseFile, downloaded, orderToolMissing,
 } from './orders-harness.mjs';
@@ -114,7 +114,7 @@ test('damaged files are refused with kavro-order\'s words and change nothing ope
       await chooseFile(page, click, path.join(CLI, file));
       await page.waitForSelector('#message[open]');
       assert.equal(await page.textContent('#message-text'), refusal.stderr.trimEnd(), file);
-      await page.click('#message-ok');
+      await closeMessage(page);
       assert.deepEqual(await listedRows(page), before, `${file}: the open order is untouched`);
     }
   });

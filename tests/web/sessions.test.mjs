@@ -5,7 +5,7 @@
 // in exactly the state the node driver reaches with the same actions.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startServer, launch, openPage, runDriver, shown, readPage, siteMissing, driverMissing } from './harness.mjs';
+import { startServer, launch, openPage, runDriver, shown, readPage, siteMissing, driverMissing, closeMessage } from './harness.mjs';
 
 const skip = siteMissing || driverMissing;
 let server;
@@ -69,7 +69,7 @@ test('a conversion error shows the message box text; closing it keeps the focus'
   const printed = runDriver(lines);
   assert.equal(await page.textContent('#message-text'), printed.find((p) => p.error).error);
   await page.focus('#Wirina'); // the box is modal: the form behind it takes nothing
-  await page.click('#message-ok');
+  await closeMessage(page);
   assert.equal(await page.isVisible('#message'), false);
   // Handed back to the field, the focus runs no exit handler.
   assert.deepEqual(await readPage(page), shown(printed.at(-1)));
