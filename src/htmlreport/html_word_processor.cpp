@@ -3,6 +3,8 @@
 
 #include "html_word_processor.h"
 
+#include "base64.h"
+
 #include <cmath>
 #include <string_view>
 
@@ -117,6 +119,17 @@ void HtmlWordProcessor::typeText(const std::string& text) {
     }
 }
 
+// The picture goes into the document itself, as a data: URL: the report
+// page shows it with nothing else to fetch.
+void HtmlWordProcessor::insertPicture(const Picture& picture, double width, double height) {
+    requireDocument();
+    if (!(width > 0 && height > 0 && width < 1e4 && height < 1e4))
+        throw WordProcessorError("picture size out of range");
+    std::string url =
+        "data:" + std::string(mimeTypeOf(picture.format)) + ";base64," + base64(picture.bytes);
+    current().runs.push_back({"", bold_, size_, std::move(url), width, height});
+}
+
 int HtmlWordProcessor::addTable(int rows, int columns) {
     requireDocument();
     if (rows < 1 || columns < 1)
@@ -213,6 +226,13 @@ std::string HtmlWordProcessor::html() const {
                 out += " spaced";
             out += "\">";
             for (const Run& run : p->runs) {
+                // CSS pixels, 96 to the inch, are four thirds of a point.
+                if (!run.picture.empty()) {
+                    out += "<img alt=\"\" src=\"" + run.picture + "\" width=\"" +
+                           points(run.width * 4 / 3) + "\" height=\"" + points(run.height * 4 / 3) +
+                           "\">";
+                    continue;
+                }
                 out += "<span class=\"size-" + points(run.size) + (run.bold ? " bold" : "") + "\">";
                 out += escapeHtml(run.text) + "</span>";
             }

@@ -21,7 +21,7 @@ public:
     // Receives the finished document.
     explicit HtmlWordProcessor(std::function<void(std::string)> deliver);
 
-    // There is no letterhead in the browser: the template is a blank page.
+    // There is no template in the browser: a letterhead goes into a blank page.
     void openTemplate() override;
     void addDocument() override;
     void setAlignment(Alignment alignment) override;
@@ -31,6 +31,7 @@ public:
     void setBold(bool bold) override;
     void setFontSize(double points) override;
     void typeText(const std::string& text) override;
+    void insertPicture(const Picture& picture, double width, double height) override;
     int addTable(int rows, int columns) override;
     void setTableStyle(int table, const std::string& style) override;
     void setPreferredWidth(int table, int column, double points) override;
@@ -49,6 +50,10 @@ private:
         std::string text;
         bool bold;
         double size;
+        // A picture instead of text: its data: URL and size in points.
+        std::string picture = {};
+        double width = 0;
+        double height = 0;
     };
     struct Paragraph {
         Alignment alignment = Alignment::Left;

@@ -7,40 +7,10 @@
 
 namespace kavro {
 
-namespace {
-
-constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1A\n";
-
-std::uint32_t bigEndian32(std::string_view bytes) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        value = (value << 8) | static_cast<unsigned char>(bytes[i]);
-    return value;
-}
-
-// A PNG starts with its signature and then the IHDR chunk: length 13, the
-// type, a width and a height that are not 0.
-bool isPng(std::string_view bytes) {
-    if (!bytes.starts_with(kPngSignature) || bytes.size() < 8 + 8 + 13)
-        return false;
-    const std::string_view chunk = bytes.substr(8);
-    return bigEndian32(chunk) == 13 && chunk.substr(4, 4) == "IHDR" &&
-           bigEndian32(chunk.substr(8)) != 0 && bigEndian32(chunk.substr(12)) != 0;
-}
-
-// A JPEG starts with the start-of-image marker FF D8 and another marker.
-bool isJpeg(std::string_view bytes) {
-    return bytes.size() >= 4 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-           static_cast<unsigned char>(bytes[1]) == 0xD8 &&
-           static_cast<unsigned char>(bytes[2]) == 0xFF;
-}
-
-} // namespace
-
 std::optional<std::string> logoFault(std::string_view bytes) {
     if (bytes.size() > kMaxLogoBytes)
         return "логотип больше 2 МБ";
-    if (!isPng(bytes) && !isJpeg(bytes))
+    if (!pictureOf(std::string(bytes)))
         return "логотип не изображение PNG или JPEG";
     return std::nullopt;
 }

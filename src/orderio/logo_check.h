@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/platform/picture.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -12,11 +14,10 @@
 namespace kavro {
 
 // A logo larger than this is refused: it would swell every paper.
-inline constexpr std::size_t kMaxLogoBytes = 2u << 20;
+inline constexpr std::size_t kMaxLogoBytes = kMaxPictureBytes;
 
 // What is wrong with the bytes of a logo, in the user's words; nothing when
-// they begin as a PNG (signature and a header chunk with a size) or a JPEG
-// (start of image and a marker) does and are at most kMaxLogoBytes. The
+// they begin as a picture does (pictureOf) and are at most kMaxLogoBytes. The
 // window decodes the whole image as well; this check needs no display.
 std::optional<std::string> logoFault(std::string_view bytes);
 

@@ -8,6 +8,9 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QImage>
+#include <QTextImageFormat>
+#include <QUrl>
 #include <cmath>
 
 namespace kavro::print {
@@ -213,6 +216,27 @@ void TextDocumentWordProcessor::setFontSize(double points) {
 
 void TextDocumentWordProcessor::typeText(const std::string& text) {
     typeInto(cursor(), text, format_);
+}
+
+// The picture becomes a resource of the document under a name of its own.
+// One that Qt cannot decode is left out, as the letterhead leaves out a logo
+// it cannot read: the paper goes out without it rather than not at all.
+void TextDocumentWordProcessor::insertPicture(const Picture& picture, double width, double height) {
+    require(within(width, 0, kLargestMeasure) && width > 0 && within(height, 0, kLargestMeasure) &&
+                height > 0,
+            "picture size out of range");
+    QTextCursor& at = cursor();
+    const QImage image = QImage::fromData(
+        QByteArray(picture.bytes.data(), static_cast<qsizetype>(picture.bytes.size())));
+    if (image.isNull())
+        return;
+    const QString name = QStringLiteral("kavro-picture:%1").arg(++pictures_);
+    document_->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(PageGeometry::documentUnits(width));
+    format.setHeight(PageGeometry::documentUnits(height));
+    at.insertImage(format);
 }
 
 // The table goes behind the paragraph of the insertion point, which stays

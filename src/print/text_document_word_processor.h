@@ -20,8 +20,9 @@ namespace kavro::print {
 // the Word document is: Times New Roman, the same paragraph and table
 // formats, one page width of 525 points. It needs a QGuiApplication.
 //
-// It has no letterhead: openTemplate refuses, and the report goes into a
-// blank document, as it does when the Word template is missing.
+// It has no template: openTemplate refuses, and the report goes into a
+// blank document, as it does when the Word template is missing; a firm's
+// letterhead is typed into that document as into the Word one.
 class TextDocumentWordProcessor : public WordProcessor {
 public:
     explicit TextDocumentWordProcessor(PrintableDestination& destination);
@@ -35,6 +36,7 @@ public:
     void setBold(bool bold) override;
     void setFontSize(double points) override;
     void typeText(const std::string& text) override;
+    void insertPicture(const Picture& picture, double width, double height) override;
     int addTable(int rows, int columns) override;
     void setTableStyle(int table, const std::string& style) override;
     void setPreferredWidth(int table, int column, double points) override;
@@ -62,6 +64,7 @@ private:
     QTextCharFormat format_;
     // The tables added, numbered from 1 in the order added.
     std::vector<QTextTable*> tables_;
+    int pictures_ = 0; // names the pictures' resources
 };
 
 // Types `text` at `cursor` as Word types it: CR LF, CR or LF ends the

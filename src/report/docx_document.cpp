@@ -3,9 +3,11 @@
 
 #include "docx_document.h"
 
+#include "ooxml_names.h"
 #include "opc_package.h"
 #include "xml_part.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace kavro {
@@ -54,6 +56,40 @@ int DocxDocument::textWidth() const {
     if (std::string_view(section.name()) != "w:sectPr" || width < kNarrowestText)
         return kDefaultPageWidth - 2 * kDefaultMargin;
     return width;
+}
+
+ZipEntry& DocxDocument::part(const std::string& name) {
+    if (ZipEntry* found = opc::findPart(parts_, name))
+        return *found;
+    parts_.push_back(ZipEntry{name, {}});
+    return parts_.back();
+}
+
+// The picture goes under media/ beside the main part, named by a number no
+// part of the package uses yet; its content type is an override of its own,
+// so a template's defaults for the extension do not matter.
+std::string DocxDocument::addPicture(const Picture& picture) {
+    const std::string folder = mainPart_.substr(0, mainPart_.rfind('/') + 1);
+    std::string name;
+    for (int n = 1; name.empty() || opc::findPart(parts_, folder + name); ++n)
+        name = "media/picture" + std::to_string(n) + "." + std::string(extensionOf(picture.format));
+    parts_.push_back(ZipEntry{folder + name, picture.bytes});
+
+    ZipEntry& types = part(opc::kContentTypesPart);
+    std::optional<pugi::xml_document> typesXml = parseXmlPart(types.bytes);
+    if (!typesXml)
+        throw std::invalid_argument("the package's content types cannot be read");
+    opc::setContentType(*typesXml, folder + name, mimeTypeOf(picture.format));
+    types.bytes = serializeXmlPart(*typesXml);
+
+    ZipEntry& relationships = part(opc::relationshipsPartOf(mainPart_));
+    std::optional<pugi::xml_document> relationshipsXml =
+        relationships.bytes.empty() ? opc::newRelationships() : parseXmlPart(relationships.bytes);
+    if (!relationshipsXml)
+        throw std::invalid_argument("the main part's relationships cannot be read");
+    const std::string id = opc::addRelationship(*relationshipsXml, ooxml::kImageRelationship, name);
+    relationships.bytes = serializeXmlPart(*relationshipsXml);
+    return id;
 }
 
 std::string DocxDocument::save() const {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/platform/picture.h"
 #include "zip/zip_archive.h"
 
 #include <pugixml.hpp>
@@ -30,10 +31,17 @@ public:
     // Width between the margins of the last section, in twips.
     int textWidth() const;
 
+    // Adds the picture as a part of its own, related to the main text, and
+    // returns the relationship id that the text embeds it by.
+    std::string addPicture(const Picture& picture);
+
     // The bytes of the .docx file.
     std::string save() const;
 
 private:
+    // The part's entry, added empty when the package has none.
+    ZipEntry& part(const std::string& name);
+
     std::vector<ZipEntry> parts_;
     std::string mainPart_;
     std::string stylesPart_;

@@ -5,6 +5,7 @@
 
 #include "blank_docx.h"
 #include "delivery_messages.h"
+#include "docx_picture.h"
 #include "docx_table.h"
 #include "element_order.h"
 #include "ooxml_names.h"
@@ -155,6 +156,21 @@ void DocxWordProcessor::setFontSize(double points) {
 
 void DocxWordProcessor::typeText(const std::string& text) {
     paragraph_ = typeInto(paragraph(), text, format_);
+}
+
+void DocxWordProcessor::insertPicture(const Picture& picture, double width, double height) {
+    require(within(width, 0, kLargestMeasure) && width > 0 && within(height, 0, kLargestMeasure) &&
+                height > 0,
+            "picture size out of range");
+    const pugi::xml_node at = paragraph();
+    std::string id;
+    try {
+        id = current().addPicture(picture);
+    } catch (const std::invalid_argument& error) {
+        throw WordProcessorError(error.what());
+    }
+    declarePictureNamespaces(current().body().parent());
+    appendPicture(at, id, ++pictures_, width, height);
 }
 
 int DocxWordProcessor::addTable(int rows, int columns) {

@@ -33,6 +33,7 @@ public:
     void setBold(bool bold) override;
     void setFontSize(double points) override;
     void typeText(const std::string& text) override;
+    void insertPicture(const Picture& picture, double width, double height) override;
     int addTable(int rows, int columns) override;
     void setTableStyle(int table, const std::string& style) override;
     void setPreferredWidth(int table, int column, double points) override;
@@ -64,6 +65,7 @@ private:
     CharacterFormat format_;
     // The tables added, numbered from 1 in the order added.
     std::vector<pugi::xml_node> tables_;
+    int pictures_ = 0; // numbers the drawings
 };
 
 } // namespace kavro

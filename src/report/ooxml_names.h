@@ -34,10 +34,22 @@ inline constexpr const char* kStylesRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
 inline constexpr const char* kSettingsRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings";
+inline constexpr const char* kImageRelationship =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
+
+// The drawing markup of an inline picture.
+inline constexpr const char* kWordDrawingNamespace =
+    "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
+inline constexpr const char* kDrawingNamespace =
+    "http://schemas.openxmlformats.org/drawingml/2006/main";
+inline constexpr const char* kPictureNamespace =
+    "http://schemas.openxmlformats.org/drawingml/2006/picture";
 
 // Lengths in WordprocessingML: twentieths of a point (twips) for page and
 // table measures, half-points for font sizes.
 inline constexpr int kTwipsPerPoint = 20;
 inline constexpr int kHalfPointsPerPoint = 2;
+// Drawings measure in English Metric Units.
+inline constexpr int kEmuPerPoint = 12700;
 
 } // namespace kavro::ooxml

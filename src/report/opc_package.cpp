@@ -126,8 +126,8 @@ pugi::xml_node findRelationship(const pugi::xml_document& relationships, std::st
     return {};
 }
 
-void addRelationship(pugi::xml_document& relationships, std::string_view type,
-                     std::string_view target) {
+std::string addRelationship(pugi::xml_document& relationships, std::string_view type,
+                            std::string_view target) {
     pugi::xml_node list = relationships.child("Relationships");
     std::set<std::string> used;
     for (pugi::xml_node r : list.children("Relationship"))
@@ -139,6 +139,7 @@ void addRelationship(pugi::xml_document& relationships, std::string_view type,
     r.append_attribute("Id") = id.c_str();
     r.append_attribute("Type") = std::string(type).c_str();
     r.append_attribute("Target") = std::string(target).c_str();
+    return id;
 }
 
 pugi::xml_document newRelationships() {

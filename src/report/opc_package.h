@@ -38,9 +38,9 @@ void setContentType(pugi::xml_document& contentTypes, std::string_view part, std
 
 // The first internal relationship of a type; empty when there is none.
 pugi::xml_node findRelationship(const pugi::xml_document& relationships, std::string_view type);
-// Adds a relationship under an id not yet used.
-void addRelationship(pugi::xml_document& relationships, std::string_view type,
-                     std::string_view target);
+// Adds a relationship under an id not yet used, and returns that id.
+std::string addRelationship(pugi::xml_document& relationships, std::string_view type,
+                            std::string_view target);
 // An empty relationships part.
 pugi::xml_document newRelationships();
 

@@ -5,6 +5,8 @@
 #include "form_fixture.h"
 #include "golden_lines.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -131,8 +133,20 @@ TEST(ReportTyping, TheClickRunsTheExitHandlerBeforeTheReport) {
     EXPECT_EQ(window.word.launches, 1);
 }
 
+// A PNG header of that size, all a picture's header needs, as a file.
+std::filesystem::path pngFile(const std::string& name, char width, char height) {
+    const auto path = std::filesystem::temp_directory_path() / ("kavro-typing-" + name);
+    std::string bytes("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+    bytes += std::string("\0\0\0", 3) + width + std::string("\0\0\0", 3) + height;
+    bytes += std::string(5, '\0');
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
 // The firm's letterhead takes the template's place, before the title; a
-// firm that has set nothing but prices leaves the template as it was.
+// firm that has set nothing but prices leaves the template as it was. A
+// logo stands 36 points high above it, narrowed to 240 points at most; one
+// that cannot be read is left out and the letterhead stays.
 TEST(ReportTyping, TheFirmsLetterheadTakesTheTemplatesPlace) {
     FirmDetails named;
     named.name = "ООО «Ставни»";
@@ -144,6 +158,22 @@ TEST(ReportTyping, TheFirmsLetterheadTakesTheTemplatesPlace) {
                           "setBold: true",        "typeText: ООО «Ставни»",       "setBold: false",
                           "typeText: \r\nтел. 1", "typeText: \r\nИНН 6900000000", "typeText: \r\n ",
                           "typeText: \r\n",       "setAlignment: Center"};
+    const auto withLogo = [&](std::filesystem::path logo) {
+        FirmDetails firm = named;
+        firm.logo = std::move(logo);
+        return firm;
+    };
+    const auto withPicture = [&](const std::string& call) {
+        Calls calls = headed;
+        calls.insert(calls.begin() + 3, {call, "typeText: \r\n"});
+        return calls;
+    };
+    const FirmDetails small = withLogo(pngFile("small.png", 40, 12));
+    const FirmDetails widest = withLogo(pngFile("widest.png", 100, 15));
+    const FirmDetails wide = withLogo(pngFile("wide.png", 120, 1));
+    const FirmDetails missing = withLogo(std::filesystem::temp_directory_path() / "kavro-none.png");
+    FirmDetails notAPicture = withLogo(std::filesystem::temp_directory_path() / "kavro-typing.txt");
+    std::ofstream(notAPicture.logo) << "GIF89a";
     const struct {
         const FirmDetails* firm;
         Calls start;
@@ -151,6 +181,11 @@ TEST(ReportTyping, TheFirmsLetterheadTakesTheTemplatesPlace) {
         {&named, headed},
         {&pricesOnly, {"openTemplate", "setAlignment: Center"}},
         {nullptr, {"openTemplate", "setAlignment: Center"}},
+        {&small, withPicture("insertPicture: png 40 12 120 36")},
+        {&widest, withPicture("insertPicture: png 100 15 240 36")},
+        {&wide, withPicture("insertPicture: png 120 1 240 2")},
+        {&missing, headed},
+        {&notAPicture, headed},
     };
     for (const auto& row : rows) {
         RecordingServices recorders;
@@ -166,6 +201,9 @@ TEST(ReportTyping, TheFirmsLetterheadTakesTheTemplatesPlace) {
         EXPECT_EQ(Calls(word.calls.begin(), word.calls.begin() + row.start.size()), row.start);
         EXPECT_EQ(word.calls[row.start.size()], "setBold: true") << "the title follows";
     }
+    for (const FirmDetails* firm :
+         {&small, &widest, &wide, static_cast<const FirmDetails*>(&notAPicture)})
+        std::filesystem::remove(firm->logo);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "htmlreport/base64.h"
 #include "htmlreport/html_report_launcher.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,38 @@ TEST(HtmlWordProcessor, KeepsParagraphsAndTablesInTheDocumentsOrder) {
     at("<tr><td class=\"left bold\"></td><td class=\"center\">второй ряд</td></tr>");
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_EQ(html.find("style="), std::string::npos);
+}
+
+// The RFC 4648 vectors: every length of the last group, padded.
+TEST(Base64, EncodesAsDataUrlsCarryBytes) {
+    const struct {
+        std::string bytes;
+        const char* text;
+    } rows[] = {{"", ""},
+                {"f", "Zg=="},
+                {"fo", "Zm8="},
+                {"foo", "Zm9v"},
+                {"foob", "Zm9vYg=="},
+                {"fooba", "Zm9vYmE="},
+                {"foobar", "Zm9vYmFy"},
+                {std::string("\xFF\xFE\0", 3), "//4A"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(base64(row.bytes), row.text) << row.text;
+}
+
+// A picture is in the document itself, sized in CSS pixels.
+TEST(HtmlWordProcessor, HoldsAPictureAsADataUrl) {
+    HtmlReportLauncher launcher;
+    auto word = launcher.launch();
+    word->addDocument();
+    word->insertPicture(Picture{PictureFormat::Jpeg, 4, 3, "foo"}, 120, 36);
+    word->handOver();
+    ASSERT_TRUE(launcher.document);
+    EXPECT_NE(launcher.document->find(
+                  R"(<img alt="" src="data:image/jpeg;base64,Zm9v" width="160" height="48">)"),
+              std::string::npos)
+        << *launcher.document;
+    EXPECT_THROW(word->insertPicture(Picture{}, 0, 36), WordProcessorError);
 }
 
 TEST(HtmlWordProcessor, RefusesCallsThatAddressNothing) {

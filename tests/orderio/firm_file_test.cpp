@@ -138,7 +138,8 @@ std::string pngHeader(char widthByte) {
 }
 
 TEST(LogoCheck, TakesOnlyPngOrJpegUpToTwoMegabytes) {
-    const std::string jpeg("\xFF\xD8\xFF\xE0", 4);
+    // Start of image, then a frame header of a 1 x 1 picture.
+    const std::string jpeg("\xFF\xD8\xFF\xC0\0\x08\x08\0\x01\0\x01\x01", 12);
     const struct {
         std::string bytes;
         bool accepted;
@@ -147,8 +148,9 @@ TEST(LogoCheck, TakesOnlyPngOrJpegUpToTwoMegabytes) {
         {pngHeader('\0'), false}, // no width
         {pngHeader('\x01').substr(0, 28), false},
         {jpeg, true},
-        {jpeg + std::string(kMaxLogoBytes - 4, '\0'), true},
-        {jpeg + std::string(kMaxLogoBytes - 3, '\0'), false},
+        {jpeg + std::string(kMaxLogoBytes - 12, '\0'), true},
+        {jpeg + std::string(kMaxLogoBytes - 11, '\0'), false},
+        {jpeg.substr(0, 4), false}, // no frame, no size
         {"GIF89a", false},
         {"", false},
     };

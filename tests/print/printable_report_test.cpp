@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/firm/firm_details.h"
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
@@ -13,9 +14,12 @@
 #include "report/file_destination.h"
 #include "temp_folder.h"
 
+#include <QImage>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTextImageFormat>
 #include <QTextTable>
+#include <QUrl>
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -72,10 +76,11 @@ Body readPrintable(const QTextDocument& document) {
 // Types the report of a started window by its report button; `longest`: a
 // 60 mm shaft with the Fastlink strap and the crank, the longest accessory
 // list, with names that wrap in their cells.
-void typeReport(bool longest, WordProcessorLauncher& word) {
+void typeReport(bool longest, WordProcessorLauncher& word, const FirmDetails* firm = nullptr) {
     RecordingServices recorders;
     Services services = recorders.services("kavro");
     services.wordProcessor = &word;
+    services.firm = firm;
     TForm1 form(services);
     UserInput input(form);
     input.start();
@@ -99,6 +104,43 @@ std::unique_ptr<QTextDocument> printableReport(bool longest) {
     print::TextDocumentLauncher word(kept);
     typeReport(longest, word);
     return kept.take();
+}
+
+// The firm's logo heads the printed page as the picture itself, at its size;
+// a logo whose header reads but whose image does not leaves its paragraph
+// empty, and the letterhead is still there below it.
+TEST(PrintableLetterhead, ShowsTheLogoAboveTheFirmsName) {
+    const TempFolder folder;
+    const auto broken = folder / "broken.png";
+    std::ofstream(broken, std::ios::binary)
+        << std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01", 24)
+        << std::string(5, '\0');
+    const struct {
+        std::filesystem::path logo;
+        bool shown;
+    } rows[] = {{std::filesystem::path(KAVRO_EXAMPLES) / "firm-logo.png", true}, {broken, false}};
+    for (const auto& row : rows) {
+        FirmDetails firm;
+        firm.name = "ООО «Ставни»";
+        firm.logo = row.logo;
+        print::KeptReport kept;
+        print::TextDocumentLauncher word(kept);
+        typeReport(false, word, &firm);
+        const std::unique_ptr<QTextDocument> document = kept.take();
+        ASSERT_TRUE(document);
+        const QTextBlock first = document->firstBlock();
+        const QTextImageFormat image = first.begin().fragment().charFormat().toImageFormat();
+        EXPECT_EQ(image.isValid(), row.shown) << row.logo;
+        EXPECT_EQ(first.next().text().toStdString(), firm.name);
+        if (!row.shown)
+            continue;
+        // The example logo is 160 x 48 pixels: 120 x 36 points.
+        EXPECT_NEAR(image.width(), print::PageGeometry::documentUnits(120), 1e-9);
+        EXPECT_NEAR(image.height(), print::PageGeometry::documentUnits(36), 1e-9);
+        const QVariant picture =
+            document->resource(QTextDocument::ImageResource, QUrl(image.name()));
+        EXPECT_EQ(picture.value<QImage>().size(), QSize(160, 48));
+    }
 }
 
 class PrintableDocument : public testing::TestWithParam<bool> {};

@@ -7,17 +7,20 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace kavro {
 namespace {
 
 class KeptDestination : public ReportDestination {
 public:
-    void deliver(const std::string&) override {
+    void deliver(const std::string& bytes) override {
         if (!refusal.empty())
             throw ReportNotDelivered(refusal);
+        delivered = bytes;
     }
     std::string refusal;
+    std::string delivered;
 };
 
 // A word processor on a blank document, read back block by block.
@@ -139,6 +142,43 @@ TEST_F(DocxTyping, CallsOutsideTheDocumentAreRefused) {
     word.addTable(1, 3);
     for (std::size_t i = 0; i < std::size(calls); ++i)
         EXPECT_THROW(calls[i](word), WordProcessorError) << "call " << i;
+}
+
+// The picture is a part of its own with its type, related to the main
+// text under the id its drawing embeds, inline at its size (12,700 EMU to
+// the point).
+TEST_F(DocxTyping, APictureIsAPartTheTextEmbedsAtItsSize) {
+    word.typeText("до");
+    word.insertPicture(Picture{PictureFormat::Png, 2, 1, "PNG bytes"}, 120, 36.5);
+    word.handOver();
+    const auto entries = readZip(destination.delivered, ZipLimits{});
+    ASSERT_TRUE(entries);
+    std::map<std::string, std::string> parts;
+    for (const ZipEntry& entry : *entries)
+        parts[entry.name] = entry.bytes;
+    EXPECT_EQ(parts["word/media/picture1.png"], "PNG bytes");
+    pugi::xml_document types, relationships, main;
+    ASSERT_TRUE(types.load_string(parts["[Content_Types].xml"].c_str()));
+    ASSERT_TRUE(relationships.load_string(parts["word/_rels/document.xml.rels"].c_str()));
+    ASSERT_TRUE(main.load_string(parts["word/document.xml"].c_str()));
+    EXPECT_STREQ(types.select_node("//Override[@PartName='/word/media/picture1.png']")
+                     .node()
+                     .attribute("ContentType")
+                     .value(),
+                 "image/png");
+    const pugi::xml_node image =
+        relationships.select_node("//Relationship[@Target='media/picture1.png']").node();
+    EXPECT_STREQ(image.attribute("Type").value(),
+                 "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image");
+    const pugi::xml_node inline_ = main.select_node("//w:p[1]/w:r[2]/w:drawing/wp:inline").node();
+    ASSERT_TRUE(inline_) << "the picture follows the text in its paragraph";
+    EXPECT_STREQ(inline_.child("wp:extent").attribute("cx").value(), "1524000");
+    EXPECT_STREQ(inline_.child("wp:extent").attribute("cy").value(), "463550");
+    EXPECT_STREQ(main.select_node("//a:blip").node().attribute("r:embed").value(),
+                 image.attribute("Id").value());
+    EXPECT_STREQ(main.document_element().attribute("xmlns:pic").value(),
+                 "http://schemas.openxmlformats.org/drawingml/2006/picture");
+    EXPECT_THROW(word.insertPicture(Picture{}, 0, 1), WordProcessorError);
 }
 
 // Delivering is the destination's; a refusal reaches the caller.

@@ -48,6 +48,10 @@ public:
     void setBold(bool bold) override { record("setBold", bold ? "true" : "false"); }
     void setFontSize(double points) override { record("setFontSize", points); }
     void typeText(const std::string& text) override { record("typeText", text); }
+    void insertPicture(const Picture& picture, double width, double height) override {
+        record("insertPicture", extensionOf(picture.format), picture.width, picture.height, width,
+               height);
+    }
     int addTable(int rows, int columns) override {
         record("addTable", rows, columns);
         return ++tables_;

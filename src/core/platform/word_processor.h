@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../calc_error.h"
+#include "picture.h"
 
 #include <memory>
 #include <stdexcept>
@@ -59,6 +60,9 @@ public:
     // Inserts text at the insertion point; CR LF in it ends the paragraph and
     // starts a new one.
     virtual void typeText(const std::string& text) = 0;
+    // Inserts the picture at the insertion point, inline in its paragraph as
+    // a character would stand, shown `width` by `height` points.
+    virtual void insertPicture(const Picture& picture, double width, double height) = 0;
 
     // Inserts a table of rows x columns at the insertion point, which stays
     // where it was, and returns the number by which the calls below address

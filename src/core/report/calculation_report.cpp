@@ -3,6 +3,7 @@
 
 #include "calculation_report.h"
 
+#include <algorithm>
 #include <array>
 
 namespace kavro {
@@ -20,10 +21,29 @@ constexpr std::array<std::string_view, 3> kItemHeader = {"Артикул", "На
 constexpr double kTitleSize = 14;      // points
 constexpr double kTextSize = 12;       // points
 constexpr double kLetterheadSize = 10; // points
+// The logo stands this high above the letterhead (points, about 13 mm); a
+// wide one is narrowed to the widest, its height with it.
+constexpr double kLogoHeight = 36;
+constexpr double kLogoWidest = 240;
 // A hair of spacing around each paragraph (lines) and lines slightly tighter
 // than single (points, twelve to a line).
 constexpr double kParagraphSpacing = 0.01;
 constexpr double kLineSpacing = 11;
+
+// The firm's logo in a paragraph of its own. A logo that can no longer be
+// read (moved or deleted since it was chosen) is left out: the paper is
+// still worth more to the installer than no paper.
+void logo(WordProcessor& word, const std::filesystem::path& file) {
+    if (file.empty())
+        return;
+    const std::optional<Picture> picture = readPicture(file);
+    if (!picture)
+        return;
+    const double ratio = static_cast<double>(picture->width) / picture->height;
+    const double width = std::min(kLogoHeight * ratio, kLogoWidest);
+    word.insertPicture(*picture, width, width / ratio);
+    word.typeText(std::string(kNewLine));
+}
 
 ReportedItem gridItem(const TextGrid& grid, int row) {
     return ReportedItem{grid.cell(0, row), grid.cell(1, row), std::nullopt};
@@ -145,6 +165,7 @@ void openDocument(WordProcessor& word, const FirmDetails* firm) {
         word.addDocument();
         word.setAlignment(Alignment::Center);
         word.setFontSize(kLetterheadSize);
+        logo(word, firm->logo);
         word.setBold(true);
         word.typeText(letterhead.front());
         word.setBold(false);
