@@ -3,31 +3,39 @@
 
 #include "logo_check.h"
 
-#include <fstream>
-
 namespace kavro {
+
+namespace {
+
+constexpr const char* kTooLarge = "логотип больше 2 МБ";
+constexpr const char* kNotAPicture = "логотип не изображение PNG или JPEG";
+
+} // namespace
 
 std::optional<std::string> logoFault(std::string_view bytes) {
     if (bytes.size() > kMaxLogoBytes)
-        return "логотип больше 2 МБ";
+        return kTooLarge;
     if (!pictureOf(std::string(bytes)))
-        return "логотип не изображение PNG или JPEG";
+        return kNotAPicture;
     return std::nullopt;
 }
 
 std::optional<std::string> logoFileFault(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error)
-        return "не удалось открыть логотип: " + error.message();
-    // The size first, so that a huge file is never read to be refused.
-    if (size > kMaxLogoBytes)
-        return "логотип больше 2 МБ";
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+    std::error_code opened;
+    const auto loaded = loadPicture(path, &opened);
+    if (std::holds_alternative<Picture>(loaded))
+        return std::nullopt;
+    switch (std::get<PictureFault>(loaded)) {
+    case PictureFault::Unopened:
+        return "не удалось открыть логотип: " + opened.message();
+    case PictureFault::TooLarge:
+        return kTooLarge;
+    case PictureFault::Unread:
         return "не удалось прочитать логотип";
-    return logoFault(bytes);
+    case PictureFault::NotAPicture:
+        break;
+    }
+    return kNotAPicture;
 }
 
 } // namespace kavro

@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/platform/picture.h"
+#include "picture_bytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace kavro {
 namespace {
-
-std::string png(std::string width, std::string height) {
-    return std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16) + width + height +
-           std::string(5, '\0');
-}
 
 // A JPEG marker segment: FF, the marker, a length that counts itself.
 std::string segment(char marker, const std::string& body) {
@@ -29,8 +25,6 @@ const std::string kApp0 = segment('\xE0', "JFIF");
 // The size comes from the header alone; anything short of a usable header is
 // no picture.
 TEST(Picture, ReadsTheSizeFromAPngOrJpegHeader) {
-    const std::string w1("\0\0\0\x01", 4);
-    const std::string h2("\0\0\0\x02", 4);
     const struct {
         const char* name;
         std::string bytes;
@@ -39,11 +33,11 @@ TEST(Picture, ReadsTheSizeFromAPngOrJpegHeader) {
         std::uint32_t width;
         std::uint32_t height;
     } rows[] = {
-        {"png", png(w1, h2), true, PictureFormat::Png, 1, 2},
-        {"png, largest width", png("\xFF\xFF\xFF\xFF", h2), true, PictureFormat::Png, 0xFFFFFFFF,
+        {"png", test::pngHeader(1, 2), true, PictureFormat::Png, 1, 2},
+        {"png, largest width", test::pngHeader(0xFFFFFFFF, 2), true, PictureFormat::Png, 0xFFFFFFFF,
          2},
-        {"png without a width", png(std::string(4, '\0'), h2), false, {}, 0, 0},
-        {"png cut in its header", png(w1, h2).substr(0, 28), false, {}, 0, 0},
+        {"png without a width", test::pngHeader(0, 2), false, {}, 0, 0},
+        {"png cut in its header", test::pngHeader(1, 2).substr(0, 28), false, {}, 0, 0},
         {"baseline jpeg", kSoi + kApp0 + segment('\xC0', kFrame), true, PictureFormat::Jpeg, 0x0304,
          0x0102},
         {"progressive jpeg after fill bytes", kSoi + "\xFF\xFF" + segment('\xC2', kFrame), true,

@@ -4,6 +4,7 @@
 #include "core/firm/firm_details.h"
 #include "form_fixture.h"
 #include "golden_lines.h"
+#include "picture_bytes.h"
 
 #include <filesystem>
 #include <fstream>
@@ -134,12 +135,9 @@ TEST(ReportTyping, TheClickRunsTheExitHandlerBeforeTheReport) {
 }
 
 // A PNG header of that size, all a picture's header needs, as a file.
-std::filesystem::path pngFile(const std::string& name, char width, char height) {
+std::filesystem::path pngFile(const std::string& name, std::uint32_t width, std::uint32_t height) {
     const auto path = std::filesystem::temp_directory_path() / ("kavro-typing-" + name);
-    std::string bytes("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
-    bytes += std::string("\0\0\0", 3) + width + std::string("\0\0\0", 3) + height;
-    bytes += std::string(5, '\0');
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(path, std::ios::binary) << test::pngHeader(width, height);
     return path;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/picture_bytes.h"
 #include "orderio/firm_file.h"
 #include "orderio/logo_check.h"
 #include "report/temp_folder.h"
@@ -130,13 +131,6 @@ TEST(FirmFile, FollowsTheXdgRuleForTheUsersFile) {
         unsetenv("XDG_CONFIG_HOME");
 }
 
-std::string pngHeader(char widthByte) {
-    std::string bytes("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
-    bytes += std::string("\0\0\0", 3) + widthByte + std::string("\0\0\0\x01", 4);
-    bytes += std::string(5, '\0');
-    return bytes;
-}
-
 TEST(LogoCheck, TakesOnlyPngOrJpegUpToTwoMegabytes) {
     // Start of image, then a frame header of a 1 x 1 picture.
     const std::string jpeg("\xFF\xD8\xFF\xC0\0\x08\x08\0\x01\0\x01\x01", 12);
@@ -144,9 +138,9 @@ TEST(LogoCheck, TakesOnlyPngOrJpegUpToTwoMegabytes) {
         std::string bytes;
         bool accepted;
     } rows[] = {
-        {pngHeader('\x01'), true},
-        {pngHeader('\0'), false}, // no width
-        {pngHeader('\x01').substr(0, 28), false},
+        {test::pngHeader(1, 1), true},
+        {test::pngHeader(0, 1), false}, // no width
+        {test::pngHeader(1, 1).substr(0, 28), false},
         {jpeg, true},
         {jpeg + std::string(kMaxLogoBytes - 12, '\0'), true},
         {jpeg + std::string(kMaxLogoBytes - 11, '\0'), false},

@@ -3,6 +3,7 @@
 
 #include "core/firm/firm_details.h"
 #include "core/input/user_input.h"
+#include "core/picture_bytes.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
 #include "docx_reading.h"
@@ -112,9 +113,7 @@ std::unique_ptr<QTextDocument> printableReport(bool longest) {
 TEST(PrintableLetterhead, ShowsTheLogoAboveTheFirmsName) {
     const TempFolder folder;
     const auto broken = folder / "broken.png";
-    std::ofstream(broken, std::ios::binary)
-        << std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x01\0\0\0\x01", 24)
-        << std::string(5, '\0');
+    std::ofstream(broken, std::ios::binary) << pngHeader(1, 1);
     const struct {
         std::filesystem::path logo;
         bool shown;

@@ -91,16 +91,32 @@ std::optional<Picture> pictureOf(std::string bytes) {
     return picture;
 }
 
-std::optional<Picture> readPicture(const std::filesystem::path& file) {
+std::variant<Picture, PictureFault> loadPicture(const std::filesystem::path& file,
+                                                std::error_code* opened) {
     std::error_code error;
     const auto size = std::filesystem::file_size(file, error);
-    if (error || size > kMaxPictureBytes)
-        return std::nullopt;
+    if (error) {
+        if (opened)
+            *opened = error;
+        return PictureFault::Unopened;
+    }
+    if (size > kMaxPictureBytes)
+        return PictureFault::TooLarge;
     std::ifstream in(file, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        return std::nullopt;
-    return pictureOf(std::move(bytes));
+        return PictureFault::Unread;
+    std::optional<Picture> picture = pictureOf(std::move(bytes));
+    if (!picture)
+        return PictureFault::NotAPicture;
+    return std::move(*picture);
+}
+
+std::optional<Picture> readPicture(const std::filesystem::path& file) {
+    std::variant<Picture, PictureFault> loaded = loadPicture(file);
+    if (auto* picture = std::get_if<Picture>(&loaded))
+        return std::move(*picture);
+    return std::nullopt;
 }
 
 std::string_view extensionOf(PictureFormat format) {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <variant>
 
 namespace kavro {
 
@@ -32,8 +34,16 @@ inline constexpr std::size_t kMaxPictureBytes = 2u << 20;
 // read: a damaged image body is the decoder's concern.
 std::optional<Picture> pictureOf(std::string bytes);
 
-// The picture in a file; nothing when it cannot be read, is larger than
-// kMaxPictureBytes or is no picture.
+// Why a file gave no picture.
+enum class PictureFault { Unopened, TooLarge, Unread, NotAPicture };
+
+// The picture in a file, or why there is none; `opened` receives the
+// system's reason when the file cannot be opened. A file larger than
+// kMaxPictureBytes is refused by its size, without being read.
+std::variant<Picture, PictureFault> loadPicture(const std::filesystem::path& file,
+                                                std::error_code* opened = nullptr);
+
+// The picture in a file; nothing when loadPicture finds none.
 std::optional<Picture> readPicture(const std::filesystem::path& file);
 
 // The file extension (without the dot) and MIME type of the format.

@@ -34,8 +34,6 @@ constexpr double kLineSpacing = 11;
 // read (moved or deleted since it was chosen) is left out: the paper is
 // still worth more to the installer than no paper.
 void logo(WordProcessor& word, const std::filesystem::path& file) {
-    if (file.empty())
-        return;
     const std::optional<Picture> picture = readPicture(file);
     if (!picture)
         return;

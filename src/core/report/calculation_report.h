@@ -64,9 +64,10 @@ std::string line(std::string_view text);
 
 // The document to type into. With a firm whose details make a letterhead:
 // a blank document headed by that letterhead, centred, the firm's logo in
-// its own paragraph above it, the firm's name in bold, an empty line after it (the template's own
-// letterhead would be a second one). Otherwise the template, or a blank document when it cannot be
-// opened. Either way the insertion point is left in an empty paragraph.
+// its own paragraph above it, the firm's name in bold, an empty line after
+// it (the template's own letterhead would be a second one). Otherwise the
+// template, or a blank document when it cannot be opened. Either way the
+// insertion point is left in an empty paragraph.
 void openDocument(WordProcessor& word, const FirmDetails* firm = nullptr);
 // The program's title line, centred and large; an empty line after it.
 void title(WordProcessor& word);
