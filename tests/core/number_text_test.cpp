@@ -39,6 +39,13 @@ TEST(StrToFloat, ReadsTheDecimalCommaGrammarAndRejectsTheRest) {
         {"huge negative exponent", "7e-99999999999999999999", 0},
         {"zero with huge exponent", "0,000e99999999999999999999", 0},
         {"nearest of two doubles", "0,1000000000000000055511151231257827", 0.1},
+        // Where one multiplication or division by a power of ten would
+        // round twice: past 1e22, or past 15 significant digits.
+        {"power of ten past 1e22", "3e23", 3e23},
+        {"power of ten below 1e-22", "1e-23", 1e-23},
+        {"fifteen digits over 1e22", "123456789012345e-22", 123456789012345e-22},
+        {"sixteen digits past 2^53", "90071992547409,93", 90071992547409.93},
+        {"seventeen digits", "0,12345678901234567", 0.12345678901234567},
         {"empty", "", std::nullopt},
         {"point", "0.5", std::nullopt},
         {"exponent without digits", "5e", std::nullopt},
