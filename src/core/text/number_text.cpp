@@ -81,29 +81,36 @@ struct ScaledDigits {
     bool overflow = false;
 };
 
-ScaledDigits scaledDigits(const NumberParts& p) {
-    ScaledDigits out;
-    const bool zero = p.integerDigits.find_first_not_of('0') == std::string_view::npos &&
-                      p.fractionDigits.find_first_not_of('0') == std::string_view::npos;
+// The power of ten the integer and fraction digits, written one after the
+// other, are scaled by; none when the exponent is so long that its sign
+// alone decides.
+std::optional<long long> powerOfTen(const NumberParts& p) {
     const std::size_t z = p.exponentDigits.find_first_not_of('0');
     const std::string_view exponent =
         z == std::string_view::npos ? std::string_view() : p.exponentDigits.substr(z);
-    if (zero)
-        return out;
-    // Exponents this long decide the result by their sign.
-    if (exponent.size() > 12) {
-        out.overflow = !p.exponentNegative;
-        return out;
-    }
+    if (exponent.size() > 12)
+        return std::nullopt;
     long long e = 0;
     for (char c : exponent)
         e = e * 10 + (c - '0');
-    e = (p.exponentNegative ? -e : e) - static_cast<long long>(p.fractionDigits.size());
+    return (p.exponentNegative ? -e : e) - static_cast<long long>(p.fractionDigits.size());
+}
+
+ScaledDigits scaledDigits(const NumberParts& p, std::optional<long long> power) {
+    ScaledDigits out;
+    const bool zero = p.integerDigits.find_first_not_of('0') == std::string_view::npos &&
+                      p.fractionDigits.find_first_not_of('0') == std::string_view::npos;
+    if (zero)
+        return out;
+    if (!power) {
+        out.overflow = !p.exponentNegative;
+        return out;
+    }
     out.text.reserve(p.integerDigits.size() + p.fractionDigits.size() + 24);
     out.text.append(p.integerDigits);
     out.text.append(p.fractionDigits);
     out.text += 'e';
-    out.text += std::to_string(e);
+    out.text += std::to_string(*power);
     return out;
 }
 
@@ -112,12 +119,12 @@ ScaledDigits scaledDigits(const NumberParts& p) {
 // one multiplication or division rounds once, as strtod does. Catalogue
 // torques and typed sizes all take this way; it matters in the browser,
 // where strtod works in software 128-bit arithmetic.
-std::optional<double> exactlyScaled(const NumberParts& p) {
+std::optional<double> exactlyScaled(const NumberParts& p, std::optional<long long> power) {
     static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr int kLargestPower = 22;
-    if (p.exponentDigits.size() > 3)
+    constexpr long long kLargestPower = 22;
+    if (!power || *power < -kLargestPower || *power > kLargestPower)
         return std::nullopt;
     std::uint64_t digits = 0;
     int significant = 0;
@@ -129,15 +136,8 @@ std::optional<double> exactlyScaled(const NumberParts& p) {
                 return std::nullopt;
             digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
         }
-    int exponent = 0;
-    for (char c : p.exponentDigits)
-        exponent = exponent * 10 + (c - '0');
-    exponent =
-        (p.exponentNegative ? -exponent : exponent) - static_cast<int>(p.fractionDigits.size());
-    if (exponent < -kLargestPower || exponent > kLargestPower)
-        return std::nullopt;
     const double value = static_cast<double>(digits);
-    return exponent < 0 ? value / kPowers[-exponent] : value * kPowers[exponent];
+    return *power < 0 ? value / kPowers[-*power] : value * kPowers[*power];
 }
 
 } // namespace
@@ -146,9 +146,10 @@ double StrToFloat(std::string_view text) {
     NumberParts p;
     if (!splitNumber(text, p))
         throwNotANumber(text);
-    if (const std::optional<double> exact = exactlyScaled(p))
+    const std::optional<long long> power = powerOfTen(p);
+    if (const std::optional<double> exact = exactlyScaled(p, power))
         return p.negative ? -*exact : *exact;
-    const ScaledDigits scaled = scaledDigits(p);
+    const ScaledDigits scaled = scaledDigits(p, power);
     if (scaled.overflow)
         throwNotANumber(text);
     double value = 0.0;
