@@ -11,12 +11,6 @@ namespace kavro {
 
 namespace {
 
-constexpr std::array<RadioChoice, 3> kRadioChoices = {{
-    {Field::Montazh, &OpeningInputs::mounting},
-    {Field::Upravlenie, &OpeningInputs::control},
-    {Field::Kreplenie, &OpeningInputs::fixing},
-}};
-
 // The captions come from the window's own fields, so that a file and a
 // spreadsheet name a choice exactly as the window shows it. Never changed.
 const WindowState& freshWindow() {
@@ -25,10 +19,6 @@ const WindowState& freshWindow() {
 }
 
 } // namespace
-
-std::span<const RadioChoice> radioChoices() {
-    return kRadioChoices;
-}
 
 std::span<const std::string> choiceCaptions(Field radioGroup) {
     return static_cast<const RadioGroup&>(freshWindow().control(radioGroup)).items();

@@ -13,16 +13,6 @@
 
 namespace kavro {
 
-// One of an opening's radio choices: the window's group it is made in and
-// the opening's member that holds the chosen item.
-struct RadioChoice {
-    Field field;
-    int OpeningInputs::*member;
-};
-
-// The opening's three radio choices: mounting, control, fixing.
-std::span<const RadioChoice> radioChoices();
-
 // The captions of a radio group as the window shows them.
 std::span<const std::string> choiceCaptions(Field radioGroup);
 

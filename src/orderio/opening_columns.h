@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/state/field.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -31,8 +33,12 @@ enum class OpeningColumn {
 };
 inline constexpr int kOpeningColumnCount = static_cast<int>(OpeningColumn::Accessories) + 1;
 
-// The column names as the first row carries them.
+// The column names as the first row carries them: an input's caption with
+// its unit ("Высота полотна, мм").
 std::string_view columnName(OpeningColumn column);
+// The input a column holds; none for the location, the count, the drive and
+// the accessories.
+std::optional<Field> inputOf(OpeningColumn column);
 std::optional<OpeningColumn> columnByName(std::string_view name);
 
 // The results the export writes after the inputs, as the window shows them.

@@ -33,18 +33,40 @@ const std::string& narrowWarning() {
     return caption;
 }
 
+// An input's cell: a text as it is, a choice by its caption, the crank as
+// да or нет.
+std::string inputCell(const OpeningInputs& in, Field field) {
+    const OpeningInput& input = openingInput(field);
+    if (const auto* text = std::get_if<InputText>(&input.member))
+        return in.*(*text);
+    if (const auto* item = std::get_if<InputItem>(&input.member))
+        return captionOfChoice(field, in.*(*item)).value_or("");
+    return std::string(in.*std::get<InputFlag>(input.member) ? kYes : kNo);
+}
+
+// The cell of a column that holds no input.
+std::string ownCell(OpeningColumn column, const Opening& opening, const OpeningResults& results,
+                    std::size_t number) {
+    switch (column) {
+    case OpeningColumn::Location:
+        return opening.location;
+    case OpeningColumn::Count:
+        return std::to_string(opening.count);
+    case OpeningColumn::Drive:
+        return results.driveArticle;
+    default:
+        return accessoriesCell(opening, number);
+    }
+}
+
 CsvRow openingRow(const Opening& opening, const OpeningResults& results, std::size_t number) {
-    const OpeningInputs& in = opening.inputs;
-    CsvRow row = {opening.location, std::to_string(opening.count),
-                  in.profile,       in.profileType,
-                  in.thickness,     in.specificWeight,
-                  in.shaft,         in.height,
-                  in.width,         in.endProfile};
-    for (const RadioChoice& choice : radioChoices())
-        row.push_back(captionOfChoice(choice.field, in.*choice.member).value_or(""));
-    row.push_back(std::string(in.crank ? kYes : kNo));
-    row.push_back(results.driveArticle);
-    row.push_back(accessoriesCell(opening, number));
+    CsvRow row;
+    for (int c = 0; c < kOpeningColumnCount; ++c) {
+        const auto column = static_cast<OpeningColumn>(c);
+        const std::optional<Field> input = inputOf(column);
+        row.push_back(input ? inputCell(opening.inputs, *input)
+                            : ownCell(column, opening, results, number));
+    }
     for (const std::string* result :
          {&results.mass, &results.torque, &results.turns, &results.maxRoll, &results.time,
           &results.speed, &results.driveName})

@@ -20,28 +20,17 @@ namespace kavro {
 
 namespace {
 
-// The number columns and the opening's text each fills.
-struct NumberColumn {
-    OpeningColumn column;
-    std::string OpeningInputs::*member;
-};
-constexpr std::array<NumberColumn, 4> kNumberColumns = {{
-    {OpeningColumn::Shaft, &OpeningInputs::shaft},
-    {OpeningColumn::Height, &OpeningInputs::height},
-    {OpeningColumn::Width, &OpeningInputs::width},
-    {OpeningColumn::EndProfile, &OpeningInputs::endProfile},
-}};
+// The number columns with no catalogue value to check against, and the
+// choice columns.
+constexpr std::array<OpeningColumn, 4> kNumberColumns = {
+    OpeningColumn::Shaft, OpeningColumn::Height, OpeningColumn::Width, OpeningColumn::EndProfile};
+constexpr std::array<OpeningColumn, 3> kChoiceColumns = {
+    OpeningColumn::Mounting, OpeningColumn::Control, OpeningColumn::Fixing};
 
-struct ChoiceColumn {
-    OpeningColumn column;
-    Field field;
-    int OpeningInputs::*member;
-};
-constexpr std::array<ChoiceColumn, 3> kChoiceColumns = {{
-    {OpeningColumn::Mounting, Field::Montazh, &OpeningInputs::mounting},
-    {OpeningColumn::Control, Field::Upravlenie, &OpeningInputs::control},
-    {OpeningColumn::Fixing, Field::Kreplenie, &OpeningInputs::fixing},
-}};
+// The input row of a column that holds one.
+const OpeningInput& inputRow(OpeningColumn column) {
+    return openingInput(*inputOf(column));
+}
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && text.front() == ' ')
@@ -104,10 +93,10 @@ public:
         readLocation(opening);
         readCount(opening);
         readProfile(opening.inputs);
-        for (const NumberColumn& number : kNumberColumns)
-            readNumber(number.column, opening.inputs.*number.member);
-        for (const ChoiceColumn& choice : kChoiceColumns)
-            readChoice(choice, opening.inputs);
+        for (const OpeningColumn column : kNumberColumns)
+            readNumber(column, opening.inputs.*std::get<InputText>(inputRow(column).member));
+        for (const OpeningColumn column : kChoiceColumns)
+            readChoice(column, opening.inputs);
         readCrank(opening.inputs);
         readDrive(opening);
         readAccessories(opening);
@@ -146,7 +135,9 @@ private:
         if (const auto count = wholeNumber(text, Opening::kMinCount, Opening::kMaxCount))
             opening.count = *count;
         else
-            fault(OpeningColumn::Count, inQuotes(text) + ": нужно целое число от 1 до 999");
+            fault(OpeningColumn::Count, inQuotes(text) + ": нужно целое число от " +
+                                            std::to_string(Opening::kMinCount) + " до " +
+                                            std::to_string(Opening::kMaxCount));
     }
 
     void readNumber(OpeningColumn column, std::string& target) {
@@ -206,15 +197,16 @@ private:
         target = *fromCatalogue;
     }
 
-    void readChoice(const ChoiceColumn& choice, OpeningInputs& inputs) {
-        const std::string_view text = value(choice.column);
+    void readChoice(OpeningColumn column, OpeningInputs& inputs) {
+        const std::string_view text = value(column);
         if (text.empty())
             return;
-        if (const auto index = choiceByCaption(choice.field, text))
-            inputs.*choice.member = *index;
+        const OpeningInput& input = inputRow(column);
+        if (const auto index = choiceByCaption(input.field, text))
+            inputs.*std::get<InputItem>(input.member) = *index;
         else
-            fault(choice.column, "нет выбора " + inQuotes(text) + "; есть " +
-                                     listed(choiceCaptions(choice.field)));
+            fault(column,
+                  "нет выбора " + inQuotes(text) + "; есть " + listed(choiceCaptions(input.field)));
     }
 
     void readCrank(OpeningInputs& inputs) {
@@ -257,8 +249,9 @@ private:
         const auto quantity =
             wholeNumber(pair.substr(colon + 1), 0, Opening::kMaxAccessoryQuantity);
         if (!quantity) {
-            fault(OpeningColumn::Accessories,
-                  inQuotes(pair) + ": количество должно быть целым числом от 0 до 999");
+            fault(OpeningColumn::Accessories, inQuotes(pair) +
+                                                  ": количество должно быть целым числом от 0 до " +
+                                                  std::to_string(Opening::kMaxAccessoryQuantity));
             return;
         }
         if (std::any_of(accessories.begin(), accessories.end(),

@@ -32,30 +32,19 @@ using Json = nlohmann::ordered_json;
 // is read, before it can use up memory.
 constexpr int kMaxDepth = 8;
 
-struct TextKey {
-    std::string_view key;
-    std::string OpeningInputs::*member;
-};
-
-constexpr std::array<TextKey, 8> kInputTexts = {{
-    {"profile", &OpeningInputs::profile},
-    {"profileType", &OpeningInputs::profileType},
-    {"shaft", &OpeningInputs::shaft},
-    {"thickness", &OpeningInputs::thickness},
-    {"height", &OpeningInputs::height},
-    {"width", &OpeningInputs::width},
-    {"specificWeight", &OpeningInputs::specificWeight},
-    {"endProfile", &OpeningInputs::endProfile},
-}};
-
 // Keys that version 2 brought; a version-1 file holding them is refused as
 // a version-1 program refuses them.
 constexpr std::string_view kInstallationKey = "installationPrice";
 constexpr std::string_view kDiscountKey = "discount";
 constexpr int kFirstPricedVersion = 2;
 
-// The keys of the three radio choices, in the order of radioChoices().
-constexpr std::array<std::string_view, 3> kChoiceKeys = {"mounting", "control", "fixing"};
+// The input whose key is `key`, if one is.
+const OpeningInput* inputByKey(std::string_view key) {
+    for (const OpeningInput& input : openingInputs())
+        if (input.key == key)
+            return &input;
+    return nullptr;
+}
 
 // A fault of one opening, before the line of that opening is known.
 class OpeningFault : public OrderFileError {
@@ -93,12 +82,12 @@ void checkRange(std::int64_t value, int low, int high, std::size_t opening, std:
 void checkOpening(const Opening& opening, std::size_t number) {
     checkText(opening.location, number, "location");
     checkRange(opening.count, Opening::kMinCount, Opening::kMaxCount, number, "count");
-    for (const TextKey& text : kInputTexts)
-        checkText(opening.inputs.*text.member, number, text.key);
-    for (std::size_t i = 0; i < radioChoices().size(); ++i) {
-        const RadioChoice& choice = radioChoices()[i];
-        if (!captionOfChoice(choice.field, opening.inputs.*choice.member))
-            failField(number, kChoiceKeys[i], "нет такого выбора");
+    for (const OpeningInput& input : openingInputs()) {
+        if (const auto* text = std::get_if<InputText>(&input.member))
+            checkText(opening.inputs.*(*text), number, input.key);
+        else if (const auto* item = std::get_if<InputItem>(&input.member);
+                 item && !captionOfChoice(input.field, opening.inputs.*(*item)))
+            failField(number, input.key, "нет такого выбора");
     }
     checkText(opening.drive, number, "drive");
     if (const auto& price = opening.installationPrice;
@@ -212,6 +201,24 @@ std::vector<AccessoryQuantity> accessoriesOf(const Json& list, std::size_t openi
     return accessories;
 }
 
+// Reads one of the installer's inputs.
+void readInput(OpeningInputs& inputs, const OpeningInput& input, const Json& value,
+               std::size_t number) {
+    if (const auto* text = std::get_if<InputText>(&input.member)) {
+        inputs.*(*text) = textOf(value, number, input.key);
+    } else if (const auto* item = std::get_if<InputItem>(&input.member)) {
+        const std::string caption = textOf(value, number, input.key);
+        const auto index = choiceByCaption(input.field, caption);
+        if (!index)
+            failField(number, input.key, "нет такого выбора «" + caption + "»");
+        inputs.*(*item) = *index;
+    } else {
+        if (!value.is_boolean())
+            failField(number, input.key, "ожидается true или false");
+        inputs.*std::get<InputFlag>(input.member) = value.get<bool>();
+    }
+}
+
 // Reads one key of an opening; false when the key is not one of an opening's.
 bool readOpeningKey(Opening& opening, const std::string& key, const Json& value, std::size_t number,
                     std::int64_t version) {
@@ -225,23 +232,9 @@ bool readOpeningKey(Opening& opening, const std::string& key, const Json& value,
         opening.drive = textOf(value, number, key);
     else if (key == "accessories")
         opening.accessories = accessoriesOf(value, number);
-    else if (key == "crank") {
-        if (!value.is_boolean())
-            failField(number, key, "ожидается true или false");
-        opening.inputs.crank = value.get<bool>();
-    } else if (const auto text = std::find_if(kInputTexts.begin(), kInputTexts.end(),
-                                              [&](const TextKey& t) { return t.key == key; });
-               text != kInputTexts.end())
-        opening.inputs.*text->member = textOf(value, number, key);
-    else if (const auto choice = std::find(kChoiceKeys.begin(), kChoiceKeys.end(), key);
-             choice != kChoiceKeys.end()) {
-        const RadioChoice& radio = radioChoices()[choice - kChoiceKeys.begin()];
-        const std::string caption = textOf(value, number, key);
-        const auto index = choiceByCaption(radio.field, caption);
-        if (!index)
-            failField(number, key, "нет такого выбора «" + caption + "»");
-        opening.inputs.*radio.member = *index;
-    } else
+    else if (const OpeningInput* input = inputByKey(key))
+        readInput(opening.inputs, *input, value, number);
+    else
         return false;
     return true;
 }
@@ -309,14 +302,15 @@ Json openingJson(const Opening& opening) {
     object["count"] = opening.count;
     if (opening.installationPrice)
         object[std::string(kInstallationKey)] = plainMoneyText(*opening.installationPrice);
-    for (const TextKey& text : kInputTexts)
-        object[std::string(text.key)] = opening.inputs.*text.member;
-    for (std::size_t i = 0; i < radioChoices().size(); ++i) {
-        const RadioChoice& radio = radioChoices()[i];
-        object[std::string(kChoiceKeys[i])] =
-            *captionOfChoice(radio.field, opening.inputs.*radio.member);
+    for (const OpeningInput& input : openingInputs()) {
+        Json& field = object[std::string(input.key)];
+        if (const auto* text = std::get_if<InputText>(&input.member))
+            field = opening.inputs.*(*text);
+        else if (const auto* item = std::get_if<InputItem>(&input.member))
+            field = *captionOfChoice(input.field, opening.inputs.*(*item));
+        else
+            field = opening.inputs.*std::get<InputFlag>(input.member);
     }
-    object["crank"] = opening.inputs.crank;
     object["drive"] = opening.drive;
     Json accessories = Json::array();
     for (const AccessoryQuantity& accessory : opening.accessories)

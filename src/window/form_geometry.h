@@ -16,8 +16,8 @@ inline QRect toQRect(const form::Rect& r) {
 
 // The caption and unit of a field as the window places them.
 inline FieldLabels fieldLabels(const form::LabelledField& row) {
-    return {row.captionName, row.caption, {row.captionEnd.x, row.captionEnd.y},
-            row.unitName,    row.unit,    {row.unitPlace.x, row.unitPlace.y}};
+    return {row.captionName, row.caption.c_str(), {row.captionEnd.x, row.captionEnd.y},
+            row.unitName,    row.unit.c_str(),    {row.unitPlace.x, row.unitPlace.y}};
 }
 
 } // namespace kavro::window

@@ -4,6 +4,9 @@
 #include "window_layout.h"
 
 #include "../state/maker_details.h"
+#include "opening_inputs.h"
+
+#include <vector>
 
 namespace kavro::form {
 
@@ -13,128 +16,94 @@ namespace {
 constexpr int kInputUnitLeft = 272;
 constexpr int kResultUnitLeft = 824;
 
-const LabelledField kInputs[] = {
-    {Field::Profil,
-     "Label6",
-     "Профиль:",
-     {kInputCaptionEnd, 16},
-     {148, 16, 185, 23},
-     nullptr,
-     nullptr,
-     {}},
-    {Field::TipProfilya,
-     "Label14",
-     "Тип профиля:",
-     {kInputCaptionEnd, 49},
-     {148, 48, 185, 23},
-     nullptr,
-     nullptr,
-     {}},
-    {Field::Diametr,
-     "Label4",
-     "Диаметр вала:",
-     {kInputCaptionEnd, 160},
-     {148, 160, 121, 23},
-     "Label12",
-     "мм",
-     {kInputUnitLeft, 160}},
-    {Field::Tolwina,
-     "ProfilName",
-     "Толщина профиля:",
-     {kInputCaptionEnd, 192},
-     {147, 195, 121, 23},
-     "Label7",
-     "мм",
-     {kInputUnitLeft, 192}},
-    {Field::Visota,
-     "Label2",
-     "Высота полотна:",
-     {kInputCaptionEnd, 224},
-     {148, 227, 121, 23},
-     "Label8",
-     "мм",
-     {kInputUnitLeft, 224}},
-    {Field::Wirina,
-     "Label1",
-     "Ширина полотна:",
-     {kInputCaptionEnd, 253},
-     {148, 256, 121, 23},
-     "Label9",
-     "мм",
-     {kInputUnitLeft, 256}},
-    {Field::Massa,
-     "Label3",
-     "Удельный вес:",
-     {kInputCaptionEnd, 288},
-     {148, 288, 121, 23},
-     "Label11",
-     "кг/м2",
-     {kInputUnitLeft, 288}},
-    {Field::NizhniyProfil,
-     "Label21",
-     "Профиль концевой:",
-     {kInputCaptionEnd, 320},
-     {148, 320, 121, 23},
-     "Label18",
-     "кг/п.м.",
-     {kInputUnitLeft, 320}},
-};
+// An input's row: its caption (ending on kInputCaptionEnd at `captionTop`)
+// and its unit label are the opening's input's own words.
+LabelledField input(Field field, const char* captionName, int captionTop, Rect place,
+                    const char* unitName = nullptr, int unitTop = 0) {
+    const OpeningInput& words = openingInput(field);
+    return {field,
+            captionName,
+            std::string(words.caption) + ":",
+            {kInputCaptionEnd, captionTop},
+            place,
+            unitName,
+            std::string(unitName ? words.unit : ""),
+            unitName ? Point{kInputUnitLeft, unitTop} : Point{}};
+}
+
+const std::vector<LabelledField>& inputRows() {
+    static const std::vector<LabelledField> rows = {
+        input(Field::Profil, "Label6", 16, {148, 16, 185, 23}),
+        input(Field::TipProfilya, "Label14", 49, {148, 48, 185, 23}),
+        input(Field::Diametr, "Label4", 160, {148, 160, 121, 23}, "Label12", 160),
+        input(Field::Tolwina, "ProfilName", 192, {147, 195, 121, 23}, "Label7", 192),
+        input(Field::Visota, "Label2", 224, {148, 227, 121, 23}, "Label8", 224),
+        input(Field::Wirina, "Label1", 253, {148, 256, 121, 23}, "Label9", 256),
+        input(Field::Massa, "Label3", 288, {148, 288, 121, 23}, "Label11", 288),
+        input(Field::NizhniyProfil, "Label21", 320, {148, 320, 121, 23}, "Label18", 320),
+    };
+    return rows;
+}
 
 // Every result field is 121 × 23 at x = 700.
 constexpr Rect resultPlace(int top) {
     return {700, top, 121, 23};
 }
 
-const LabelledField kResults[] = {
-    {Field::FullMassa,
-     "Label19",
-     "Общая масса:",
-     {kResultCaptionEnd, 104},
-     resultPlace(104),
-     "Label20",
-     "кг",
-     {kResultUnitLeft, 104}},
-    {Field::Moment,
-     "Label5",
-     "Вращающий момент:",
-     {kResultCaptionEnd, 133},
-     resultPlace(136),
-     "Label13",
-     "Нм",
-     {kResultUnitLeft, 136}},
-    {Field::MaxDiametr,
-     "Label10",
-     "Макс. диаметр вала со свернутым полотном:",
-     {kResultCaptionEnd, 168},
-     resultPlace(168),
-     "Label16",
-     "мм",
-     {kResultUnitLeft, 168}},
-    {Field::Oboroti,
-     "Label15",
-     "Количество оборотов:",
-     {kResultCaptionEnd, 200},
-     resultPlace(200),
-     nullptr,
-     nullptr,
-     {}},
-    {Field::Vremya,
-     "Label17",
-     "Время работы:",
-     {kResultCaptionEnd, 232},
-     resultPlace(232),
-     nullptr,
-     nullptr,
-     {}},
-    {Field::Speed,
-     "Label23",
-     "Скорость вращения:",
-     {kResultCaptionEnd, 264},
-     resultPlace(264),
-     "Label24",
-     "об./мин",
-     {kResultUnitLeft, 264}},
-};
+// Texts of their own: the results are no opening's inputs.
+const std::vector<LabelledField>& resultRows() {
+    static const std::vector<LabelledField> rows = {
+        {Field::FullMassa,
+         "Label19",
+         "Общая масса:",
+         {kResultCaptionEnd, 104},
+         resultPlace(104),
+         "Label20",
+         "кг",
+         {kResultUnitLeft, 104}},
+        {Field::Moment,
+         "Label5",
+         "Вращающий момент:",
+         {kResultCaptionEnd, 133},
+         resultPlace(136),
+         "Label13",
+         "Нм",
+         {kResultUnitLeft, 136}},
+        {Field::MaxDiametr,
+         "Label10",
+         "Макс. диаметр вала со свернутым полотном:",
+         {kResultCaptionEnd, 168},
+         resultPlace(168),
+         "Label16",
+         "мм",
+         {kResultUnitLeft, 168}},
+        {Field::Oboroti,
+         "Label15",
+         "Количество оборотов:",
+         {kResultCaptionEnd, 200},
+         resultPlace(200),
+         nullptr,
+         {},
+         {}},
+        {Field::Vremya,
+         "Label17",
+         "Время работы:",
+         {kResultCaptionEnd, 232},
+         resultPlace(232),
+         nullptr,
+         {},
+         {}},
+        {Field::Speed,
+         "Label23",
+         "Скорость вращения:",
+         {kResultCaptionEnd, 264},
+         resultPlace(264),
+         "Label24",
+         "об./мин",
+         {kResultUnitLeft, 264}},
+    };
+    return rows;
+}
 
 const GroupPlace kGroups[] = {
     {Field::Montazh, {36, 88, 297, 49}, 2},
@@ -154,11 +123,11 @@ const int kAccessoryColumns[] = {61, 438};
 } // namespace
 
 std::span<const LabelledField> inputFields() {
-    return kInputs;
+    return inputRows();
 }
 
 std::span<const LabelledField> resultFields() {
-    return kResults;
+    return resultRows();
 }
 
 std::span<const GroupPlace> radioGroups() {

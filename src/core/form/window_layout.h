@@ -6,6 +6,7 @@
 #include "../state/field.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 // What the calculator's window shows besides its state: captions, units,
@@ -35,11 +36,11 @@ inline constexpr int kWindowHeight = 568;
 struct LabelledField {
     Field field;
     const char* captionName;
-    const char* caption;
+    std::string caption;
     Point captionEnd;
     Rect place;
     const char* unitName; // nullptr: no unit
-    const char* unit;
+    std::string unit;
     Point unitPlace;
 };
 

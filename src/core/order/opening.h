@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "../form/opening_inputs.h"
 #include "../money/money.h"
 
 #include <optional>
@@ -10,28 +11,6 @@
 #include <vector>
 
 namespace kavro {
-
-// What the installer enters for one opening, as the window holds it: the
-// texts of the fields and drop-downs, the chosen items of the radio groups,
-// the crank's flag. Applied to a fresh window through the user's own actions,
-// these give back exactly the screen they were taken from. The defaults are
-// the window's own once it has started.
-struct OpeningInputs {
-    std::string profile = "Другой";   // Profil's text
-    std::string profileType;          // TipProfilya's text, empty for an own profile
-    std::string shaft = "40";         // Diametr's text
-    std::string thickness = "2";      // Tolwina, mm
-    std::string height = "2000";      // Visota, mm
-    std::string width = "1000";       // Wirina, mm
-    std::string specificWeight = "1"; // Massa, kg/m2
-    std::string endProfile = "0,5";   // NizhniyProfil, kg per running metre
-    int mounting = 0;                 // Montazh item
-    int control = 0;                  // Upravlenie item
-    int fixing = 0;                   // Kreplenie item
-    bool crank = false;               // NHK checked
-
-    bool operator==(const OpeningInputs&) const = default;
-};
 
 // How many of one accessory an opening takes.
 struct AccessoryQuantity {

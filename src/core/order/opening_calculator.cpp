@@ -75,20 +75,13 @@ std::optional<int> listedRow(const TextGrid& spisok, const std::string& article)
     return std::nullopt;
 }
 
-// The input texts whose field may show another text than the one applied,
-// with the words the window labels them with.
-struct TextInput {
-    std::string OpeningInputs::*text;
-    std::string_view caption;
-};
-constexpr std::array<TextInput, 6> kTextInputs = {{
-    {&OpeningInputs::thickness, "Толщина профиля"},
-    {&OpeningInputs::specificWeight, "Удельный вес"},
-    {&OpeningInputs::height, "Высота полотна"},
-    {&OpeningInputs::width, "Ширина полотна"},
-    {&OpeningInputs::endProfile, "Профиль концевой"},
-    {&OpeningInputs::shaft, "Диаметр вала"},
-}};
+// The input texts whose field may show another text than the one applied.
+constexpr std::array<Field, 6> kTakenTexts = {Field::Tolwina, Field::Massa,         Field::Visota,
+                                              Field::Wirina,  Field::NizhniyProfil, Field::Diametr};
+
+std::string captionOf(Field field) {
+    return std::string(openingInput(field).caption);
+}
 
 // One application of an opening to a window, gathering the problems met.
 class Application {
@@ -110,8 +103,8 @@ public:
         text(Field::NizhniyProfil, in_.endProfile);
         shaft(); // before the crank and the fixing, which the shaft enables
         crank();
-        radio(Field::Montazh, "Монтаж", in_.mounting);
-        radio(Field::Upravlenie, "Управление", in_.control);
+        radio(Field::Montazh, in_.mounting);
+        radio(Field::Upravlenie, in_.control);
         profile();
         fixing();
         textsTaken();
@@ -155,7 +148,7 @@ private:
         if (in_.crank == form_.NHK.checked())
             return;
         if (!form_.NHK.enabled()) {
-            problems_.push_back("Аварийный подъем NHK недоступен при диаметре вала " +
+            problems_.push_back(captionOf(Field::NHK) + " недоступен при диаметре вала " +
                                 form_.Diametr.text() + " мм");
             return;
         }
@@ -166,15 +159,14 @@ private:
         return index >= 0 && index < static_cast<int>(group.items().size());
     }
 
-    void noSuchChoice(std::string_view caption, int index) {
-        problems_.push_back(std::string(caption) + ": нет варианта с номером " +
-                            std::to_string(index));
+    void noSuchChoice(Field field, int index) {
+        problems_.push_back(captionOf(field) + ": нет варианта с номером " + std::to_string(index));
     }
 
-    void radio(Field field, std::string_view caption, int index) {
+    void radio(Field field, int index) {
         const auto& group = static_cast<const RadioGroup&>(form_.control(field));
         if (!inRange(group, index)) {
-            noSuchChoice(caption, index);
+            noSuchChoice(field, index);
             index = 0; // the window's own first choice, whatever it held before
         }
         if (group.itemIndex() != index)
@@ -185,7 +177,8 @@ private:
         const auto& makers = form_.Profil.items();
         const auto maker = std::find(makers.begin(), makers.end(), in_.profile);
         if (maker == makers.end()) {
-            problems_.push_back("Профиль " + quoted(in_.profile) + " не входит в список профилей");
+            problems_.push_back(captionOf(Field::Profil) + " " + quoted(in_.profile) +
+                                " не входит в список профилей");
         } else if (*maker != kOwnProfile) {
             act(Field::Profil, [&] { return input_.pick(Field::Profil, maker - makers.begin()); });
         }
@@ -194,7 +187,7 @@ private:
         const auto& types = form_.TipProfilya.items();
         const auto type = std::find(types.begin(), types.end(), in_.profileType);
         if (type == types.end())
-            problems_.push_back("Тип профиля " + quoted(in_.profileType) +
+            problems_.push_back(captionOf(Field::TipProfilya) + " " + quoted(in_.profileType) +
                                 " не входит в список типов профиля " + form_.Profil.text());
         else
             act(Field::TipProfilya,
@@ -213,10 +206,10 @@ private:
         const RadioGroup& group = form_.Kreplenie;
         int target = in_.fixing;
         if (!inRange(group, target)) {
-            noSuchChoice("Крепление", target);
+            noSuchChoice(Field::Kreplenie, target);
             target = 0;
         } else if (!group.itemEnabled(target)) {
-            problems_.push_back("Крепление " + quoted(group.items()[target]) +
+            problems_.push_back(captionOf(Field::Kreplenie) + " " + quoted(group.items()[target]) +
                                 " недоступно при диаметре вала " + form_.Diametr.text() + " мм");
             target = 0;
         }
@@ -236,10 +229,12 @@ private:
     // empty, or set by the profile type) is said, so it is not lost unseen.
     void textsTaken() {
         const OpeningInputs shown = OpeningCalculator::capture(form_);
-        for (const TextInput& t : kTextInputs)
-            if (shown.*t.text != in_.*t.text)
-                problems_.push_back(std::string(t.caption) + ": окно показывает " +
-                                    quoted(shown.*t.text) + " вместо " + quoted(in_.*t.text));
+        for (const Field field : kTakenTexts) {
+            const InputText text = std::get<InputText>(openingInput(field).member);
+            if (shown.*text != in_.*text)
+                problems_.push_back(captionOf(field) + ": окно показывает " + quoted(shown.*text) +
+                                    " вместо " + quoted(in_.*text));
+        }
     }
 
     // The chosen drive is pressed in the list as the user would; without one
@@ -286,20 +281,7 @@ std::vector<std::string> OpeningCalculator::apply(TForm1& form, UserInput& input
 }
 
 OpeningInputs OpeningCalculator::capture(const TForm1& form) {
-    OpeningInputs in;
-    in.profile = form.Profil.text();
-    in.profileType = form.TipProfilya.text();
-    in.shaft = form.Diametr.text();
-    in.thickness = form.Tolwina.text();
-    in.height = form.Visota.text();
-    in.width = form.Wirina.text();
-    in.specificWeight = form.Massa.text();
-    in.endProfile = form.NizhniyProfil.text();
-    in.mounting = form.Montazh.itemIndex();
-    in.control = form.Upravlenie.itemIndex();
-    in.fixing = form.Kreplenie.itemIndex();
-    in.crank = form.NHK.checked();
-    return in;
+    return capturedInputs(form);
 }
 
 namespace {

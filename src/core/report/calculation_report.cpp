@@ -43,6 +43,33 @@ void logo(WordProcessor& word, const std::filesystem::path& file) {
     word.typeText(std::string(kNewLine));
 }
 
+// The inputs in the order the report lists them; the profile's type shares
+// the profile's line.
+constexpr Field kReportedInputs[] = {
+    Field::Profil,     Field::Montazh,   Field::Diametr, Field::Tolwina,
+    Field::Visota,     Field::Wirina,    Field::Massa,   Field::NizhniyProfil,
+    Field::Upravlenie, Field::Kreplenie, Field::NHK};
+
+// "Высота полотна:  2000 мм": the caption, two spaces, the value as the window
+// shows it (a choice by its caption, the crank as Есть or Нет), the unit.
+std::string inputLine(const OpeningInputs& in, const OpeningInput& input) {
+    const std::string_view caption =
+        input.reportCaption.empty() ? input.caption : input.reportCaption;
+    const std::string_view unit = input.reportUnit.empty() ? input.unit : input.reportUnit;
+    std::string text = std::string(caption) + ":  ";
+    if (const auto* member = std::get_if<InputText>(&input.member))
+        text += in.*(*member);
+    else if (const auto* item = std::get_if<InputItem>(&input.member))
+        text += choiceCaption(input.field, in.*(*item));
+    else
+        text += in.*std::get<InputFlag>(input.member) ? "Есть" : "Нет";
+    if (!unit.empty())
+        text += " " + std::string(unit);
+    if (input.field == Field::Profil)
+        text += "     " + inputLine(in, openingInput(Field::TipProfilya));
+    return text;
+}
+
 ReportedItem gridItem(const TextGrid& grid, int row) {
     return ReportedItem{grid.cell(0, row), grid.cell(1, row), std::nullopt};
 }
@@ -60,17 +87,8 @@ void inputData(WordProcessor& word, const ReportedCalculation& c) {
     word.setFontSize(kTextSize);
     word.setBold(false);
 
-    word.typeText(line("Профиль:  " + c.profile + "     Тип профиля:  " + c.profileType));
-    word.typeText(line("Монтаж:  " + c.mounting));
-    word.typeText(line("Диаметр вала:  " + c.shaft + " мм"));
-    word.typeText(line("Толщина профиля:  " + c.thickness + " мм"));
-    word.typeText(line("Высота полотна:  " + c.height + " мм"));
-    word.typeText(line("Ширина полотна:  " + c.width + " мм"));
-    word.typeText(line("Удельный вес:  " + c.specificWeight + " кг/м2"));
-    word.typeText(line("Профиль концевой:  " + c.endProfile + " кг"));
-    word.typeText(line("Управление:  " + c.control));
-    word.typeText(line("Способ крепления профиля к валу:  " + c.fixing));
-    word.typeText(line(c.crank ? "Аварийный подъем NHK:  Есть" : "Аварийный подъем NHK:  Нет"));
+    for (const Field field : kReportedInputs)
+        word.typeText(line(inputLine(c.inputs, openingInput(field))));
 }
 
 void results(WordProcessor& word, const ReportedCalculation& c) {
@@ -126,18 +144,7 @@ void accessoryTable(WordProcessor& word, const ReportedCalculation& c) {
 
 ReportedCalculation reportedWindow(const WindowState& w, int selectedRow) {
     ReportedCalculation c;
-    c.profile = w.Profil.text();
-    c.profileType = w.TipProfilya.text();
-    c.mounting = w.Montazh.chosenCaption();
-    c.shaft = w.Diametr.text();
-    c.thickness = w.Tolwina.text();
-    c.height = w.Visota.text();
-    c.width = w.Wirina.text();
-    c.specificWeight = w.Massa.text();
-    c.endProfile = w.NizhniyProfil.text();
-    c.control = w.Upravlenie.chosenCaption();
-    c.fixing = w.Kreplenie.chosenCaption();
-    c.crank = w.NHK.checked();
+    c.inputs = capturedInputs(w);
     c.mass = w.FullMassa.text();
     c.torque = w.Moment.text();
     c.maxRoll = w.MaxDiametr.text();

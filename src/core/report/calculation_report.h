@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../firm/firm_details.h"
+#include "../form/opening_inputs.h"
 #include "../platform/word_processor.h"
 #include "../state/window_state.h"
 
@@ -23,22 +24,10 @@ struct ReportedItem {
     std::optional<std::string> quantity;
 };
 
-// One calculation as the report describes it: the input texts and captions,
-// the result texts, the drive in effect and its accessories, all as the
-// window shows them.
+// One calculation as the report describes it: the inputs, the result texts, the drive in effect and
+// its accessories, all as the window shows them.
 struct ReportedCalculation {
-    std::string profile;
-    std::string profileType;
-    std::string mounting; // captions of the chosen radio items
-    std::string shaft;
-    std::string thickness;
-    std::string height;
-    std::string width;
-    std::string specificWeight;
-    std::string endProfile;
-    std::string control;
-    std::string fixing;
-    bool crank = false;
+    OpeningInputs inputs;
 
     std::string mass;
     std::string torque;

@@ -42,12 +42,6 @@ void tableRow(WordProcessor& word, int table, int row, const std::array<std::str
     }
 }
 
-std::string caption(const RadioGroup& group, int index) {
-    if (index < 0 || index >= static_cast<int>(group.items().size()))
-        return {};
-    return group.items()[static_cast<std::size_t>(index)];
-}
-
 std::string joined(const std::string& a, const std::string& b) {
     return a.empty() || b.empty() ? a + b : a + " " + b;
 }
@@ -149,18 +143,7 @@ private:
 
     ReportedCalculation reported(const Opening& o, const OpeningResults& r) const {
         ReportedCalculation c;
-        c.profile = o.inputs.profile;
-        c.profileType = o.inputs.profileType;
-        c.mounting = caption(captions_.Montazh, o.inputs.mounting);
-        c.shaft = o.inputs.shaft;
-        c.thickness = o.inputs.thickness;
-        c.height = o.inputs.height;
-        c.width = o.inputs.width;
-        c.specificWeight = o.inputs.specificWeight;
-        c.endProfile = o.inputs.endProfile;
-        c.control = caption(captions_.Upravlenie, o.inputs.control);
-        c.fixing = caption(captions_.Kreplenie, o.inputs.fixing);
-        c.crank = o.inputs.crank;
+        c.inputs = o.inputs;
         c.mass = r.mass;
         c.torque = r.torque;
         c.maxRoll = r.maxRoll;

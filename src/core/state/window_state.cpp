@@ -3,6 +3,7 @@
 
 #include "window_state.h"
 
+#include "../form/opening_inputs.h"
 #include "maker_details.h"
 
 #include <utility>
@@ -16,20 +17,32 @@ constexpr EditField::Options kFilteredResult{.enabled = false, .readOnly = true,
 constexpr EditField::Options kResult{.enabled = false, .readOnly = false, .keyFilter = false};
 constexpr EditField::Options kFilteredShown{.enabled = false, .readOnly = false, .keyFilter = true};
 
+// The text an input starts with, and the words of the crank's box.
+std::string initial(Field field) {
+    return std::string(openingInput(field).initial);
+}
+
+std::string caption(Field field) {
+    return std::string(openingInput(field).caption);
+}
+
 } // namespace
 
 WindowState::WindowState()
-    : Profil(Field::Profil, changes_, {"Alutech", "DoorHan", "Другой"}, "Другой", true, true),
-      TipProfilya(Field::TipProfilya, changes_, {}, "", false, true),
+    : Profil(Field::Profil, changes_, {"Alutech", "DoorHan", "Другой"}, initial(Field::Profil),
+             true, true),
+      TipProfilya(Field::TipProfilya, changes_, {}, initial(Field::TipProfilya), false, true),
       Montazh(Field::Montazh, changes_, {"Уличный", "В помещении"}),
-      Diametr(Field::Diametr, changes_, {"40", "60", "70", "102"}, "40", true, false),
-      Tolwina(Field::Tolwina, changes_, "2", kInput),
-      Visota(Field::Visota, changes_, "2000", kInput),
-      Wirina(Field::Wirina, changes_, "1000", kInput), Massa(Field::Massa, changes_, "1", kInput),
-      NizhniyProfil(Field::NizhniyProfil, changes_, "0,5", kInput),
+      Diametr(Field::Diametr, changes_, {"40", "60", "70", "102"}, initial(Field::Diametr), true,
+              false),
+      Tolwina(Field::Tolwina, changes_, initial(Field::Tolwina), kInput),
+      Visota(Field::Visota, changes_, initial(Field::Visota), kInput),
+      Wirina(Field::Wirina, changes_, initial(Field::Wirina), kInput),
+      Massa(Field::Massa, changes_, initial(Field::Massa), kInput),
+      NizhniyProfil(Field::NizhniyProfil, changes_, initial(Field::NizhniyProfil), kInput),
       Upravlenie(Field::Upravlenie, changes_, {"Проводное PX", "Радио KVL"}),
       Kreplenie(Field::Kreplenie, changes_, {"С ригелем", "Без ригеля", "Ригель Kavro Fastlink"}),
-      NHK(Field::NHK, changes_, "Аварийный подъем NHK", false),
+      NHK(Field::NHK, changes_, caption(Field::NHK), false),
       FullMassa(Field::FullMassa, changes_, "0,3", kFilteredResult),
       Moment(Field::Moment, changes_, "0", kFilteredResult),
       MaxDiametr(Field::MaxDiametr, changes_, "0", kResult),
