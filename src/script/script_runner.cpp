@@ -3,6 +3,7 @@
 
 #include "script_runner.h"
 
+#include "core/report/output_kind.h"
 #include "core/text/utf8.h"
 #include "state_dump.h"
 
@@ -110,7 +111,7 @@ ActionResult ScriptRunner::perform(const Line& line) {
             return ActionResult::refused("tab takes a tab index");
         return input_.switchTab(*index);
     }
-    if (action == "report" || action == "pdf")
+    if (reportActionKind(action))
         return writeReport(line);
     if (!line.hasField)
         return ActionResult::refused(action.empty() ? "no action" : action + " needs a control");
@@ -122,11 +123,11 @@ ActionResult ScriptRunner::writeReport(const Line& line) {
     const std::string path = line.hasArgument ? line.field + " " + line.argument : line.field;
     if (path.empty())
         return ActionResult::refused(line.action + " takes a file path");
-    if (line.action == "report") {
-        if (!reportFormats_.chooseDocx(path))
-            return ActionResult::refused("report is not available in this build");
-    } else if (!reportFormats_.choosePdf(path))
-        return ActionResult::refused("pdf is not available in this build");
+    const bool chosen = *reportActionKind(line.action) == OutputKind::Docx
+                            ? reportFormats_.chooseDocx(path)
+                            : reportFormats_.choosePdf(path);
+    if (!chosen)
+        return ActionResult::refused(line.action + " is not available in this build");
     return input_.clickButton(Field::Button1);
 }
 

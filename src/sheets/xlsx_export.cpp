@@ -4,6 +4,7 @@
 #include "xlsx_export.h"
 
 #include "core/money/money.h"
+#include "core/report/output_kind.h"
 #include "core/text/utf8.h"
 #include "xlsx_number.h"
 
@@ -148,10 +149,7 @@ std::string workbookBytes(const SheetTable& table, const std::filesystem::path& 
 }
 
 bool isWorkbookName(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : char(c); });
-    return extension == ".xlsx";
+    return outputKindOf(file) == OutputKind::Xlsx;
 }
 
 } // namespace kavro

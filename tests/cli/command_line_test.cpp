@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 #include "commands.h"
+#include "orderio/opening_columns.h"
 #include "report/temp_folder.h"
 
 #include <fstream>
@@ -98,6 +99,32 @@ TEST(CommandLine, OutputOverTheInputIsRefusedAndTheInputKept) {
         kWrongUsage);
     std::ifstream in(order);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "{}");
+}
+
+// An option a command does not take is refused with the commands that do,
+// one or several.
+TEST(CommandLine, AMisplacedOptionNamesTheCommandsTakingIt) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"bom", "a.kavro", "--title", "x"}, "--title бывает только у команды import\n"},
+        {{"bom", "a.kavro", "--firm", "f"}, "--firm бывает только у команд report и quote\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(run(arguments, out, err, false), kWrongUsage);
+        EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+    }
+}
+
+// The spreadsheet's columns are listed whole, however the lines fall.
+TEST(CommandLine, HelpListsEverySpreadsheetColumn) {
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(run({"--help"}, out, err, false), kDone);
+    for (int column = 0; column < kOpeningColumnCount; ++column) {
+        const std::string_view name = columnName(static_cast<OpeningColumn>(column));
+        EXPECT_NE(out.str().find(name), std::string::npos) << name;
+    }
 }
 
 TEST(CommandLine, HelpNamesEveryCommandAndExitStatus) {

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/form/opening_inputs.h"
 #include "core/state/window_state.h"
+#include "form_fixture.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -57,6 +59,12 @@ TEST_F(WindowStateRules, DropDownWritesFromCodeRunNoHandlerButEveryUserPickDoes)
     state.Profil.userPick(2);
     state.Profil.userPick(2);
     EXPECT_EQ(runs, 2);
+}
+
+// The window the user starts with and a new opening are the same inputs.
+TEST(OpeningInputsTable, AStartedWindowHoldsTheInputsANewOpeningStartsWith) {
+    StartedWindow window;
+    EXPECT_EQ(capturedInputs(window.form), OpeningInputs{});
 }
 
 } // namespace

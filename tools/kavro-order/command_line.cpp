@@ -3,25 +3,13 @@
 
 #include "command_line.h"
 
-#include <algorithm>
-#include <array>
+#include "command_table.h"
+
 #include <string_view>
 
 namespace kavro::cli {
 
 namespace {
-
-constexpr std::array<std::string_view, 6> kCommands = {"import", "check",  "export",
-                                                       "bom",    "report", "quote"};
-
-// Commands that must be told where to write.
-bool needsOutput(std::string_view command) {
-    return command == "import" || command == "export" || command == "report" || command == "quote";
-}
-
-bool takesOutput(std::string_view command) {
-    return command != "check";
-}
 
 // The value of an option: "--name=VALUE", or the next argument.
 std::string optionValue(const std::vector<std::string>& arguments, std::size_t& i,
@@ -49,7 +37,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return line;
     }
     line.command = arguments[0];
-    if (std::find(kCommands.begin(), kCommands.end(), line.command) == kCommands.end())
+    const Command* command = commandNamed(line.command);
+    if (!command)
         throw UsageError("неизвестная команда «" + line.command + "»");
 
     std::vector<std::string> files;
@@ -62,26 +51,26 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             optionsEnded = true;
         } else if (argument == "-o" || argument == "--output" ||
                    argument.starts_with("--output=")) {
-            if (!takesOutput(line.command))
+            if (command->output == OutputOption::None)
                 throw UsageError("команда " + line.command + " ничего не записывает, -o не нужен");
             if (line.output)
                 throw UsageError("-o указан дважды");
             line.output = optionValue(arguments, i, "-o");
         } else if (argument == "--title" || argument.starts_with("--title=")) {
-            if (line.command != "import")
-                throw UsageError("--title бывает только у команды import");
+            if (!command->title)
+                throw UsageError("--title бывает только у " + commandsTaking(&Command::title));
             line.title = optionValue(arguments, i, "--title");
         } else if (argument == "--firm" || argument.starts_with("--firm=")) {
-            if (line.command != "report" && line.command != "quote")
-                throw UsageError("--firm бывает только у команд report и quote");
+            if (!command->firm)
+                throw UsageError("--firm бывает только у " + commandsTaking(&Command::firm));
             if (line.firm)
                 throw UsageError("--firm указан дважды");
             line.firm = optionValue(arguments, i, "--firm");
         } else if (argument == "--prices" || argument.starts_with("--prices=")) {
             // Only the quotation has prices: a parts list or report with a
             // price column would be a second, unchecked quotation.
-            if (line.command != "quote")
-                throw UsageError("--prices бывает только у команды quote");
+            if (!command->prices)
+                throw UsageError("--prices бывает только у " + commandsTaking(&Command::prices));
             if (line.prices)
                 throw UsageError("--prices указан дважды");
             line.prices = optionValue(arguments, i, "--prices");
@@ -95,7 +84,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (files.size() != 1)
         throw UsageError(files.empty() ? "не указан файл" : "указано больше одного файла");
     line.input = files.front();
-    if (needsOutput(line.command) && !line.output)
+    if (command->output == OutputOption::Required && !line.output)
         throw UsageError("команде " + line.command + " нужен -o ФАЙЛ");
     if (line.output && line.output->empty())
         throw UsageError("пустое имя файла после -o");

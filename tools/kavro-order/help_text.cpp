@@ -4,42 +4,28 @@
 #include "help_text.h"
 
 #include "about/about_options.h"
+#include "command_table.h"
+#include "core/text/utf8.h"
+#include "orderio/opening_columns.h"
 
 #include <sstream>
 
 namespace kavro::cli {
 
-std::string helpText() {
-    return R"(Usage: kavro-order КОМАНДА ФАЙЛ [ПАРАМЕТРЫ]
+namespace {
+
+// Description lines stand under the usage, indented this far.
+constexpr std::string_view kIndent = "                 ";
+// The column list is wrapped to lines of at most this many characters.
+constexpr std::size_t kWidth = 72;
+
+constexpr std::string_view kAbout = R"(Usage: kavro-order КОМАНДА ФАЙЛ [ПАРАМЕТРЫ]
 Заказы калькулятора KAVRO без окна: проёмы из таблицы, их расчёт,
 ведомость комплектующих, отчёт и коммерческое предложение.
 
-Команды:
-  import ТАБЛИЦА.csv -o ЗАКАЗ.kavro [--title ТЕКСТ]
-                 прочитать проёмы из таблицы (CSV, текст или книга .xlsx)
-                 и записать заказ; без --title заголовком становится имя
-                 таблицы без расширения
-  check ЗАКАЗ.kavro
-                 рассчитать проёмы и вывести таблицу результатов
-  export ЗАКАЗ.kavro -o ТАБЛИЦА.csv
-                 записать проёмы с результатами расчёта в таблицу;
-                 с расширением .xlsx — книгой Excel
-  bom ЗАКАЗ.kavro [-o ВЕДОМОСТЬ.csv]
-                 записать ведомость комплектующих (без -o: CSV в
-                 стандартный вывод; .xlsx — книгой Excel)
-  report ЗАКАЗ.kavro -o ОТЧЁТ.docx [--firm РЕКВИЗИТЫ.json]
-                 записать отчёт по заказу; вид отчёта задаёт расширение:
-                 .docx (документ Word) или .pdf
-  quote ЗАКАЗ.kavro -o ПРЕДЛОЖЕНИЕ.pdf [--prices ПРАЙС.csv]
-                 [--firm РЕКВИЗИТЫ.json]
-                 записать коммерческое предложение: комплектующие по
-                 ценам прайс-листа, монтаж, итог, скидка заказа, НДС и
-                 сумма прописью; вид задаёт расширение: .pdf, .docx,
-                 .csv или .xlsx. Если у какого-то артикула нет цены,
-                 файл записывается с пометкой «нет цены», а команда
-                 завершается с кодом 1 и называет эти артикулы
+)";
 
-Параметры:
+constexpr std::string_view kOptions = R"(Параметры:
   -o, --output=ФАЙЛ  куда записать результат
       --title=ТЕКСТ  заголовок заказа (заказчик или адрес)
       --firm=ФАЙЛ    реквизиты организации для шапки отчёта; без него —
@@ -51,12 +37,14 @@ std::string helpText() {
   -h, --help         показать эту справку и выйти
       --version      показать версию и выйти
 
-Таблица проёмов: одна строка на проём, первая строка называет столбцы
-(в любом порядке): Проём, Количество, Профиль, Тип профиля,
-Толщина профиля, мм, Удельный вес, кг/м2, Диаметр вала, мм,
-Высота полотна, мм, Ширина полотна, мм, Профиль концевой, кг/п.м.,
-Монтаж, Управление, Крепление, Аварийный подъем NHK, Привод, Аксессуары.
-Разделитель ;, , или табуляция (определяется сам); кодировка UTF-8 (с
+)";
+
+constexpr std::string_view kColumnsIntro =
+    "Таблица проёмов: одна строка на проём, первая строка называет столбцы\n"
+    "(в любом порядке):";
+
+constexpr std::string_view kAfterColumns =
+    R"(Разделитель ;, , или табуляция (определяется сам); кодировка UTF-8 (с
 меткой BOM или без неё), UTF-16 с меткой («Текст Юникод» Excel) или
 Windows-1251. В книге .xlsx читается первый лист; место ошибки —
 адрес ячейки (B7); даты и ячейки с ошибкой не принимаются.
@@ -75,6 +63,51 @@ Windows-1251. В книге .xlsx читается первый лист; мес
      какого-то артикула
   2  неверная командная строка
 )";
+
+// `text` with every line after the first indented under the usage.
+std::string indented(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        out += c;
+        if (c == '\n')
+            out += kIndent;
+    }
+    return out;
+}
+
+std::string commandList() {
+    std::string list = "Команды:\n";
+    for (const Command& command : commands()) {
+        list += "  " + std::string(command.name) + " " + indented(command.usage) + "\n";
+        list += std::string(kIndent) + indented(command.description) + "\n";
+    }
+    return list;
+}
+
+// The spreadsheet's column names, wrapped at whole names.
+std::string columnList() {
+    std::string text(kColumnsIntro);
+    std::size_t lineStart = text.rfind('\n') + 1;
+    for (int column = 0; column < kOpeningColumnCount; ++column) {
+        const std::string name(columnName(static_cast<OpeningColumn>(column)));
+        const std::string item = name + (column + 1 < kOpeningColumnCount ? "," : ".");
+        if (utf8::length(std::string_view(text).substr(lineStart)) + 1 + utf8::length(item) >
+            kWidth) {
+            text += "\n";
+            lineStart = text.size();
+        } else {
+            text += " ";
+        }
+        text += item;
+    }
+    return text + "\n";
+}
+
+} // namespace
+
+std::string helpText() {
+    return std::string(kAbout) + commandList() + "\n" + std::string(kOptions) + columnList() +
+           std::string(kAfterColumns);
 }
 
 std::string versionText() {

@@ -3,48 +3,43 @@
 
 #include "order_documents.h"
 
-#include <algorithm>
-#include <string_view>
+#include "core/report/output_kind.h"
+
+#include <optional>
+#include <vector>
 
 namespace kavro::cli {
 
 namespace {
 
 struct DocumentKind {
-    std::string_view extension;
+    OutputKind kind;
     OrderDocumentWriter write;
 };
 
-// A new kind of document is one more row.
+// The kinds the order report is written in, in the order a message names them.
 constexpr DocumentKind kKinds[] = {
-    {".docx", writeDocxReport},
+    {OutputKind::Docx, writeDocxReport},
 #ifdef KAVRO_HAS_PRINT
-    {".pdf", writePdfReport},
+    {OutputKind::Pdf, writePdfReport},
 #endif
 };
-
-std::string lowerAscii(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
 
 } // namespace
 
 OrderDocumentWriter documentWriterFor(const std::filesystem::path& file) {
-    const std::string extension = lowerAscii(file.extension().string());
-    for (const DocumentKind& kind : kKinds)
-        if (kind.extension == extension)
-            return kind.write;
+    const std::optional<OutputKind> kind = outputKindOf(file);
+    for (const DocumentKind& document : kKinds)
+        if (kind == document.kind)
+            return document.write;
     return nullptr;
 }
 
 std::string documentExtensions() {
-    std::string list;
-    for (const DocumentKind& kind : kKinds)
-        list += (list.empty() ? "" : ", ") + std::string(kind.extension);
-    return list;
+    std::vector<OutputKind> kinds;
+    for (const DocumentKind& document : kKinds)
+        kinds.push_back(document.kind);
+    return extensionList(kinds);
 }
 
 } // namespace kavro::cli

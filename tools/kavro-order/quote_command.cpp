@@ -4,6 +4,7 @@
 #include "command_files.h"
 #include "commands.h"
 #include "core/quote/quotation.h"
+#include "core/report/output_kind.h"
 #include "core/report/quotation_report.h"
 #include "core/report/report_date.h"
 #include "order_documents.h"
@@ -17,34 +18,24 @@ namespace kavro::cli {
 
 namespace {
 
-enum class QuoteKind { None, Typed, Sheet };
+// Every kind of quotation file, in the order a message names them.
+constexpr OutputKind kKinds[] = {
+#ifdef KAVRO_HAS_PRINT
+    OutputKind::Pdf,
+#endif
+    OutputKind::Docx, OutputKind::Csv, OutputKind::Xlsx};
 
-std::string lowerExtension(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return extension;
+// The kind of quotation `file` names; none for one it cannot be written in.
+std::optional<OutputKind> kindOf(const std::filesystem::path& file) {
+    const std::optional<OutputKind> kind = outputKindOf(file);
+    if (!kind || std::find(std::begin(kKinds), std::end(kKinds), *kind) == std::end(kKinds))
+        return std::nullopt;
+    return kind;
 }
 
-// Every kind of quotation file is named here.
-const char* const kKinds =
-#ifdef KAVRO_HAS_PRINT
-    ".pdf, "
-#endif
-    ".docx, .csv, .xlsx";
-
-QuoteKind kindOf(const std::filesystem::path& file) {
-    const std::string extension = lowerExtension(file);
-    if (extension == ".docx")
-        return QuoteKind::Typed;
-#ifdef KAVRO_HAS_PRINT
-    if (extension == ".pdf")
-        return QuoteKind::Typed;
-#endif
-    if (extension == ".csv" || extension == ".xlsx")
-        return QuoteKind::Sheet;
-    return QuoteKind::None;
+// A document typed through the word processor, rather than a sheet.
+bool isTyped(OutputKind kind) {
+    return kind == OutputKind::Docx || kind == OutputKind::Pdf;
 }
 
 bool writeTyped(const Quotation& quotation, const FirmDetails* firm,
@@ -56,7 +47,7 @@ bool writeTyped(const Quotation& quotation, const FirmDetails* firm,
     };
     try {
 #ifdef KAVRO_HAS_PRINT
-        if (lowerExtension(file) == ".pdf") {
+        if (outputKindOf(file) == OutputKind::Pdf) {
             writePdfTyped(type, file);
             return true;
         }
@@ -89,11 +80,11 @@ bool writeSheet(const Quotation& quotation, const std::filesystem::path& file,
 // incomplete, but the command fails and names the articles, so that a
 // script never sends it on as a finished one.
 int runQuote(const CommandLine& line, CommandContext& context) {
-    const QuoteKind kind = kindOf(*line.output);
-    if (kind == QuoteKind::None) {
-        context.diagnostics.error(*line.output, std::string("коммерческое предложение "
-                                                            "записывается только в файлы ") +
-                                                    kKinds);
+    const std::optional<OutputKind> kind = kindOf(*line.output);
+    if (!kind) {
+        context.diagnostics.error(*line.output,
+                                  "коммерческое предложение записывается только в файлы " +
+                                      extensionList(kKinds));
         return kWrongUsage;
     }
     const std::optional<ComputedOrder> computed = readAndCompute(line.input, context);
@@ -116,10 +107,9 @@ int runQuote(const CommandLine& line, CommandContext& context) {
                                               "для подсчёта в копейках; предложение не записано");
         return kFailed;
     }
-    const bool written =
-        kind == QuoteKind::Typed
-            ? writeTyped(quotation, firm ? &*firm : nullptr, *line.output, context.diagnostics)
-            : writeSheet(quotation, *line.output, context.diagnostics);
+    const bool written = isTyped(*kind) ? writeTyped(quotation, firm ? &*firm : nullptr,
+                                                     *line.output, context.diagnostics)
+                                        : writeSheet(quotation, *line.output, context.diagnostics);
     if (!written)
         return kFailed;
     if (!quotation.complete()) {

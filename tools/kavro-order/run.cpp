@@ -1,25 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "command_table.h"
 #include "commands.h"
 #include "help_text.h"
 
-#include <map>
 #include <new>
 
 namespace kavro::cli {
 
 namespace {
-
-using Runner = int (*)(const CommandLine&, CommandContext&);
-
-Runner runnerOf(const std::string& command) {
-    static const std::map<std::string, Runner> runners = {
-        {"import", runImport}, {"check", runCheck},   {"export", runExport},
-        {"bom", runBom},       {"report", runReport}, {"quote", runQuote},
-    };
-    return runners.at(command);
-}
 
 // Writing a command's output over its own input would lose the input
 // (an order file turned into a spreadsheet by a slip of the shell).
@@ -55,7 +45,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     Diagnostics diagnostics(err);
     CommandContext context{out, err, diagnostics, terminal};
     try {
-        return runnerOf(line.command)(line, context);
+        return commandNamed(line.command)->run(line, context);
     } catch (const std::bad_alloc&) {
         err << "kavro-order: не хватило памяти\n";
         return kFailed;
