@@ -3,26 +3,7 @@
 
 #include "choice_captions.h"
 
-#include "core/state/window_state.h"
-
-#include <array>
-
 namespace kavro {
-
-namespace {
-
-// The captions come from the window's own fields, so that a file and a
-// spreadsheet name a choice exactly as the window shows it. Never changed.
-const WindowState& freshWindow() {
-    static const WindowState window;
-    return window;
-}
-
-} // namespace
-
-std::span<const std::string> choiceCaptions(Field radioGroup) {
-    return static_cast<const RadioGroup&>(freshWindow().control(radioGroup)).items();
-}
 
 std::optional<int> choiceByCaption(Field radioGroup, std::string_view caption) {
     const std::span<const std::string> captions = choiceCaptions(radioGroup);

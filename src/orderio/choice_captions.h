@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/order/opening.h"
+#include "core/form/opening_inputs.h"
 #include "core/state/field.h"
 
 #include <optional>
@@ -13,8 +13,7 @@
 
 namespace kavro {
 
-// The captions of a radio group as the window shows them.
-std::span<const std::string> choiceCaptions(Field radioGroup);
+// The captions of a radio group are choiceCaptions() of the inputs.
 
 // The item of `radioGroup` whose caption is `caption`, if there is one.
 std::optional<int> choiceByCaption(Field radioGroup, std::string_view caption);

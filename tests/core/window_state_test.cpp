@@ -63,7 +63,7 @@ TEST_F(WindowStateRules, DropDownWritesFromCodeRunNoHandlerButEveryUserPickDoes)
 
 // The window the user starts with and a new opening are the same inputs.
 TEST(OpeningInputsTable, AStartedWindowHoldsTheInputsANewOpeningStartsWith) {
-    StartedWindow window;
+    testing::StartedWindow window;
     EXPECT_EQ(capturedInputs(window.form), OpeningInputs{});
 }
 

@@ -82,10 +82,14 @@ OpeningInputs capturedInputs(const WindowState& window) {
     return in;
 }
 
-std::string choiceCaption(Field radioGroup, int index) {
+std::span<const std::string> choiceCaptions(Field radioGroup) {
     // Captions never change, so one window, never touched, answers for all.
     static const WindowState fresh;
-    const auto& items = static_cast<const RadioGroup&>(fresh.control(radioGroup)).items();
+    return static_cast<const RadioGroup&>(fresh.control(radioGroup)).items();
+}
+
+std::string choiceCaption(Field radioGroup, int index) {
+    const std::span<const std::string> items = choiceCaptions(radioGroup);
     if (index < 0 || index >= static_cast<int>(items.size()))
         return {};
     return items[static_cast<std::size_t>(index)];

@@ -74,8 +74,10 @@ std::string captionWithUnit(const OpeningInput& input);
 // The inputs `window` holds now.
 OpeningInputs capturedInputs(const WindowState& window);
 
-// The caption of item `index` of a radio group as a fresh window shows it;
-// empty for an index the group lacks.
+// The captions of a radio group as the window shows them.
+std::span<const std::string> choiceCaptions(Field radioGroup);
+// The caption of item `index` of a radio group; empty for an index the group
+// lacks.
 std::string choiceCaption(Field radioGroup, int index);
 
 } // namespace kavro
