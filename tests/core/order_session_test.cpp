@@ -33,7 +33,9 @@ bool done(const ActionResult& result) {
 
 // What a listener was told, one batch a change.
 struct Told : OrderListener {
-    void orderChanged(const std::vector<OrderChange>& changes) override { batches.push_back(changes); }
+    void orderChanged(const std::vector<OrderChange>& changes) override {
+        batches.push_back(changes);
+    }
     std::vector<std::vector<OrderChange>> batches;
 };
 
