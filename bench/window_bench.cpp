@@ -131,7 +131,7 @@ void BM_SwitchBetweenOpenings(benchmark::State& state) {
     kavro::OrderFile::save(order, file.toStdString());
     started.window->openFile(file);
     if (state.range(1))
-        started.window->document().markUnsaved();
+        started.window->session().replaceOrder(order, true);
     QTableView* table = started.window->dock().table();
     int row = 0;
     for (auto _ : state) {
@@ -157,7 +157,7 @@ void BM_KeystrokeInOrderWindow(benchmark::State& state) {
         return;
     }
     typeIntoWidth(state, *started.window);
-    if (started.window->document().currentOpening().inputs.width !=
+    if (started.window->session().currentOpening().inputs.width !=
         started.window->form().form().Wirina.text())
         state.SkipWithError("the order does not follow the form");
 }

@@ -53,7 +53,7 @@ export class OpeningDetails {
     const box = e.target;
     const article = box.dataset.article;
     if (article === undefined) return;
-    const answer = this.act('setQuantity', article, Number(box.value.trim() || NaN));
+    const answer = this.act('setQuantity', article, box.value);
     if (answer.result !== 'done') {
       box.value = box.dataset.shown;
       box.setAttribute('aria-invalid', 'true');

@@ -144,8 +144,8 @@ export class OpeningsList {
     const what = input.dataset.edit;
     const index = this.rowOf(input);
     if (!what || index < 0) return;
-    const value = what === 'count' ? Number(input.value.trim() || NaN) : input.value;
-    const answer = this.act(EDITED[what], index, value);
+    // The count goes as typed: the core reads it and refuses what is no count.
+    const answer = this.act(EDITED[what], index, input.value);
     if (answer.result !== 'done') {
       input.value = input.dataset.shown ?? '';
       input.setAttribute('aria-invalid', 'true');

@@ -5,6 +5,7 @@
 
 #include "choice_captions.h"
 #include "core/order/order.h"
+#include "core/order/order_limits.h"
 #include "core/text/utf8.h"
 #include "csv_table.h"
 #include "opening_columns.h"
@@ -45,17 +46,6 @@ bool isWindowNumber(std::string_view text) {
     return !text.empty() && std::count(text.begin(), text.end(), ',') <= 1 &&
            std::all_of(text.begin(), text.end(),
                        [](char c) { return c == ',' || (c >= '0' && c <= '9'); });
-}
-
-// A whole number from `low` to `high` written with digits only.
-std::optional<int> wholeNumber(std::string_view text, int low, int high) {
-    if (text.empty() || text.size() > 4 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    const int value = std::stoi(std::string(text));
-    if (value < low || value > high)
-        return std::nullopt;
-    return value;
 }
 
 // A cell's text inside a message: valid UTF-8 whatever the cell held, and
@@ -132,12 +122,11 @@ private:
         const std::string_view text = value(OpeningColumn::Count);
         if (text.empty())
             return;
-        if (const auto count = wholeNumber(text, Opening::kMinCount, Opening::kMaxCount))
+        if (const auto count = wholeNumberText(text, Opening::kMinCount, Opening::kMaxCount))
             opening.count = *count;
         else
-            fault(OpeningColumn::Count, inQuotes(text) + ": нужно целое число от " +
-                                            std::to_string(Opening::kMinCount) + " до " +
-                                            std::to_string(Opening::kMaxCount));
+            fault(OpeningColumn::Count,
+                  inQuotes(text) + ": нужно целое число " + openingCountRange());
     }
 
     void readNumber(OpeningColumn column, std::string& target) {
@@ -247,11 +236,11 @@ private:
             return;
         }
         const auto quantity =
-            wholeNumber(pair.substr(colon + 1), 0, Opening::kMaxAccessoryQuantity);
+            wholeNumberText(pair.substr(colon + 1), 0, Opening::kMaxAccessoryQuantity);
         if (!quantity) {
             fault(OpeningColumn::Accessories, inQuotes(pair) +
-                                                  ": количество должно быть целым числом от 0 до " +
-                                                  std::to_string(Opening::kMaxAccessoryQuantity));
+                                                  ": количество должно быть целым числом " +
+                                                  accessoryQuantityRange());
             return;
         }
         if (std::any_of(accessories.begin(), accessories.end(),

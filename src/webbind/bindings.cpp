@@ -84,6 +84,7 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("setCount", &OrderCalculator::setCount)
         .function("setTitle", &OrderCalculator::setTitle)
         .function("setQuantity", &OrderCalculator::setQuantity)
+        .function("replaceOpening", &OrderCalculator::replaceOpening)
         .function("newOrder", &OrderCalculator::newOrder)
         .function("openOrder", &OrderCalculator::openOrder)
         .function("importOpenings", &OrderCalculator::importOpenings)

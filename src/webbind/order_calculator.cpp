@@ -24,9 +24,10 @@ using Json = nlohmann::ordered_json;
 
 Json rowJson(const OrderDocument& document, std::size_t index) {
     const OpeningRow row = openingRow(document, index);
-    return {{"index", index},      {"number", row.number}, {"location", row.location},
-            {"count", row.count},  {"size", row.size},     {"drive", row.drive},
-            {"torque", row.torque}};
+    return {{"index", index},           {"number", row.number},
+            {"location", row.location}, {"count", row.count},
+            {"size", row.size},         {"drive", row.drive},
+            {"torque", row.torque},     {"id", document.openingId(index)}};
 }
 
 // An index from the page, if it is one of the order's openings.
@@ -37,9 +38,7 @@ std::optional<std::size_t> openingIndex(const OrderDocument& document, double va
     return static_cast<std::size_t>(*whole);
 }
 
-ActionResult doneOr(bool done, const std::string& refusal) {
-    return done ? ActionResult::done() : ActionResult::refused(refusal);
-}
+const char kNoSuchOpening[] = "Такого проёма в заказе нет.";
 
 // What a browser cannot read: workbooks need the zip reader, which the page
 // is built without.
@@ -59,7 +58,23 @@ OrderCalculator::OrderCalculator()
           clipboard().text = text;
           clipboard().put = put;
           return problems;
-      }) {}
+      }) {
+    document_.subscribe(*this);
+    session_.setShownListener([this] { changedRows_.push_back(session_.current()); });
+}
+
+OrderCalculator::~OrderCalculator() {
+    document_.unsubscribe(*this);
+}
+
+void OrderCalculator::orderChanged(const std::vector<OrderChange>& changes) {
+    for (const OrderChange& change : changes) {
+        if (change.reordersRows())
+            reload_ = true;
+        else if (change.kind == OrderChange::Kind::OpeningChanged)
+            changedRows_.push_back(change.index);
+    }
+}
 
 std::string OrderCalculator::start() {
     starting_ = true;
@@ -70,8 +85,8 @@ void OrderCalculator::acted(std::optional<Field> field) {
     if (std::exchange(starting_, false) && !session_.formShowsCurrent()) {
         session_.formStarted();
         reload_ = true;
-    } else if (!orderAction_ && session_.formActed(field)) {
-        changedRows_.push_back(document_.current());
+    } else if (!orderAction_) {
+        session_.formActed(field);
     }
 }
 
@@ -90,8 +105,9 @@ Json OrderCalculator::orderChange(bool reload) const {
         for (std::size_t index : indexes)
             rows.push_back(rowJson(document_, index));
     }
+    const std::size_t current = session_.current();
     Json accessories = Json::array();
-    for (const OpeningAccessoryRow& row : openingAccessoryRows(document_))
+    for (const OpeningAccessoryRow& row : openingAccessoryRows(document_, current))
         accessories.push_back({{"article", row.article},
                                {"name", row.name},
                                {"quantity", row.quantity},
@@ -100,30 +116,29 @@ Json OrderCalculator::orderChange(bool reload) const {
             {"modified", document_.modified()},
             {"title", document_.order().title},
             {"size", document_.size()},
-            {"current", document_.current()},
+            {"current", current},
             {"reload", reload},
             {"rows", std::move(rows)},
             {"accessories", std::move(accessories)},
-            {"problems", document_.results(document_.current()).problems}};
+            {"problems", document_.results(current).problems},
+            {"id", document_.id()}};
 }
 
 // The form then shows what the order holds, and the order takes nothing
 // back from it: a text or choice of an opening that the form does not have
 // stays the opening's, as in the desktop window.
-template <class Action> std::string OrderCalculator::orderAct(bool reload, Action&& action) {
+template <class Action> std::string OrderCalculator::orderAct(Action&& action) {
     orderAction_ = true;
-    std::string answer = act([&] {
-        const ActionResult result = action();
-        if (result.kind == ActionResult::Kind::Done)
-            reload_ = reload_ || reload;
-        return result;
-    });
+    std::string answer = act(std::forward<Action>(action));
     orderAction_ = false;
     return answer;
 }
 
 std::string OrderCalculator::orderState() {
-    return orderAct(true, [] { return ActionResult::done(); });
+    return orderAct([&] {
+        reload_ = true;
+        return ActionResult::done();
+    });
 }
 
 std::string OrderCalculator::columns() const {
@@ -147,107 +162,95 @@ std::string OrderCalculator::rows(double first, double count) const {
 }
 
 std::string OrderCalculator::choose(double index) {
-    return orderAct(false, [&] {
+    return orderAct([&] {
         const auto i = openingIndex(document_, index);
-        if (!i)
-            return ActionResult::refused("no such opening");
-        if (session_.switchTo(*i))
-            changedRows_.push_back(*i);
-        return ActionResult::done();
+        return i ? session_.switchTo(*i) : ActionResult::refused(kNoSuchOpening);
     });
 }
 
 std::string OrderCalculator::add() {
-    return orderAct(true, [&] { return doneOr(session_.addOpening(), "the order is full"); });
+    return orderAct([&] { return session_.addOpening(); });
 }
 
 std::string OrderCalculator::copy() {
-    return orderAct(true, [&] { return doneOr(session_.copyOpening(), "the order is full"); });
+    return orderAct([&] { return session_.copyOpening(); });
 }
 
 std::string OrderCalculator::remove() {
-    return orderAct(true,
-                    [&] { return doneOr(session_.removeOpening(), "the last opening stays"); });
+    return orderAct([&] { return session_.removeOpening(); });
 }
 
 std::string OrderCalculator::move(double from, double to) {
-    return orderAct(true, [&] {
+    return orderAct([&] {
         const auto f = openingIndex(document_, from);
         const auto t = openingIndex(document_, to);
-        return doneOr(f && t && session_.moveOpening(*f, *t), "no such move");
+        return f && t ? session_.moveOpening(*f, *t) : ActionResult::refused(kNoSuchOpening);
     });
 }
 
 std::string OrderCalculator::moveUp() {
-    return orderAct(true, [&] {
-        const std::size_t at = document_.current();
-        return doneOr(at > 0 && session_.moveOpening(at, at - 1), "the first opening is first");
+    return orderAct([&] {
+        const std::size_t at = session_.current();
+        return at > 0 ? session_.moveOpening(at, at - 1)
+                      : ActionResult::refused("Проём уже первый в списке.");
     });
 }
 
 std::string OrderCalculator::moveDown() {
-    return orderAct(true, [&] {
-        const std::size_t at = document_.current();
-        return doneOr(session_.moveOpening(at, at + 1), "the last opening is last");
+    return orderAct([&] {
+        const std::size_t at = session_.current();
+        return at + 1 < document_.size() ? session_.moveOpening(at, at + 1)
+                                         : ActionResult::refused("Проём уже последний в списке.");
     });
 }
 
 std::string OrderCalculator::setLocation(double index, const std::string& text) {
-    return orderAct(false, [&] {
+    return orderAct([&] {
         const auto i = openingIndex(document_, index);
-        if (!i)
-            return ActionResult::refused("no such opening");
-        if (document_.setLocation(*i, text))
-            changedRows_.push_back(*i);
-        return ActionResult::done();
+        return i ? session_.setLocation(*i, text) : ActionResult::refused(kNoSuchOpening);
     });
 }
 
-std::string OrderCalculator::setCount(double index, double count) {
-    return orderAct(false, [&] {
+std::string OrderCalculator::setCount(double index, const std::string& text) {
+    return orderAct([&] {
         const auto i = openingIndex(document_, index);
-        const auto n = wholeNumber(count);
-        if (!i)
-            return ActionResult::refused("no such opening");
-        if (!n || *n < Opening::kMinCount || *n > Opening::kMaxCount)
-            return ActionResult::refused("the count is 1 to 999");
-        if (document_.setCount(*i, static_cast<int>(*n)))
-            changedRows_.push_back(*i);
-        return ActionResult::done();
+        return i ? session_.setCount(*i, text) : ActionResult::refused(kNoSuchOpening);
     });
 }
 
 std::string OrderCalculator::setTitle(const std::string& text) {
-    return orderAct(false, [&] {
-        document_.setTitle(text);
-        return ActionResult::done();
-    });
+    return orderAct([&] { return session_.setTitle(text); });
 }
 
-std::string OrderCalculator::setQuantity(const std::string& article, double quantity) {
-    return orderAct(false, [&] {
-        const auto n = wholeNumber(quantity);
-        if (article.empty())
-            return ActionResult::refused("no accessory named");
-        if (!n || *n < 0 || *n > Opening::kMaxAccessoryQuantity)
-            return ActionResult::refused("the quantity is 0 to 999");
-        if (session_.setAccessoryQuantity(article, static_cast<int>(*n)))
-            changedRows_.push_back(document_.current());
-        return ActionResult::done();
-    });
+std::string OrderCalculator::setQuantity(const std::string& article, const std::string& text) {
+    return orderAct([&] { return session_.setAccessoryQuantity(article, std::string_view(text)); });
 }
 
 std::string OrderCalculator::newOrder() {
-    return orderAct(true, [&] {
+    return orderAct([&] {
         session_.replaceOrder({}, false);
         return ActionResult::done();
+    });
+}
+
+std::string OrderCalculator::replaceOpening(const std::string& id, const std::string& bytes) {
+    return orderAct([&] {
+        Order order;
+        try {
+            order = OrderFile::parse(bytes);
+        } catch (const OrderFileError& error) {
+            return ActionResult::failed(error.what());
+        }
+        if (order.openings.size() != 1)
+            return ActionResult::failed("нужен файл заказа с одним проёмом");
+        return session_.replaceOpening(id, std::move(order.openings.front()));
     });
 }
 
 std::string OrderCalculator::openOrder(const std::string& name, const std::string& bytes,
                                        bool unsaved) {
     Json fault;
-    std::string answer = orderAct(true, [&] {
+    std::string answer = orderAct([&] {
         if (bytes.size() > OrderFile::kMaxBytes) {
             const std::string reason = tooLargeMessage(OrderFile::kMaxBytes);
             fault = {{"line", 0}, {"column", 0}, {"reason", reason}};
@@ -274,7 +277,7 @@ std::string OrderCalculator::openOrder(const std::string& name, const std::strin
 }
 
 std::string OrderCalculator::importOpenings(const std::string& name, const std::string& bytes) {
-    return orderAct(true, [&] {
+    return orderAct([&] {
         if (looksLikeWorkbook(bytes))
             return ActionResult::failed(placedMessage(name, 0, 0, kNoWorkbooks));
         OpeningsImport imported = kavro::importOpenings(bytes);
@@ -288,15 +291,16 @@ std::string OrderCalculator::importOpenings(const std::string& name, const std::
             }
             return ActionResult::failed(lines);
         }
-        if (!session_.appendOpenings(std::move(imported.openings)))
-            return ActionResult::failed(tooManyOpeningsMessage());
-        return ActionResult::done();
+        const ActionResult appended = session_.appendOpenings(std::move(imported.openings));
+        if (appended.kind != ActionResult::Kind::Done)
+            return ActionResult::failed(appended.text);
+        return appended;
     });
 }
 
 std::string OrderCalculator::markSaved() {
-    return orderAct(false, [&] {
-        document_.markSaved();
+    return orderAct([&] {
+        session_.markSaved();
         return ActionResult::done();
     });
 }

@@ -21,10 +21,12 @@ struct FileAnswer {
 // The calculator form with an order behind it, for the page: the form's
 // actions as Calculator's, each answer also telling what changed in the
 // order; the list, the accessories, the files and the order report. It only
-// forwards to OrderSession and the order files and reports what they said.
-class OrderCalculator : public Calculator {
+// forwards to OrderSession and the order files, and reports what they said
+// and what the order told it changed.
+class OrderCalculator : public Calculator, private OrderListener {
 public:
     OrderCalculator();
+    ~OrderCalculator() override;
 
     // The form starts and shows the current opening.
     std::string start();
@@ -41,9 +43,13 @@ public:
     std::string moveUp();
     std::string moveDown();
     std::string setLocation(double index, const std::string& text);
-    std::string setCount(double index, double count);
+    // The count and the quantity as the user typed them.
+    std::string setCount(double index, const std::string& text);
     std::string setTitle(const std::string& text);
-    std::string setQuantity(const std::string& article, double quantity);
+    std::string setQuantity(const std::string& article, const std::string& text);
+    // The opening with that id as it was changed elsewhere (another device,
+    // a file merged in): `bytes` is an order file holding that one opening.
+    std::string replaceOpening(const std::string& id, const std::string& bytes);
 
     std::string newOrder();
     std::string openOrder(const std::string& name, const std::string& bytes, bool unsaved);
@@ -62,14 +68,16 @@ protected:
     void describe(Json& answer) override;
 
 private:
+    void orderChanged(const std::vector<OrderChange>& changes) override;
     // Runs one order action that may show another opening in the form.
-    template <class Action> std::string orderAct(bool reload, Action&& action);
+    template <class Action> std::string orderAct(Action&& action);
     Json orderChange(bool reload) const;
 
     OrderDocument document_;
     OrderSession session_;
-    // The rows the action changed in place, beside the current one.
+    // The rows the action changed in place, and the one the form shows anew.
     std::vector<std::size_t> changedRows_;
+    // Openings came, went or moved: the page shows the list anew.
     bool reload_ = false;
     bool starting_ = false;
     bool orderAction_ = false;

@@ -11,6 +11,8 @@ namespace kavro::window {
 void DocumentDialogs::fillWithDesktop() {
     if (!ask)
         ask = [](QMessageBox& box) { return static_cast<QMessageBox::StandardButton>(box.exec()); };
+    if (!run)
+        run = [](QDialog& dialog) { return dialog.exec(); };
     if (!chooseOpen) {
         chooseOpen = [](QWidget* parent, const QString& caption, const QString& filter) {
             return QFileDialog::getOpenFileName(parent, caption, QString(), filter);

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QDialog>
 #include <QMessageBox>
 #include <QString>
 #include <functional>
@@ -16,6 +17,9 @@ namespace kavro::window {
 struct DocumentDialogs {
     // Runs a prepared question and returns the button pressed.
     std::function<QMessageBox::StandardButton(QMessageBox&)> ask;
+    // Runs a prepared dialog of the program's own and returns how it was
+    // left (QDialog::Accepted or Rejected).
+    std::function<int(QDialog&)> run;
     // The file to open, or an empty text when the user cancelled.
     std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>
         chooseOpen;

@@ -11,8 +11,8 @@ namespace kavro::window {
 
 const QString OpeningListModel::kRowMimeType = QStringLiteral("application/x-kavro-opening-row");
 
-OpeningListModel::OpeningListModel(OrderDocument& document, QObject* parent)
-    : QAbstractTableModel(parent), document_(document) {}
+OpeningListModel::OpeningListModel(OrderSession& session, QObject* parent)
+    : QAbstractTableModel(parent), session_(session), document_(session.document()) {}
 
 int OpeningListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(document_.size());
@@ -68,18 +68,14 @@ Qt::ItemFlags OpeningListModel::flags(const QModelIndex& index) const {
 bool OpeningListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
+    // The order tells the list what changed; the row is shown anew from it.
     const auto row = static_cast<std::size_t>(index.row());
-    bool changed = false;
-    if (index.column() == Location) {
-        changed = document_.setLocation(row, toUtf8(value.toString()));
-    } else if (index.column() == Count) {
-        bool number = false;
-        const int count = value.toInt(&number);
-        changed = number && document_.setCount(row, count);
-    }
-    if (changed)
-        emit dataChanged(index, index);
-    return changed;
+    ActionResult result = ActionResult::refused({});
+    if (index.column() == Location)
+        result = session_.setLocation(row, toUtf8(value.toString()));
+    else if (index.column() == Count)
+        result = session_.setCount(row, toUtf8(value.toString()));
+    return result.kind == ActionResult::Kind::Done;
 }
 
 QMimeData* OpeningListModel::mimeData(const QModelIndexList& indexes) const {

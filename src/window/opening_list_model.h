@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/order/opening_rows.h"
-#include "core/order/order_document.h"
+#include "core/order/order_session.h"
 
 #include <QAbstractTableModel>
 
@@ -26,7 +26,8 @@ public:
     };
     static const QString kRowMimeType;
 
-    explicit OpeningListModel(OrderDocument& document, QObject* parent = nullptr);
+    // Edits in place go through `session`.
+    OpeningListModel(OrderSession& session, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -49,7 +50,8 @@ public:
     void rowsChanged(std::size_t first, std::size_t last);
 
 private:
-    OrderDocument& document_;
+    OrderSession& session_;
+    const OrderDocument& document_;
 };
 
 } // namespace kavro::window

@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kavro::window {
 
@@ -39,8 +40,9 @@ constexpr int kMinimumWidth = 470;
 
 } // namespace
 
-OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
-    : QDockWidget(QStringLiteral("Проёмы"), parent), document_(document) {
+OpeningsDock::OpeningsDock(OrderSession& session, QWidget* parent)
+    : QDockWidget(QStringLiteral("Проёмы"), parent), session_(session),
+      document_(session.document()) {
     setObjectName(QStringLiteral("OpeningsDock"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -53,7 +55,7 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     layout->addWidget(title_);
     showTitle({});
 
-    model_ = new OpeningListModel(document_, this);
+    model_ = new OpeningListModel(session, this);
     table_ = new OpeningTable(body);
     table_->setModel(model_);
     table_->setItemDelegateForColumn(OpeningListModel::Count, new CountDelegate(table_));
@@ -90,6 +92,42 @@ OpeningsDock::OpeningsDock(OrderDocument& document, QWidget* parent)
     problems_->setTextFormat(Qt::PlainText);
     layout->addWidget(problems_);
     setWidget(body);
+    session.document().subscribe(*this);
+}
+
+OpeningsDock::~OpeningsDock() {
+    document_.unsubscribe(*this);
+}
+
+void OpeningsDock::orderChanged(const std::vector<OrderChange>& changes) {
+    using Kind = OrderChange::Kind;
+    const bool reordered = std::any_of(changes.begin(), changes.end(), [](const auto& change) {
+        return change.reordersRows() && change.kind != Kind::OpeningMoved;
+    });
+    if (reordered) {
+        reload();
+        // An order of several openings is worked on in the list.
+        if (document_.size() > 1)
+            show();
+    } else {
+        for (const OrderChange& change : changes) {
+            if (change.kind == Kind::OpeningChanged)
+                model_->rowChanged(change.index);
+            else if (change.kind == Kind::OpeningMoved) {
+                model_->rowsChanged(std::min(change.from, change.index),
+                                    std::max(change.from, change.index));
+                showCurrent();
+            }
+        }
+    }
+    showDetails();
+    showTitle(document_.order().title);
+}
+
+void OpeningsDock::showShown() {
+    model_->rowChanged(session_.current());
+    showCurrent();
+    showDetails();
 }
 
 void OpeningsDock::reload() {
@@ -101,7 +139,7 @@ void OpeningsDock::reload() {
 void OpeningsDock::showCurrent() {
     const QSignalBlocker blocker(table_->selectionModel());
     const QModelIndex index =
-        model_->index(static_cast<int>(document_.current()), OpeningListModel::Location);
+        model_->index(static_cast<int>(session_.current()), OpeningListModel::Location);
     table_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                          QItemSelectionModel::Rows);
     table_->scrollTo(index);
@@ -110,8 +148,8 @@ void OpeningsDock::showCurrent() {
 }
 
 void OpeningsDock::showDetails() {
-    const OpeningResults& results = document_.results(document_.current());
-    std::vector<AccessoryRow> rows = openingAccessoryRows(document_);
+    const OpeningResults& results = document_.results(session_.current());
+    std::vector<AccessoryRow> rows = openingAccessoryRows(document_, session_.current());
     if (rows != shownAccessories_) {
         accessories_->setRowCount(0);
         shownAccessories_.clear();

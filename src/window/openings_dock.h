@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/order/opening_rows.h"
-#include "core/order/order_document.h"
+#include "core/order/order_session.h"
 #include "opening_list_model.h"
 #include "opening_table.h"
 
@@ -21,9 +21,13 @@ namespace kavro::window {
 // The list of openings beside the form: the table of the order's openings,
 // and below it the accessories of the current one, each with its quantity,
 // and the current opening's problems in words.
-class OpeningsDock : public QDockWidget {
+//
+// It shows the order as the order tells it changed, and the opening the
+// form shows as the session tells it (showShown).
+class OpeningsDock : public QDockWidget, private OrderListener {
 public:
-    OpeningsDock(OrderDocument& document, QWidget* parent);
+    OpeningsDock(OrderSession& session, QWidget* parent);
+    ~OpeningsDock() override;
 
     OpeningTable* table() const { return table_; }
     OpeningListModel* model() const { return model_; }
@@ -35,24 +39,30 @@ public:
     // The user set an accessory's quantity for the current opening.
     std::function<void(const std::string& article, int quantity)> quantitySet;
 
+    // The form was given another opening, or the same one anew: its row,
+    // its accessories and problems.
+    void showShown();
+    // Shows which row is current, without reporting it as the user's choice.
+    void showCurrent();
+
+private:
+    void orderChanged(const std::vector<OrderChange>& changes) override;
     // Shows the openings anew after openings came or went. Rows the view
     // makes current on its own meanwhile (an editor closing gives the focus
     // back to the table, which then takes its first row) are not the user's.
     void reload();
-    // Shows which row is current, without reporting it as the user's choice.
-    void showCurrent();
     // Shows the current opening's accessories and problems.
     void showDetails();
     // Shows the order's title above the table (customer or address).
     void showTitle(const std::string& title);
 
-private:
     // One row of the accessories table: what it shows and the quantity its
     // editor holds.
     using AccessoryRow = OpeningAccessoryRow;
     void addAccessoryRow(const AccessoryRow& row);
 
-    OrderDocument& document_;
+    const OrderSession& session_;
+    const OrderDocument& document_;
     OpeningListModel* model_;
     OpeningTable* table_;
     QTableWidget* accessories_;

@@ -7,6 +7,7 @@
 #include "core/platform/atomic_file.h"
 #include "core/platform/word_processor.h"
 #include "core/report/order_report.h"
+#include "core/report/report_date.h"
 #include "orderio/openings_export.h"
 #include "orderio/openings_import.h"
 #include "qt_text.h"
@@ -14,7 +15,6 @@
 #include "sheets/openings_workbook.h"
 #include "sheets/xlsx_export.h"
 
-#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 
@@ -51,7 +51,7 @@ private:
 
 } // namespace
 
-OrderExports::OrderExports(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
+OrderExports::OrderExports(QWidget* window, const OrderDocument& document, DocumentDialogs& dialogs,
                            MessageBox& messages, std::string programName, const FirmDetails& firm)
     : window_(window), document_(document), dialogs_(dialogs), messages_(messages),
       programName_(std::move(programName)), firm_(firm) {}
@@ -126,8 +126,8 @@ void OrderExports::writeWordDocument(const QString& caption, const QString& name
 }
 
 void OrderExports::typeOrderReport(WordProcessor& word) const {
-    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    kavro::typeOrderReport(document_.order(), document_.allResults(), toUtf8(today), word, &firm_);
+    kavro::typeOrderReport(document_.order(), document_.allResults(), todaysReportDate(), word,
+                           &firm_);
 }
 
 QString OrderExports::chooseTarget(const QString& caption, const QString& name,

@@ -25,7 +25,7 @@ namespace kavro::window {
 class OrderExports {
 public:
     // `firm`'s letterhead heads the order report.
-    OrderExports(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
+    OrderExports(QWidget* window, const OrderDocument& document, DocumentDialogs& dialogs,
                  MessageBox& messages, std::string programName, const FirmDetails& firm);
 
     // The openings of a spreadsheet the user chooses; none when cancelled
@@ -51,7 +51,7 @@ private:
     void tell(const QString& text);
 
     QWidget* window_;
-    OrderDocument& document_;
+    const OrderDocument& document_;
     DocumentDialogs& dialogs_;
     MessageBox& messages_;
     std::string programName_;

@@ -73,11 +73,11 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
       form_(new MainWindow(withFirm(std::move(seams.form), firm_))),
       session_(document_, form_->form(),
                [this](const Opening& opening) { return form_->applyOpening(opening); }),
-      dock_(new OpeningsDock(document_, this)), actions_(this),
+      dock_(new OpeningsDock(session_, this)), actions_(this),
       exports_(this, document_, dialogs_, form_->form().services().messageBox,
                form_->form().services().programName, firm_),
       printing_(form_, form_->form(), std::move(seams.printing)),
-      quotation_(this, document_, dialogs_, form_->form().services().messageBox,
+      quotation_(this, session_, dialogs_, form_->form().services().messageBox,
                  form_->form().services().programName, firm_, printing_, exports_,
                  seams.pricesFile.empty() ? userPriceListPath() : seams.pricesFile) {
     dialogs_.fillWithDesktop();
@@ -92,6 +92,7 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
     restoreGeometry(settings_->value(kGeometryKey).toByteArray());
     restoreState(settings_->value(kStateKey).toByteArray());
 
+    document_.subscribe(*this);
     connectActions();
     wireForm();
     wireDock();
@@ -106,6 +107,8 @@ OrderWindow::OrderWindow(OrderWindowSeams seams)
 OrderWindow::~OrderWindow() {
     // The form and the list refer to the order and to this window's parts:
     // they go first, not with the window's children after its members.
+    document_.unsubscribe(*this);
+    session_.setShownListener({});
     delete dock_;
     delete form_;
 }
@@ -117,18 +120,10 @@ void OrderWindow::connectActions() {
     connect(actions_.saveAs, &QAction::triggered, this, [this] { saveAs(); });
     connect(actions_.printForm, &QAction::triggered, this, [this] { form_->clickReportButton(); });
     connect(actions_.quit, &QAction::triggered, this, [this] { close(); });
-    connect(actions_.addOpening, &QAction::triggered, this, [this] {
-        if (session_.addOpening())
-            listChanged();
-    });
-    connect(actions_.copyOpening, &QAction::triggered, this, [this] {
-        if (session_.copyOpening())
-            listChanged();
-    });
-    connect(actions_.removeOpening, &QAction::triggered, this, [this] {
-        if (session_.removeOpening())
-            listChanged();
-    });
+    connect(actions_.addOpening, &QAction::triggered, this, [this] { session_.addOpening(); });
+    connect(actions_.copyOpening, &QAction::triggered, this, [this] { session_.copyOpening(); });
+    connect(actions_.removeOpening, &QAction::triggered, this,
+            [this] { session_.removeOpening(); });
     connect(actions_.orderTitle, &QAction::triggered, this, [this] { editTitle(); });
     connect(actions_.about, &QAction::triggered, this, [this] { showAbout(); });
     connect(actions_.firmDetails, &QAction::triggered, this, [this] { editFirm(); });
@@ -147,14 +142,9 @@ void OrderWindow::connectActions() {
 
 void OrderWindow::wireQuotation() {
     connect(actions_.priceList, &QAction::triggered, this, [this] { quotation_.loadPriceList(); });
-    connect(actions_.discount, &QAction::triggered, this, [this] {
-        if (quotation_.editDiscount())
-            orderChanged();
-    });
-    connect(actions_.installationPrice, &QAction::triggered, this, [this] {
-        if (quotation_.editInstallationPrice())
-            orderChanged();
-    });
+    connect(actions_.discount, &QAction::triggered, this, [this] { quotation_.editDiscount(); });
+    connect(actions_.installationPrice, &QAction::triggered, this,
+            [this] { quotation_.editInstallationPrice(); });
     connect(actions_.quotation, &QAction::triggered, this, [this] { quotation_.preview(); });
     connect(actions_.quotationPdf, &QAction::triggered, this, [this] { quotation_.exportPdf(); });
     connect(actions_.quotationDocx, &QAction::triggered, this, [this] { quotation_.writeDocx(); });
@@ -197,30 +187,23 @@ void OrderWindow::importOpenings() {
     std::optional<std::vector<Opening>> openings = exports_.importOpenings();
     if (!openings)
         return;
-    if (!session_.appendOpenings(std::move(*openings))) {
-        showError(toQString(tooManyOpeningsMessage()));
-        return;
-    }
-    listChanged();
+    const ActionResult result = session_.appendOpenings(std::move(*openings));
+    if (result.kind != ActionResult::Kind::Done)
+        showError(toQString(result.text));
 }
 
 void OrderWindow::wireForm() {
-    form_->setStartedListener([this] {
-        session_.formStarted();
-        dock_->showDetails();
-        dock_->model()->rowChanged(document_.current());
-    });
-    form_->setActionListener([this](std::optional<Field> acted) { formActed(acted); });
+    session_.setShownListener([this] { dock_->showShown(); });
+    form_->setStartedListener([this] { session_.formStarted(); });
+    form_->setActionListener([this](std::optional<Field> acted) { session_.formActed(acted); });
 }
 
 void OrderWindow::wireDock() {
     dock_->rowChosen = [this](std::size_t row) { switchTo(row); };
     dock_->table()->moveRequested = [this](int from, int to) { moveOpening(from, to); };
     dock_->quantitySet = [this](const std::string& article, int quantity) {
-        if (session_.setAccessoryQuantity(article, quantity))
-            orderChanged();
+        session_.setAccessoryQuantity(article, quantity);
     };
-    connect(dock_->model(), &QAbstractItemModel::dataChanged, this, [this] { orderChanged(); });
     dock_->showCurrent();
 }
 
@@ -360,7 +343,7 @@ bool OrderWindow::saveTo(const QString& path) {
                       .arg(shownName(path), toQString(error.what())));
         return false;
     }
-    document_.markSaved();
+    session_.markSaved();
     autosave_.discard();
     setCurrentFile(path);
     recent_.add(path);
@@ -394,7 +377,6 @@ bool OrderWindow::maybeSave() {
 void OrderWindow::showOrder(Order order, const QString& file, bool modified) {
     session_.replaceOrder(std::move(order), modified);
     setCurrentFile(file);
-    listChanged();
 }
 
 void OrderWindow::setCurrentFile(const QString& path) {
@@ -434,46 +416,21 @@ void OrderWindow::showError(const QString& text) {
     services.messageBox.showStop(services.programName, toUtf8(text));
 }
 
+// Work is kept at every switch of opening, as well as by the timer.
 void OrderWindow::switchTo(std::size_t index) {
-    if (!session_.switchTo(index))
-        return;
-    dock_->model()->rowChanged(document_.current());
-    dock_->showCurrent();
-    dock_->showDetails();
-    autosaveNow();
-}
-
-void OrderWindow::formActed(std::optional<Field> acted) {
-    if (!session_.formActed(acted))
-        return;
-    dock_->model()->rowChanged(document_.current());
-    dock_->showDetails();
-    orderChanged();
-}
-
-// Openings came or went, or a whole order came in: the list is shown anew
-// (the session has put the current opening into the form).
-void OrderWindow::listChanged() {
-    dock_->reload();
-    dock_->showDetails();
-    if (document_.size() > 1)
-        dock_->show();
-    orderChanged();
+    const std::size_t before = session_.current();
+    session_.switchTo(index);
+    if (session_.current() != before)
+        autosaveNow();
 }
 
 void OrderWindow::moveOpening(int from, int to) {
-    if (from < 0 || to < 0 ||
-        !session_.moveOpening(static_cast<std::size_t>(from), static_cast<std::size_t>(to)))
-        return;
-    dock_->model()->rowsChanged(static_cast<std::size_t>(std::min(from, to)),
-                                static_cast<std::size_t>(std::max(from, to)));
-    dock_->showCurrent();
-    orderChanged();
+    if (from >= 0 && to >= 0)
+        session_.moveOpening(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
 }
 
-void OrderWindow::orderChanged() {
+void OrderWindow::orderChanged(const std::vector<OrderChange>&) {
     actions_.removeOpening->setEnabled(document_.size() > 1);
-    dock_->showTitle(document_.order().title);
     updateTitle();
 }
 
@@ -481,8 +438,8 @@ void OrderWindow::editTitle() {
     const std::optional<QString> title =
         dialogs_.askText(this, QStringLiteral("Название заказа"),
                          QStringLiteral("Заказчик или адрес:"), toQString(document_.order().title));
-    if (title && document_.setTitle(toUtf8(*title)))
-        orderChanged();
+    if (title)
+        session_.setTitle(toUtf8(*title));
 }
 
 void OrderWindow::showAbout() {
@@ -504,7 +461,7 @@ void OrderWindow::editFirm() {
         return dialogs_.chooseOpen(parent, QStringLiteral("Логотип"),
                                    QStringLiteral("Изображения (*.png *.jpg *.jpeg)"));
     });
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialogs_.run(dialog) != QDialog::Accepted)
         return;
     try {
         FirmFile::save(dialog.details(), firmFile_);

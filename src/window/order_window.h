@@ -39,13 +39,16 @@ struct OrderWindowSeams {
 // the menus above it and the list of the order's openings beside it. The
 // form always shows the current opening of the order; the order is saved
 // to and opened from .kavro files, and unsaved work is kept by autosave.
-class OrderWindow : public QMainWindow {
+// Every change of the order goes through the session; the window and its
+// list show what the order tells them changed.
+class OrderWindow : public QMainWindow, private OrderListener {
 public:
     explicit OrderWindow(OrderWindowSeams seams = {});
     ~OrderWindow() override;
 
     MainWindow& form() { return *form_; }
-    OrderDocument& document() { return document_; }
+    const OrderDocument& document() const { return document_; }
+    OrderSession& session() { return session_; }
     QuotationPapers& quotation() { return quotation_; }
     OpeningsDock& dock() { return *dock_; }
     const OrderActions& actions() const { return actions_; }
@@ -88,11 +91,9 @@ private:
     void refreshRecentMenu();
     void showError(const QString& text);
 
+    void orderChanged(const std::vector<OrderChange>& changes) override;
     void switchTo(std::size_t index);
-    void formActed(std::optional<Field> acted);
-    void listChanged();
     void moveOpening(int from, int to);
-    void orderChanged();
     void editTitle();
     void showAbout();
     void editFirm();

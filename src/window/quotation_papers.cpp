@@ -6,11 +6,11 @@
 #include "core/platform/atomic_file.h"
 #include "core/quote/price_entry.h"
 #include "core/report/quotation_report.h"
+#include "core/report/report_date.h"
 #include "orderio/price_list.h"
 #include "qt_text.h"
 #include "sheets/price_list_table.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -62,13 +62,13 @@ Prices savedPrices(const std::filesystem::path& file) {
     return std::move(list.articles);
 }
 
-QuotationPapers::QuotationPapers(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
+QuotationPapers::QuotationPapers(QWidget* window, OrderSession& session, DocumentDialogs& dialogs,
                                  MessageBox& messages, std::string programName,
                                  const FirmDetails& firm, ReportPrinting& printing,
                                  OrderExports& exports, std::filesystem::path pricesFile)
-    : window_(window), document_(document), dialogs_(dialogs), messages_(messages),
-      programName_(std::move(programName)), firm_(firm), printing_(printing), exports_(exports),
-      pricesFile_(std::move(pricesFile)), prices_(savedPrices(pricesFile_)) {}
+    : window_(window), session_(session), document_(session.document()), dialogs_(dialogs),
+      messages_(messages), programName_(std::move(programName)), firm_(firm), printing_(printing),
+      exports_(exports), pricesFile_(std::move(pricesFile)), prices_(savedPrices(pricesFile_)) {}
 
 // The list is copied, as the program writes it, rather than remembered by
 // its path: the user's file may be moved, or edited into a list with a
@@ -105,24 +105,24 @@ void QuotationPapers::loadPriceList() {
     prices_ = std::move(list.articles);
 }
 
-bool QuotationPapers::editDiscount() {
+void QuotationPapers::editDiscount() {
     const auto& discount = document_.order().discount;
     const std::optional<QString> text =
         dialogs_.askText(window_, QStringLiteral("Скидка на заказ"),
                          QStringLiteral("Скидка, % (пусто — без скидки):"),
                          discount ? toQString(percentText(*discount)) : QString());
     if (!text)
-        return false;
+        return;
     auto entered = parseDiscountEntry(toUtf8(*text));
     if (const auto* reason = std::get_if<std::string>(&entered)) {
         tell(toQString(*reason));
-        return false;
+        return;
     }
-    return document_.setDiscount(std::get<std::optional<Percent>>(entered));
+    tellRefusal(session_.setDiscount(std::get<std::optional<Percent>>(entered)));
 }
 
-bool QuotationPapers::editInstallationPrice() {
-    const Opening& opening = document_.currentOpening();
+void QuotationPapers::editInstallationPrice() {
+    const Opening& opening = session_.currentOpening();
     const std::optional<QString> text = dialogs_.askText(
         window_, QStringLiteral("Цена монтажа проёма"),
         QStringLiteral("Монтаж одного проёма «%1», руб. (пусто — по реквизитам: %2):")
@@ -132,14 +132,13 @@ bool QuotationPapers::editInstallationPrice() {
                      : QStringLiteral("не указан, монтаж не включается")),
         opening.installationPrice ? toQString(moneyText(*opening.installationPrice)) : QString());
     if (!text)
-        return false;
+        return;
     auto entered = parseInstallationEntry(toUtf8(*text));
     if (const auto* reason = std::get_if<std::string>(&entered)) {
         tell(toQString(*reason));
-        return false;
+        return;
     }
-    return document_.setInstallationPrice(document_.current(),
-                                          std::get<std::optional<Money>>(entered));
+    tellRefusal(session_.setInstallationPrice(std::get<std::optional<Money>>(entered)));
 }
 
 std::optional<Quotation> QuotationPapers::quotation() {
@@ -153,11 +152,8 @@ std::optional<Quotation> QuotationPapers::quotation() {
 }
 
 ReportPrinting::Typing QuotationPapers::typing(const Quotation& quotation) const {
-    const QDateTime now = QDateTime::currentDateTime();
-    const std::string number =
-        quotationNumber(now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
-                        now.time().minute());
-    const std::string date = toUtf8(now.date().toString(QStringLiteral("dd.MM.yyyy")));
+    const std::string number = quotationNumberNow();
+    const std::string date = todaysReportDate();
     const FirmDetails* firm = &firm_;
     return [quotation, number, date, firm](WordProcessor& word) {
         typeQuotation(quotation, number, date, word, firm);
@@ -182,6 +178,11 @@ void QuotationPapers::writeDocx() {
 
 void QuotationPapers::tell(const QString& text) {
     messages_.showStop(programName_, toUtf8(text));
+}
+
+void QuotationPapers::tellRefusal(const ActionResult& result) {
+    if (result.kind != ActionResult::Kind::Done)
+        messages_.showStop(programName_, result.text);
 }
 
 } // namespace kavro::window

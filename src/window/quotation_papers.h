@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/firm/firm_details.h"
-#include "core/order/order_document.h"
+#include "core/order/order_session.h"
 #include "core/platform/services.h"
 #include "core/quote/quotation.h"
 #include "document_dialogs.h"
@@ -26,7 +26,7 @@ namespace kavro::window {
 class QuotationPapers {
 public:
     // `pricesFile`: where the loaded list is kept (userPriceListPath()).
-    QuotationPapers(QWidget* window, OrderDocument& document, DocumentDialogs& dialogs,
+    QuotationPapers(QWidget* window, OrderSession& session, DocumentDialogs& dialogs,
                     MessageBox& messages, std::string programName, const FirmDetails& firm,
                     ReportPrinting& printing, OrderExports& exports,
                     std::filesystem::path pricesFile);
@@ -35,10 +35,10 @@ public:
     // is refused whole, its faults told by row; a good one is copied beside
     // the firm's details and used from then on.
     void loadPriceList();
-    // Заказ → Скидка на заказ… and Цена монтажа проёма…; true when the
-    // order changed.
-    bool editDiscount();
-    bool editInstallationPrice();
+    // Заказ → Скидка на заказ… and Цена монтажа проёма… (of the opening
+    // the form shows).
+    void editDiscount();
+    void editInstallationPrice();
 
     // Заказ → Коммерческое предложение…, … в PDF…, … (Word)…
     void preview();
@@ -53,9 +53,11 @@ private:
     std::optional<Quotation> quotation();
     ReportPrinting::Typing typing(const Quotation& quotation) const;
     void tell(const QString& text);
+    void tellRefusal(const ActionResult& result);
 
     QWidget* window_;
-    OrderDocument& document_;
+    OrderSession& session_;
+    const OrderDocument& document_;
     DocumentDialogs& dialogs_;
     MessageBox& messages_;
     std::string programName_;

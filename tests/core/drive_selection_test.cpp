@@ -46,6 +46,7 @@ TEST_F(DriveSelection, ListTheFittingDrivesInCatalogueOrder) {
         {"399 too narrow", "60", "399", "1", "PX", true, ""},
         {"400 is narrow", "60", "400", "1", "PX", true, "nirla 50 S PX 6/17"},
         {"799 is narrow", "60", "799", "1", "PX", true, "nirla 50 S PX 6/17"},
+        {"narrow equal torque excluded", "60", "600", "6", "PX", true, ""},
         {"800 is wide", "60", "800", "1", "PX", false,
          "Terna 2 50 QB 6/12; KX 50 Fen 8/17; nirla 50 PX 6/17"},
         // The last row each table's scan reaches.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "order_calculator.h"
+#include "orderio/order_file.h"
 
 #include <fstream>
 #include <functional>
@@ -41,16 +42,19 @@ TEST(OrderCalculator, TakesTheLimitsAndRefusesBeyondThem) {
         Action action;
         bool done;
     } rows[] = {
-        {"count 0", [](OrderCalculator& c) { return c.setCount(0, 0); }, false},
-        {"count 1", [](OrderCalculator& c) { return c.setCount(0, 1); }, true},
-        {"count 999", [](OrderCalculator& c) { return c.setCount(0, 999); }, true},
-        {"count 1000", [](OrderCalculator& c) { return c.setCount(0, 1000); }, false},
-        {"count 2.5", [](OrderCalculator& c) { return c.setCount(0, 2.5); }, false},
-        {"quantity -1", [](OrderCalculator& c) { return c.setQuantity("4200003", -1); }, false},
-        {"quantity 0", [](OrderCalculator& c) { return c.setQuantity("4200001", 0); }, true},
-        {"quantity 999", [](OrderCalculator& c) { return c.setQuantity("4200003", 999); }, true},
-        {"quantity 1000", [](OrderCalculator& c) { return c.setQuantity("4200003", 1000); }, false},
-        {"no article", [](OrderCalculator& c) { return c.setQuantity("", 1); }, false},
+        {"count 0", [](OrderCalculator& c) { return c.setCount(0, "0"); }, false},
+        {"count 1", [](OrderCalculator& c) { return c.setCount(0, "1"); }, true},
+        {"count 999", [](OrderCalculator& c) { return c.setCount(0, "999"); }, true},
+        {"count 1000", [](OrderCalculator& c) { return c.setCount(0, "1000"); }, false},
+        {"count 2.5", [](OrderCalculator& c) { return c.setCount(0, "2.5"); }, false},
+        {"count in hex", [](OrderCalculator& c) { return c.setCount(0, "0x10"); }, false},
+        {"count in spaces", [](OrderCalculator& c) { return c.setCount(0, " 7 "); }, true},
+        {"quantity -1", [](OrderCalculator& c) { return c.setQuantity("4200003", "-1"); }, false},
+        {"quantity 0", [](OrderCalculator& c) { return c.setQuantity("4200001", "0"); }, true},
+        {"quantity 999", [](OrderCalculator& c) { return c.setQuantity("4200003", "999"); }, true},
+        {"quantity 1000", [](OrderCalculator& c) { return c.setQuantity("4200003", "1000"); },
+         false},
+        {"no article", [](OrderCalculator& c) { return c.setQuantity("", "1"); }, false},
         {"choose last", [](OrderCalculator& c) { return c.choose(4); }, true},
         {"choose past last", [](OrderCalculator& c) { return c.choose(5); }, false},
         {"choose -1", [](OrderCalculator& c) { return c.choose(-1); }, false},
@@ -77,7 +81,7 @@ TEST(OrderCalculator, TakesTheLimitsAndRefusesBeyondThem) {
 TEST(OrderCalculator, KeepsTheLastOpening) {
     OrderCalculator calc;
     calc.start();
-    EXPECT_EQ(Json::parse(calc.remove())["refused"], "the last opening stays");
+    EXPECT_EQ(Json::parse(calc.remove())["refused"], "Единственный проём заказа не удаляется.");
     calc.add();
     const Json removed = Json::parse(calc.remove());
     EXPECT_EQ(removed["result"], "done");
@@ -154,6 +158,33 @@ TEST(OrderCalculator, ImportsIntoAnUntouchedOrderAndRefusesWorkbooks) {
     EXPECT_EQ(imported["order"]["size"], 2); // the untouched blank opening gave way
     const Json book = Json::parse(calc.importOpenings("p.xlsx", std::string("PK\x03\x04", 4)));
     EXPECT_EQ(book["result"], "failed");
+}
+
+// A change that is not the page's (another device, a file merged in) comes
+// through the binding by the opening's id; the answer shows it in the list,
+// and in the form when the form shows that opening.
+TEST(OrderCalculator, AnOpeningChangedElsewhereIsShownAtOnce) {
+    House house;
+    const Json first = Json::parse(house.calc.rows(0, 2))["rows"];
+    Order changed = OrderFile::parse(houseOrder());
+    changed.openings.resize(1);
+    changed.openings[0].inputs.width = "1111";
+    const Json shown =
+        Json::parse(house.calc.replaceOpening(first[0]["id"], OrderFile::serialize(changed)));
+    ASSERT_EQ(shown["result"], "done");
+    EXPECT_NE(std::find(shown["changed"].begin(), shown["changed"].end(), "Wirina"),
+              shown["changed"].end());
+    ASSERT_EQ(shown["order"]["rows"].size(), 1u);
+    EXPECT_EQ(shown["order"]["rows"][0]["size"], "1111 × 1400");
+    EXPECT_EQ(Json::parse(house.calc.control("Wirina"))["text"], "1111");
+
+    const Json other =
+        Json::parse(house.calc.replaceOpening(first[1]["id"], OrderFile::serialize(changed)));
+    EXPECT_TRUE(other["changed"].empty()) << "the form shows another opening";
+    EXPECT_EQ(other["order"]["rows"][0]["index"], 1);
+    EXPECT_EQ(Json::parse(
+                  house.calc.replaceOpening("no such id", OrderFile::serialize(changed)))["result"],
+              "refused");
 }
 
 } // namespace

@@ -75,8 +75,7 @@ TEST_F(AutosaveTest, SwitchingOpeningsAutosavesAndTwoWindowsKeepTheirOwn) {
     EXPECT_FALSE(second.offerRestore()) << "the first window lives";
     Order other;
     other.title = "Другой";
-    second.document().reset(other);
-    second.document().markUnsaved();
+    second.session().replaceOrder(other, true);
     second.autosaveNow();
 
     EXPECT_EQ(autosaves().size(), 2);

@@ -55,7 +55,7 @@ TEST_F(OpeningsListTest, ListAndFormStayInStepThroughEditsSwitchesCopiesAndDelet
         SCOPED_TRACE(step.name);
         step.act(*this);
         EXPECT_EQ(widths(), step.widths);
-        EXPECT_EQ(window().document().current(), step.current);
+        EXPECT_EQ(window().session().current(), step.current);
         expectListAndFormInStep();
     }
     EXPECT_FALSE(window().actions().removeOpening->isEnabled()) << "the only opening";
@@ -92,7 +92,7 @@ TEST_F(OpeningsListTest, OpeningsMoveByKeysAndByDragAndTheCurrentGoesAlong) {
     QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier);
     QTest::keyClick(table, Qt::Key_Up, Qt::ControlModifier); // already first
     EXPECT_EQ(widths(), "1300 1100 1200");
-    EXPECT_EQ(window().document().current(), 0u);
+    EXPECT_EQ(window().session().current(), 0u);
     expectListAndFormInStep();
 
     // A row dropped onto the last one goes there.
@@ -105,7 +105,7 @@ TEST_F(OpeningsListTest, OpeningsMoveByKeysAndByDragAndTheCurrentGoesAlong) {
     QDropEvent drop(last, Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(table->viewport(), &drop);
     EXPECT_EQ(widths(), "1100 1200 1300");
-    EXPECT_EQ(window().document().current(), 2u);
+    EXPECT_EQ(window().session().current(), 2u);
     expectListAndFormInStep();
     EXPECT_TRUE(window().document().modified());
 }
@@ -188,6 +188,26 @@ TEST_F(OpeningsListTest, TheListShowsItselfForASecondOpeningBesideTheUnchangedFo
     // The list is drawn right of the form: not one flat colour there.
     const QImage list = shot.copy(window().dock().geometry());
     EXPECT_GT(list.convertToFormat(QImage::Format_Indexed8).colorCount(), 2);
+}
+
+// A change that is not the user's (another device, a file merged in) goes
+// through the session alone: the list, and the form when it shows that
+// opening, show it at once.
+TEST_F(OpeningsListTest, AChangeFromElsewhereShowsInTheListAndTheFormAtOnce) {
+    trigger("actionAddOpening");
+    const OrderDocument& document = window().document();
+    for (const auto& [row, width] : {std::pair{1, "1200"}, std::pair{0, "1300"}}) {
+        SCOPED_TRACE(row);
+        Opening changed = document.opening(row);
+        changed.inputs.width = width;
+        const std::string id = document.openingId(row);
+        ASSERT_EQ(window().session().replaceOpening(id, changed).kind, ActionResult::Kind::Done);
+        EXPECT_EQ(listRow(row)[OpeningListModel::Size],
+                  QString::fromUtf8(width) + QStringLiteral(" × 2000"));
+        expectListAndFormInStep();
+    }
+    EXPECT_EQ(widths(), "1300 1200");
+    EXPECT_EQ(window().form().form().Wirina.text(), "1200") << "the form kept its own opening";
 }
 
 } // namespace

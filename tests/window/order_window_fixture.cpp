@@ -25,6 +25,7 @@ void OrderWindowFixture::TearDown() {
     EXPECT_TRUE(answers_.empty()) << "announced answers were not asked for";
     EXPECT_TRUE(files_.empty()) << "announced files were not asked for";
     EXPECT_TRUE(texts_.empty()) << "announced texts were not asked for";
+    EXPECT_TRUE(dialogs_.empty()) << "announced dialogs were not shown";
     EXPECT_EQ(static_cast<int>(errors_.size()), expectedErrors_) << "error boxes shown";
 }
 
@@ -71,7 +72,17 @@ OrderWindowSeams OrderWindowFixture::seams() {
         texts_.pop_front();
         return typed ? std::optional<QString>(text) : std::nullopt;
     };
+    seams.dialogs.run = [this](QDialog& dialog) {
+        if (dialogs_.empty()) {
+            ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+            return static_cast<int>(QDialog::Rejected);
+        }
+        const auto answer = std::move(dialogs_.front());
+        dialogs_.pop_front();
+        return answer(dialog);
+    };
     seams.pricesFile = pricesFile().toStdString();
+    seams.firmFile = firmFile().toStdString();
     seams.settingsFile = folder_.filePath(QStringLiteral("settings.ini"));
     seams.autosaveFolder = autosaveFolder();
     return seams;
@@ -169,7 +180,7 @@ void OrderWindowFixture::expectListAndFormInStep() {
                                    toQString(computed.driveArticle),
                                    toQString(computed.torque)};
         EXPECT_EQ(listRow(static_cast<int>(i)), expected);
-        if (i == document.current()) {
+        if (i == window_->session().current()) {
             EXPECT_EQ(OpeningCalculator::capture(window_->form().form()), opening.inputs);
             EXPECT_EQ(OpeningCalculator::read(window_->form().form(), opening), computed);
             EXPECT_EQ(window_->dock().table()->currentIndex().row(), static_cast<int>(i));

@@ -42,8 +42,14 @@ public:
     void answerText(std::optional<QString> text) {
         texts_.emplace_back(text.has_value(), text.value_or(QString()));
     }
+    // What the user does in the next dialog of the program's own; returns
+    // how the dialog was left.
+    void answerDialog(std::function<int(QDialog&)> answer) {
+        dialogs_.push_back(std::move(answer));
+    }
     // Where the window keeps the loaded price list.
     QString pricesFile() const { return folder_.filePath(QStringLiteral("config/prices.csv")); }
+    QString firmFile() const { return folder_.filePath(QStringLiteral("config/firm.json")); }
 
     // The user's doings through the real widgets and actions.
     void trigger(const char* actionName);
@@ -75,6 +81,7 @@ private:
     std::deque<QMessageBox::StandardButton> answers_;
     std::deque<QString> files_;
     std::deque<std::pair<bool, QString>> texts_; // typed, or cancelled
+    std::deque<std::function<int(QDialog&)>> dialogs_;
     int expectedErrors_ = 0;
 };
 

@@ -5,9 +5,12 @@
 // the discount and an opening's installation price entered, and the PDF.
 
 #include "order_window_fixture.h"
+#include "orderio/firm_file.h"
 #include "orderio/price_list.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 
 namespace kavro::window {
@@ -65,12 +68,12 @@ TEST_F(QuotationTest, DiscountAndInstallationPriceAreEnteredWithinTheirLimits) {
 
     answerText(QStringLiteral("1 500"));
     trigger("actionInstallationPrice");
-    EXPECT_EQ(window().document().currentOpening().installationPrice, Money{1500'00});
+    EXPECT_EQ(window().session().currentOpening().installationPrice, Money{1500'00});
     answerText(std::nullopt); // cancelled: unchanged
     trigger("actionInstallationPrice");
     answerText(QString());
     trigger("actionInstallationPrice");
-    EXPECT_EQ(window().document().currentOpening().installationPrice, std::nullopt);
+    EXPECT_EQ(window().session().currentOpening().installationPrice, std::nullopt);
 }
 
 // Without a price the PDF says so and shows no total; with the list it
@@ -101,6 +104,22 @@ TEST_F(QuotationTest, ThePdfNeverCountsAMissingPriceAsZero) {
           QStringLiteral("К оплате 11 205,00"),
           QStringLiteral("Одиннадцать тысяч двести пять рублей 00 копеек")})
         EXPECT_TRUE(priced.contains(line)) << line.toStdString() << "\n" << priced.toStdString();
+}
+
+// The details typed into the dialog are kept at once, where the command-line
+// tools read them; a cancelled dialog keeps what there was.
+TEST_F(QuotationTest, TheFirmDialogKeepsWhatIsTypedOnlyOnOk) {
+    QDir().mkpath(path(QStringLiteral("config")));
+    for (const bool ok : {true, false}) {
+        answerDialog([ok](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("firmName"))
+                ->setText(ok ? QStringLiteral("ООО «Ставни»") : QStringLiteral("Другая"));
+            ok ? dialog.accept() : dialog.reject();
+            return dialog.result();
+        });
+        trigger("actionFirmDetails");
+    }
+    EXPECT_EQ(FirmFile::read(firmFile().toStdString()).name, "ООО «Ставни»");
 }
 
 } // namespace

@@ -43,7 +43,8 @@ struct Opening {
 
     // The dearest installation of one opening that is accepted: far above
     // any real one, and low enough that the price times the most openings
-    // of an order (999 each, 100,000 of them) still fits 64 bits of kopecks.
+    // of an order (kMaxCount each, Order::kMaxOpenings of them) still fits
+    // 64 bits of kopecks.
     static constexpr Money kMaxInstallationPrice{100'000'000'00};
 
     bool operator==(const Opening&) const = default;

@@ -6,6 +6,7 @@
 #include "../catalog/catalog_record.h"
 #include "../catalog/drive_fields.h"
 #include "../selection/accessory_catalog.h"
+#include "order_limits.h"
 
 #include <algorithm>
 #include <array>
@@ -287,7 +288,7 @@ OpeningInputs OpeningCalculator::capture(const TForm1& form) {
 namespace {
 
 void checkCount(const Opening& opening, std::vector<std::string>& problems) {
-    if (opening.count < Opening::kMinCount || opening.count > Opening::kMaxCount)
+    if (!isOpeningCount(opening.count))
         problems.push_back("Количество проёмов " + std::to_string(opening.count) +
                            " вне пределов " + std::to_string(Opening::kMinCount) + "–" +
                            std::to_string(Opening::kMaxCount));
@@ -296,7 +297,7 @@ void checkCount(const Opening& opening, std::vector<std::string>& problems) {
 void checkAccessories(const Opening& opening, const OpeningResults& r,
                       std::vector<std::string>& problems) {
     for (const AccessoryQuantity& a : opening.accessories) {
-        if (a.quantity < 0 || a.quantity > Opening::kMaxAccessoryQuantity)
+        if (!isAccessoryQuantity(a.quantity))
             problems.push_back("Количество аксессуара " + a.article + " (" +
                                std::to_string(a.quantity) + ") вне пределов 0–" +
                                std::to_string(Opening::kMaxAccessoryQuantity));

@@ -22,8 +22,9 @@ OpeningRow openingRow(const OrderDocument& document, std::size_t index) {
             .torque = results.torque};
 }
 
-std::vector<OpeningAccessoryRow> openingAccessoryRows(const OrderDocument& document) {
-    const OpeningResults& results = document.results(document.current());
+std::vector<OpeningAccessoryRow> openingAccessoryRows(const OrderDocument& document,
+                                                      std::size_t index) {
+    const OpeningResults& results = document.results(index);
     std::vector<OpeningAccessoryRow> rows;
     std::vector<std::string> listed;
     for (const std::vector<std::string>& row : results.accessories) {
@@ -31,9 +32,9 @@ std::vector<OpeningAccessoryRow> openingAccessoryRows(const OrderDocument& docum
             continue;
         listed.push_back(row[0]);
         rows.push_back({row[0], row.size() > 1 ? row[1] : std::string(),
-                        document.accessoryQuantity(row[0]), true});
+                        document.accessoryQuantity(index, row[0]), true});
     }
-    for (const AccessoryQuantity& kept : document.currentOpening().accessories)
+    for (const AccessoryQuantity& kept : document.opening(index).accessories)
         if (std::find(listed.begin(), listed.end(), kept.article) == listed.end())
             rows.push_back({kept.article, std::string(kNotOfferedName), kept.quantity, false});
     return rows;

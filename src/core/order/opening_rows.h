@@ -38,7 +38,7 @@ std::string openingSizeText(const Opening& opening);
 // The row of the opening at `index`; works out its results if not known yet.
 OpeningRow openingRow(const OrderDocument& document, std::size_t index);
 
-// One accessory of the current opening with the quantity it takes.
+// One accessory of an opening with the quantity it takes.
 struct OpeningAccessoryRow {
     std::string article;
     std::string name;
@@ -54,8 +54,9 @@ struct OpeningAccessoryRow {
 // What an accessory that is not offered is called in the list.
 inline constexpr std::string_view kNotOfferedName = "(не предлагается для этого привода)";
 
-// The current opening's accessories: those its drive offers, in the form's
-// order, then those it keeps that are not offered.
-std::vector<OpeningAccessoryRow> openingAccessoryRows(const OrderDocument& document);
+// An opening's accessories: those its drive offers, in the form's order,
+// then those it keeps that are not offered.
+std::vector<OpeningAccessoryRow> openingAccessoryRows(const OrderDocument& document,
+                                                      std::size_t index);
 
 } // namespace kavro

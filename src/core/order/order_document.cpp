@@ -3,23 +3,22 @@
 
 #include "order_document.h"
 
+#include "random_id.h"
+
 #include <algorithm>
 
 namespace kavro {
 
 OrderDocument::OrderDocument(Calculator calculator) : calculator_(std::move(calculator)) {
-    reset();
+    reset({});
+    pending_.clear(); // nobody listens yet
 }
 
-void OrderDocument::reset(Order order) {
-    order_ = std::move(order);
-    if (order_.openings.empty())
-        order_.openings.emplace_back();
-    current_ = 0;
-    modified_ = false;
-    // Another order is another revision: a copy of the one before is not it.
-    ++revision_;
-    results_.assign(order_.openings.size(), std::nullopt);
+std::optional<std::size_t> OrderDocument::indexOf(const std::string& openingId) const {
+    const auto found = std::find(ids_.begin(), ids_.end(), openingId);
+    if (found == ids_.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - ids_.begin());
 }
 
 const OpeningResults& OrderDocument::results(std::size_t index) const {
@@ -37,30 +36,84 @@ std::vector<OpeningResults> OrderDocument::allResults() const {
     return all;
 }
 
-void OrderDocument::setCurrentResults(OpeningResults results) {
-    results_[current_] = std::move(results);
+int OrderDocument::accessoryQuantity(std::size_t index, const std::string& article) const {
+    for (const AccessoryQuantity& a : opening(index).accessories)
+        if (a.article == article)
+            return a.quantity;
+    return 0;
 }
 
-Opening& OrderDocument::mutableOpening(std::size_t index) {
-    return order_.openings.at(index);
+void OrderDocument::subscribe(OrderListener& listener) const {
+    listeners_.push_back(&listener);
+}
+
+void OrderDocument::unsubscribe(OrderListener& listener) const {
+    std::erase(listeners_, &listener);
+}
+
+void OrderDocument::publish() {
+    if (pending_.empty())
+        return;
+    const std::vector<OrderChange> changes = std::move(pending_);
+    pending_.clear();
+    // A listener may unsubscribe while it is told.
+    const std::vector<OrderListener*> listeners = listeners_;
+    for (OrderListener* listener : listeners)
+        if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end())
+            listener->orderChanged(changes);
+}
+
+void OrderDocument::note(OrderChange::Kind kind, std::size_t index, std::size_t from) {
+    using Kind = OrderChange::Kind;
+    const bool ofOpening = kind == Kind::OpeningAdded || kind == Kind::OpeningRemoved ||
+                           kind == Kind::OpeningMoved || kind == Kind::OpeningChanged ||
+                           (kind == Kind::Prices && index < size());
+    pending_.push_back({kind, ofOpening ? ids_.at(index) : std::string(), index, from});
+}
+
+void OrderDocument::reset(Order order) {
+    order_ = std::move(order);
+    if (order_.openings.empty())
+        order_.openings.emplace_back();
+    id_ = randomId();
+    ids_.clear();
+    for (std::size_t i = 0; i < size(); ++i)
+        ids_.push_back(randomId());
+    modified_ = false;
+    // Another order is another revision: a copy of the one before is not it.
+    ++revision_;
+    results_.assign(order_.openings.size(), std::nullopt);
+    pending_.clear();
+    note(OrderChange::Kind::Replaced);
+}
+
+void OrderDocument::markSaved() {
+    if (!modified_)
+        return;
+    modified_ = false;
+    note(OrderChange::Kind::Saved);
+}
+
+void OrderDocument::markUnsaved() {
+    touch();
+}
+
+void OrderDocument::setResults(std::size_t index, OpeningResults results) {
+    results_.at(index) = std::move(results);
 }
 
 // The opening's results no longer hold, and the order differs from its file.
 void OrderDocument::changed(std::size_t index) {
     results_[index].reset();
     touch();
+    note(OrderChange::Kind::OpeningChanged, index);
 }
 
 void OrderDocument::touch() {
+    if (!modified_)
+        note(OrderChange::Kind::Saved);
     modified_ = true;
     ++revision_;
-}
-
-bool OrderDocument::setCurrent(std::size_t index) {
-    if (index >= size() || index == current_)
-        return false;
-    current_ = index;
-    return true;
 }
 
 bool OrderDocument::setTitle(std::string title) {
@@ -68,61 +121,52 @@ bool OrderDocument::setTitle(std::string title) {
         return false;
     order_.title = std::move(title);
     touch();
+    note(OrderChange::Kind::Title);
     return true;
 }
 
 bool OrderDocument::setLocation(std::size_t index, std::string location) {
-    if (index >= size() || order_.openings[index].location == location)
+    if (order_.openings.at(index).location == location)
         return false;
     order_.openings[index].location = std::move(location);
     // The location takes no part in the results.
     touch();
+    note(OrderChange::Kind::OpeningChanged, index);
     return true;
 }
 
 bool OrderDocument::setCount(std::size_t index, int count) {
-    if (index >= size() || count < Opening::kMinCount || count > Opening::kMaxCount ||
-        order_.openings[index].count == count)
+    if (order_.openings.at(index).count == count)
         return false;
     order_.openings[index].count = count;
+    // The count takes no part in one opening's results.
     touch();
+    note(OrderChange::Kind::OpeningChanged, index);
     return true;
 }
 
 bool OrderDocument::setDiscount(std::optional<Percent> discount) {
-    if (discount && (*discount < Percent{0} || *discount > Order::kMaxDiscount))
-        return false;
-    if (discount == Percent{0})
-        discount.reset();
     if (order_.discount == discount)
         return false;
     order_.discount = discount;
     // Prices take no part in the results.
     touch();
+    note(OrderChange::Kind::Prices, size());
     return true;
 }
 
 bool OrderDocument::setInstallationPrice(std::size_t index, std::optional<Money> price) {
-    if (index >= size() ||
-        (price && (*price < Money{0} || *price > Opening::kMaxInstallationPrice)) ||
-        order_.openings[index].installationPrice == price)
+    if (order_.openings.at(index).installationPrice == price)
         return false;
     order_.openings[index].installationPrice = price;
     touch();
+    note(OrderChange::Kind::Prices, index);
     return true;
 }
 
-int OrderDocument::accessoryQuantity(const std::string& article) const {
-    for (const AccessoryQuantity& a : currentOpening().accessories)
-        if (a.article == article)
-            return a.quantity;
-    return 0;
-}
-
-bool OrderDocument::setAccessoryQuantity(const std::string& article, int quantity) {
-    if (article.empty() || quantity < 0 || quantity > Opening::kMaxAccessoryQuantity)
-        return false;
-    std::vector<AccessoryQuantity>& list = mutableOpening(current_).accessories;
+bool OrderDocument::setAccessoryQuantity(std::size_t index, const std::string& article,
+                                         int quantity) {
+    std::vector<AccessoryQuantity>& list = order_.openings.at(index).accessories;
     auto entry = std::find_if(list.begin(), list.end(),
                               [&](const AccessoryQuantity& a) { return a.article == article; });
     if (entry == list.end()) {
@@ -136,65 +180,39 @@ bool OrderDocument::setAccessoryQuantity(const std::string& article, int quantit
     } else {
         entry->quantity = quantity;
     }
-    changed(current_);
+    changed(index);
     return true;
 }
 
-bool OrderDocument::addOpening() {
-    if (size() >= Order::kMaxOpenings)
-        return false;
-    order_.openings.emplace_back();
-    results_.emplace_back();
-    current_ = size() - 1;
+void OrderDocument::insertOpening(std::size_t at, Opening opening) {
+    const auto offset = static_cast<std::ptrdiff_t>(at);
+    order_.openings.insert(order_.openings.begin() + offset, std::move(opening));
+    results_.insert(results_.begin() + offset, std::nullopt);
+    ids_.insert(ids_.begin() + offset, randomId());
     touch();
-    return true;
+    note(OrderChange::Kind::OpeningAdded, at);
 }
 
-bool OrderDocument::copyOpening() {
-    if (size() >= Order::kMaxOpenings)
-        return false;
-    const auto at = static_cast<std::ptrdiff_t>(current_ + 1);
-    // Copied before inserting: the insertion may move the original.
-    Opening copy = currentOpening();
-    std::optional<OpeningResults> copyResults = results_[current_];
-    order_.openings.insert(order_.openings.begin() + at, std::move(copy));
-    results_.insert(results_.begin() + at, std::move(copyResults));
-    ++current_;
-    touch();
-    return true;
-}
-
-bool OrderDocument::removeOpening() {
-    if (size() <= 1)
-        return false;
-    const auto at = static_cast<std::ptrdiff_t>(current_);
+void OrderDocument::removeOpening(std::size_t index) {
+    note(OrderChange::Kind::OpeningRemoved, index);
+    const auto at = static_cast<std::ptrdiff_t>(index);
     order_.openings.erase(order_.openings.begin() + at);
     results_.erase(results_.begin() + at);
-    current_ = std::min(current_, size() - 1);
+    ids_.erase(ids_.begin() + at);
     touch();
-    return true;
 }
 
-bool OrderDocument::appendOpenings(std::vector<Opening> openings) {
-    if (openings.empty())
-        return false;
-    const bool blankOnly = size() == 1 && currentOpening() == Opening{};
-    const std::size_t kept = blankOnly ? 0 : size();
-    if (openings.size() > Order::kMaxOpenings - kept)
-        return false;
-    order_.openings.resize(kept);
-    results_.resize(kept);
+std::size_t OrderDocument::appendOpenings(std::vector<Opening> openings) {
+    const bool blankOnly = size() == 1 && order_.openings.front() == Opening{};
+    if (blankOnly)
+        removeOpening(0);
+    const std::size_t first = size();
     for (Opening& opening : openings)
-        order_.openings.push_back(std::move(opening));
-    results_.resize(size());
-    current_ = kept;
-    touch();
-    return true;
+        insertOpening(size(), std::move(opening));
+    return first;
 }
 
-bool OrderDocument::moveOpening(std::size_t from, std::size_t to) {
-    if (from >= size() || to >= size() || from == to)
-        return false;
+void OrderDocument::moveOpening(std::size_t from, std::size_t to) {
     auto rotate = [from, to](auto& list) {
         auto first = list.begin();
         if (from < to)
@@ -208,18 +226,21 @@ bool OrderDocument::moveOpening(std::size_t from, std::size_t to) {
     };
     rotate(order_.openings);
     rotate(results_);
-    if (current_ == from)
-        current_ = to;
-    else if (from < current_ && current_ <= to)
-        --current_;
-    else if (to <= current_ && current_ < from)
-        ++current_;
+    rotate(ids_);
     touch();
+    note(OrderChange::Kind::OpeningMoved, to, from);
+}
+
+bool OrderDocument::replaceOpening(std::size_t index, Opening opening) {
+    if (order_.openings.at(index) == opening)
+        return false;
+    order_.openings[index] = std::move(opening);
+    changed(index);
     return true;
 }
 
-bool OrderDocument::formChanged(const FormReading& reading) {
-    Opening& opening = mutableOpening(current_);
+bool OrderDocument::formChanged(std::size_t index, const FormReading& reading) {
+    Opening& opening = order_.openings.at(index);
     std::string drive = opening.drive;
     if (reading.drivePressed)
         drive = reading.chosenDrive;
@@ -229,7 +250,7 @@ bool OrderDocument::formChanged(const FormReading& reading) {
         return false;
     opening.inputs = reading.inputs;
     opening.drive = std::move(drive);
-    changed(current_);
+    changed(index);
     return true;
 }
 

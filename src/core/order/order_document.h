@@ -5,6 +5,7 @@
 
 #include "opening_results.h"
 #include "order.h"
+#include "order_change.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,9 +27,10 @@ struct FormReading {
     bool drivePressed = false;
 };
 
-// An order being edited: the openings, which one the form shows, and whether
-// anything changed since the order was last saved or opened. The window only
-// shows this; every decision about the order is taken here.
+// An order being edited: its openings, each with an id of its own for as
+// long as it is in the order, whether anything changed since the order was
+// last saved or opened, and who is told of each change. Only OrderSession
+// changes it, having checked the change; everyone else reads it.
 //
 // The document always holds at least one opening, since the form always
 // shows one. Results are worked out on demand through the calculator given
@@ -39,22 +41,17 @@ public:
 
     explicit OrderDocument(Calculator calculator);
 
-    // Replaces the whole order, as after New or Open: the first opening is
-    // current and nothing is modified. An order without openings gets one
-    // blank opening.
-    void reset(Order order = {});
-
     const Order& order() const { return order_; }
     std::size_t size() const { return order_.openings.size(); }
     const Opening& opening(std::size_t index) const { return order_.openings.at(index); }
-    std::size_t current() const { return current_; }
-    const Opening& currentOpening() const { return order_.openings[current_]; }
+
+    // The order's id, new with every other order put in place.
+    const std::string& id() const { return id_; }
+    const std::string& openingId(std::size_t index) const { return ids_.at(index); }
+    // Where the opening with that id stands; none when it is not in the order.
+    std::optional<std::size_t> indexOf(const std::string& openingId) const;
 
     bool modified() const { return modified_; }
-    // The order was saved as it stands.
-    void markSaved() { modified_ = false; }
-    // The order holds work that no file has (restored after a crash).
-    void markUnsaved() { touch(); }
     // Grows with every change, so that a copy of the order can tell whether
     // it is still current.
     std::uint64_t revision() const { return revision_; }
@@ -64,60 +61,65 @@ public:
     // The results of every opening, in order (the papers and tables of the
     // whole order need them all).
     std::vector<OpeningResults> allResults() const;
-    // Results already worked out elsewhere for the current opening (the form
-    // shows them); they are kept as the current opening's.
-    void setCurrentResults(OpeningResults results);
+    // An accessory quantity of an opening, 0 when it has none.
+    int accessoryQuantity(std::size_t index, const std::string& article) const;
 
-    // Each returns whether anything changed; a refused request changes
-    // nothing (an index out of range, a count or quantity out of range).
-    bool setCurrent(std::size_t index);
+    // The listener is told of every change until it is unsubscribed; it
+    // outlives its subscription.
+    void subscribe(OrderListener& listener) const;
+    void unsubscribe(OrderListener& listener) const;
+
+private:
+    friend class OrderSession;
+
+    // A whole order in place of this one: every opening gets a new id. An
+    // order without openings gets one blank opening.
+    void reset(Order order);
+    void markSaved();
+    void markUnsaved();
+    // Results already worked out elsewhere (the form shows them).
+    void setResults(std::size_t index, OpeningResults results);
+
+    // Each takes a change already checked and returns whether anything
+    // changed.
     bool setTitle(std::string title);
     bool setLocation(std::size_t index, std::string location);
     bool setCount(std::size_t index, int count);
-    // A discount on the whole order; none, or 0 %, takes it off. Refused
-    // below 0 or above Order::kMaxDiscount.
     bool setDiscount(std::optional<Percent> discount);
-    // The installation price of one opening; none: the firm's price.
-    // Refused below zero or above Opening::kMaxInstallationPrice.
     bool setInstallationPrice(std::size_t index, std::optional<Money> price);
-    // Quantity 0 takes the accessory off the opening.
-    bool setAccessoryQuantity(const std::string& article, int quantity);
-    // A blank opening after the last one becomes current.
-    bool addOpening();
-    // A copy of the current opening, just after it, becomes current.
-    bool copyOpening();
-    // Removes the current opening; the one after it (or the new last one)
-    // becomes current. The only opening is never removed.
-    bool removeOpening();
-    // Openings brought in from elsewhere (a spreadsheet) go after the last
-    // one, the first of them current; a lone blank opening, never changed,
-    // gives way to them. Refused when the order would grow past its limit.
-    bool appendOpenings(std::vector<Opening> openings);
-    // Moves an opening to another place; the current opening stays current
-    // wherever it goes.
-    bool moveOpening(std::size_t from, std::size_t to);
-
-    // The form shows the current opening and the user acted on it: new
-    // inputs replace the opening's; the drive follows the form. A drive the
-    // user pressed is kept as theirs. After a change of the inputs the form
+    bool setAccessoryQuantity(std::size_t index, const std::string& article, int quantity);
+    void insertOpening(std::size_t at, Opening opening);
+    void removeOpening(std::size_t index);
+    // Openings brought in from elsewhere (a spreadsheet) after the last one;
+    // a lone blank opening, never changed, gives way to them. Returns where
+    // the first of them stands.
+    std::size_t appendOpenings(std::vector<Opening> openings);
+    void moveOpening(std::size_t from, std::size_t to);
+    bool replaceOpening(std::size_t index, Opening opening);
+    // The form showing the opening at `index` was acted on: new inputs
+    // replace the opening's; the drive follows the form. A drive the user
+    // pressed is kept as theirs. After a change of the inputs the form
     // chooses its own drive again, and the opening's earlier choice gives
     // way to it, so that the opening always computes to what the form shows.
-    bool formChanged(const FormReading& reading);
+    bool formChanged(std::size_t index, const FormReading& reading);
 
-    // An accessory quantity of the current opening, 0 when it has none.
-    int accessoryQuantity(const std::string& article) const;
+    // Tells the listeners what changed since they were told last.
+    void publish();
 
-private:
-    Opening& mutableOpening(std::size_t index);
     void changed(std::size_t index);
     void touch();
+    void note(OrderChange::Kind kind, std::size_t index = 0, std::size_t from = 0);
 
     Calculator calculator_;
     Order order_;
-    std::size_t current_ = 0;
+    std::string id_;
+    std::vector<std::string> ids_;
     bool modified_ = false;
     std::uint64_t revision_ = 0;
     mutable std::vector<std::optional<OpeningResults>> results_;
+    // Who is told is no part of the order.
+    mutable std::vector<OrderListener*> listeners_;
+    std::vector<OrderChange> pending_;
 };
 
 } // namespace kavro
