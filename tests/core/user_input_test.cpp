@@ -82,5 +82,42 @@ TEST_F(UserActions, ControlCharactersDoNotEnterTheShaftText) {
     EXPECT_EQ(form.Diametr.text(), "4");
 }
 
+// Delete and the keypad's decimal point, at the text's edges: a comma goes
+// through the key filter, so a second one changes nothing.
+TEST_F(UserActions, DeleteAndTheKeypadsPointEditAsTheKeysWould) {
+    ok(input.replace(Field::Wirina, "15,5"));
+    ok(input.placeCaret(Field::Wirina, 1));
+    ok(input.deleteForward(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "1,5");
+    ok(input.typeDecimalSeparator(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "1,5");
+    ok(input.placeCaret(Field::Wirina, 3));
+    ok(input.deleteForward(Field::Wirina)); // nothing after the caret
+    EXPECT_EQ(form.Wirina.text(), "1,5");
+    ok(input.select(Field::Wirina, 1, 1));
+    ok(input.deleteForward(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "15");
+    ok(input.placeCaret(Field::Wirina, 1));
+    ok(input.typeDecimalSeparator(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "1,5");
+    EXPECT_EQ(input.deleteForward(Field::Profil).text, "Profil is pick-only");
+}
+
+// The next key skips what cannot take the focus (the crank and the results
+// at start) and goes round from the last control to the first.
+TEST_F(UserActions, TheNextKeyFollowsTheFocusOrder) {
+    const struct {
+        Field from, to;
+    } rows[] = {
+        {Field::Wirina, Field::Massa},
+        {Field::Kreplenie, Field::Button1},
+        {Field::TabControl1, Field::Profil},
+    };
+    for (const auto& row : rows) {
+        ok(input.focusNext(row.from));
+        EXPECT_EQ(form.focus(), row.to) << fieldName(row.from);
+    }
+}
+
 } // namespace
 } // namespace kavro
