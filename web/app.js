@@ -24,8 +24,11 @@ function takeOver(root) {
   if (root.dataset.prerendered === undefined) return;
   root.replaceChildren();
   delete root.dataset.prerendered;
-  root.removeAttribute('inert');
 }
+
+// Lets the browser paint and take input between the long steps of the
+// start, so that none of them holds the page for all of their time.
+const breathe = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 async function main() {
   // The browser opens its storage while the core loads.
@@ -34,7 +37,11 @@ async function main() {
   storing.catch(() => {}); // told once the page asks for it
   const root = document.getElementById('form');
   const core = await createKavroCore();
+  performance.mark('kavro-module');
+  await breathe();
   const calc = new core.OrderCalculator();
+  performance.mark('kavro-core');
+  await breathe();
   takeOver(root);
   const form = new FormBuilder(root).build(JSON.parse(calc.formLayout()));
   const view = new StateView(calc, form);
@@ -46,8 +53,11 @@ async function main() {
   router.wire(root);
   fitWindow(root, document.getElementById('order-panel'));
   // The start puts the focus on the drive list, as the window does; the
-  // page still opens at its top.
+  // page still opens at its top. Nothing reached the form before it.
+  root.removeAttribute('inert');
   router.start();
+  performance.mark('kavro-started');
+  await breathe();
   await order.start();
   const news = new ResultsNews(document.getElementById('results-news'), () => describeSummary(form));
   const answered = router.onAnswer;
