@@ -82,17 +82,12 @@ TEST_F(UserActions, ControlCharactersDoNotEnterTheShaftText) {
     EXPECT_EQ(form.Diametr.text(), "4");
 }
 
-// Delete and the keypad's decimal point, at the text's edges: a comma goes
-// through the key filter, so a second one changes nothing.
+// Delete at the text's end and over a selection; the keypad's point is a
+// comma that passes the key filter, so a second one changes nothing.
 TEST_F(UserActions, DeleteAndTheKeypadsPointEditAsTheKeysWould) {
-    ok(input.replace(Field::Wirina, "15,5"));
-    ok(input.placeCaret(Field::Wirina, 1));
-    ok(input.deleteForward(Field::Wirina));
-    EXPECT_EQ(form.Wirina.text(), "1,5");
+    ok(input.replace(Field::Wirina, "1,5"));
+    ok(input.deleteForward(Field::Wirina)); // the caret stands at the end
     ok(input.typeDecimalSeparator(Field::Wirina));
-    EXPECT_EQ(form.Wirina.text(), "1,5");
-    ok(input.placeCaret(Field::Wirina, 3));
-    ok(input.deleteForward(Field::Wirina)); // nothing after the caret
     EXPECT_EQ(form.Wirina.text(), "1,5");
     ok(input.select(Field::Wirina, 1, 1));
     ok(input.deleteForward(Field::Wirina));
@@ -106,16 +101,11 @@ TEST_F(UserActions, DeleteAndTheKeypadsPointEditAsTheKeysWould) {
 // The next key skips what cannot take the focus (the crank and the results
 // at start) and goes round from the last control to the first.
 TEST_F(UserActions, TheNextKeyFollowsTheFocusOrder) {
-    const struct {
-        Field from, to;
-    } rows[] = {
-        {Field::Wirina, Field::Massa},
-        {Field::Kreplenie, Field::Button1},
-        {Field::TabControl1, Field::Profil},
-    };
-    for (const auto& row : rows) {
-        ok(input.focusNext(row.from));
-        EXPECT_EQ(form.focus(), row.to) << fieldName(row.from);
+    for (const auto& [from, to] : {std::pair{Field::Wirina, Field::Massa},
+                                   {Field::Kreplenie, Field::Button1},
+                                   {Field::TabControl1, Field::Profil}}) {
+        ok(input.focusNext(from));
+        EXPECT_EQ(form.focus(), to) << fieldName(from);
     }
 }
 
