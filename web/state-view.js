@@ -131,8 +131,9 @@ export class StateView {
   showDrive(state) {
     const line = this.form.driveLine;
     if (!line) return;
+    // The list keeps an empty row when no drive fits.
     const row = state.current?.[1] > 0 ? state.rows[state.current[1]] : null;
-    const text = row ? `Привод: ${row[1]} (${row[0]})` : 'Привод не подобран';
+    const text = row?.[1] ? `Привод: ${row[1]} (${row[0]})` : 'Привод не подобран';
     if (line.textContent !== text) line.textContent = text;
   }
 
