@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the calculator and opens its window.
 # `scripts/run.sh web` builds the browser calculator instead and serves it
-# on 127.0.0.1 (port KAVRO_PORT, default 8080) until interrupted.
+# with nginx, as a deployment does (packaging/nginx/kavro-site.conf), on
+# 127.0.0.1 (port KAVRO_PORT, default 8080) until interrupted.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +12,7 @@ if [ "${1:-}" = web ]; then
   scripts/build-site.sh
   port="${KAVRO_PORT:-8080}"
   echo "run.sh: the calculator is at http://127.0.0.1:${port}/ (Ctrl+C stops it)"
-  exec python3 -m http.server --bind 127.0.0.1 --directory build-web/site "$port"
+  exec scripts/serve-site.sh build-web/site "$port"
 fi
 
 scripts/install-deps.sh

@@ -6,34 +6,62 @@
 // order kept from the last visit.
 
 import createKavroCore from './kavro-core.js';
-import { ALL_FIELDS } from './fields.js';
 import { FormBuilder } from './form-builder.js';
 import { StateView } from './state-view.js';
-import { Controller } from './controller.js';
-import { MessageDialog } from './message-dialog.js';
+import { ActionRouter } from './action-router.js';
+import { ErrorMessageBox } from './error-message-box.js';
 import { fitWindow } from './fit-window.js';
 import { OrderPage } from './order-page.js';
 import { OrderStore } from './order-store.js';
+import { OrderMenu } from './order-menu.js';
+import { ResultsNews, describeSummary } from './results-news.js';
+
+// The build wrote the first screen into the page, to be painted before
+// the module has loaded: it gives way to the form the core now builds,
+// which stands in the same places.
+function takeOver(root) {
+  document.getElementById('loading')?.remove();
+  if (root.dataset.prerendered === undefined) return;
+  root.replaceChildren();
+  delete root.dataset.prerendered;
+}
+
+// Lets the browser paint and take input between the long steps of the
+// start, so that none of them holds the page for all of their time.
+const breathe = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 async function main() {
   // The browser opens its storage while the core loads.
   const storing = OrderStore.open();
+  new OrderMenu(document.getElementById('menu-button'), document.getElementById('order-menu'));
   storing.catch(() => {}); // told once the page asks for it
   const root = document.getElementById('form');
   const core = await createKavroCore();
+  performance.mark('kavro-module');
+  await breathe();
   const calc = new core.OrderCalculator();
+  performance.mark('kavro-core');
+  await breathe();
+  takeOver(root);
   const form = new FormBuilder(root).build(JSON.parse(calc.formLayout()));
-  document.getElementById('loading').remove();
   const view = new StateView(calc, form);
-  view.showAll(ALL_FIELDS);
-  const dialog = new MessageDialog(document.getElementById('message'));
-  const controller = new Controller(calc, form, view, dialog);
-  const order = new OrderPage(calc, controller, dialog, () => storing);
-  controller.onAnswer = (answer) => order.answered(answer);
-  controller.wire(root);
+  view.showAll();
+  const dialog = new ErrorMessageBox(document.getElementById('message'));
+  const router = new ActionRouter(calc, form, view, dialog);
+  const order = new OrderPage(calc, router, dialog, () => storing);
+  router.onAnswer = (answer) => order.answered(answer);
+  router.wire(root);
   fitWindow(root, document.getElementById('order-panel'));
-  controller.act('start');
+  // The start puts the focus on the drive list, as the window does; the
+  // page still opens at its top. Nothing reached the form before it.
+  root.removeAttribute('inert');
+  router.start();
+  performance.mark('kavro-started');
+  await breathe();
   await order.start();
+  const news = new ResultsNews(document.getElementById('results-news'), () => describeSummary(form));
+  const answered = router.onAnswer;
+  router.onAnswer = (answer) => (answered(answer), answer.changed?.length && news.changed());
   root.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
   performance.mark('kavro-ready'); // the first results are on screen

@@ -6,7 +6,10 @@
 // Rectangles go into CSS variables; the desktop style places each element
 // by them, the phone style ignores them and stacks the rows in order.
 
-import { EDITS, RESULTS, kindOf } from './fields.js';
+// What a phone keeps in view above the fields while the user types: the
+// curtain's mass, the torque and the narrow-construction warning; the
+// chosen drive is added to them.
+const SUMMARY = ['FullMassa', 'Moment', 'Label27'];
 
 function make(tag, props = {}) {
   const el = document.createElement(tag);
@@ -31,10 +34,18 @@ function place(el, rect, origin = [0, 0], align = undefined) {
   el.style.setProperty('--h', `${h}px`);
 }
 
-function editControl(name) {
+// A number's text: the phone brings its numeric keypad, whose next key
+// goes on to the next field.
+function numberInput(name) {
   const input = make('input', { id: name, type: 'text', autocomplete: 'off', spellcheck: 'false' });
   input.setAttribute('inputmode', 'decimal');
-  if (RESULTS.includes(name)) {
+  input.setAttribute('enterkeyhint', 'next');
+  return input;
+}
+
+function editControl(name, result) {
+  const input = numberInput(name);
+  if (result) {
     input.readOnly = true;
     input.classList.add('result');
   }
@@ -43,8 +54,7 @@ function editControl(name) {
 
 function comboControl(name) {
   const box = make('span', { class: 'combo' });
-  const input = make('input', { id: name, type: 'text', autocomplete: 'off', spellcheck: 'false' });
-  input.setAttribute('inputmode', 'decimal');
+  const input = numberInput(name);
   const list = make('select', { id: `${name}-list`, class: 'combo-list' });
   list.dataset.field = name;
   box.append(input, list);
@@ -66,17 +76,53 @@ export class FormBuilder {
     this.groups = {}; // group name -> {box, rect}
     this.lists = {}; // 'Diametr' -> its pick list
     this.captions = {}; // field name -> caption text
+    this.kinds = {}; // field name -> the kind of control the page shows it in
+    this.results = new Set(); // fields that only show a result
+    this.fields = []; // every field of the layout, in its order
+  }
+
+  // The kind of control a layout item is; null for what is no field.
+  static kindOfItem(item) {
+    switch (item.kind) {
+      case 'field': return item.control === 'result' ? 'edit' : item.control;
+      case 'group': return 'radio';
+      case 'check': case 'label': case 'tabs': case 'grid': case 'button': case 'link': return item.kind;
+      default: return null;
+    }
+  }
+
+  kindOf(field) {
+    return this.kinds[field] ?? null;
+  }
+
+  // Fields whose text the user edits, with a caret and a selection.
+  hasCaret(field) {
+    const kind = this.kinds[field];
+    return kind === 'edit' || kind === 'combo';
+  }
+
+  learnKinds(items) {
+    for (const item of items) {
+      const kind = FormBuilder.kindOfItem(item);
+      if (!kind || !item.name || this.kinds[item.name]) continue;
+      this.kinds[item.name] = kind;
+      this.fields.push(item.name);
+      if (item.control === 'result') this.results.add(item.name);
+    }
   }
 
   build(layout) {
     const title = layout.window?.title;
     if (title) document.title = title;
+    // The page's one heading names the program, whichever screen shows.
+    const heading = document.getElementById('page-title');
+    if (title && heading) heading.textContent = title;
     // Kept for the layout's tests and tools: what the window looks like.
     this.root.dataset.layout = JSON.stringify(layout);
     this.root.style.setProperty('--window-w', `${layout.window?.width ?? 900}px`);
     this.root.style.setProperty('--window-h', `${layout.window?.height ?? 570}px`);
-    if (title) this.root.append(make('h1', { class: 'title', text: title }));
     const items = layout.items ?? [];
+    this.learnKinds(items);
     // A row for each field (its caption, control and unit) and for each
     // other item, in the layout's order: the phone's column.
     items.forEach((item, i) => this.row(this.rowKey(item) ?? `#${i}`));
@@ -90,7 +136,26 @@ export class FormBuilder {
     for (const item of items) if (item !== tabs) this.item(item);
     this.labelUnlabelled();
     for (const row of Object.values(this.rows)) if (!row.childElementCount) row.remove();
+    this.gather('maker', Object.values(this.rows).filter((row) => row.querySelector('.text, .link, .logo')));
+    this.summary();
     return this;
+  }
+
+  // Puts ROWS in one box of class NAME where the first of them stood. The
+  // window's layout looks through the box (its rows are placed on the form);
+  // a phone lays it out as one block.
+  gather(name, rows) {
+    const box = make('div', { class: name });
+    rows[0]?.before(box);
+    box.append(...rows);
+    return box;
+  }
+
+  summary() {
+    const rows = SUMMARY.map((field) => this.rows[field]).filter(Boolean);
+    const box = this.gather('summary', rows);
+    this.driveLine = make('p', { class: 'summary-drive' });
+    box.insertBefore(this.driveLine, this.rows.Label27 ?? null);
   }
 
   row(field) {
@@ -107,7 +172,7 @@ export class FormBuilder {
     switch (item.kind) {
       case 'radio': return item.group;
       case 'caption': case 'unit': return item.for;
-      default: return kindOf(item.name) ? item.name : null;
+      default: return this.kindOf(item.name) ? item.name : null;
     }
   }
 
@@ -134,10 +199,10 @@ export class FormBuilder {
   }
 
   control(field, item) {
-    const kind = kindOf(field);
+    const kind = this.kindOf(field);
     const row = this.row(field);
     let el;
-    if (kind === 'edit') el = editControl(field);
+    if (kind === 'edit') el = editControl(field, this.results.has(field));
     else if (kind === 'pick') el = make('select', { id: field });
     else if (kind === 'combo') {
       const combo = comboControl(field);
@@ -217,7 +282,7 @@ export class FormBuilder {
     const tag = item.kind === 'caption' ? 'label' : 'span';
     const el = make(tag, { class: item.kind, text: item.text ?? '' });
     if (item.name) el.dataset.name = item.name;
-    if (tag === 'label' && kindOf(item.for) !== 'radio') el.setAttribute('for', item.for);
+    if (tag === 'label' && this.kindOf(item.for) !== 'radio') el.setAttribute('for', item.for);
     if (item.kind === 'caption') this.captions[item.for] = item.text;
     place(el, item.rect);
     this.row(item.for).append(el);
@@ -247,7 +312,7 @@ export class FormBuilder {
     }
     for (const [field, list] of Object.entries(this.lists))
       list.setAttribute('aria-label', this.captions[field] ?? field);
-    for (const name of [...EDITS, ...RESULTS]) {
+    for (const name of this.fields.filter((f) => this.kindOf(f) === 'edit')) {
       const el = this.elements[name];
       const unit = this.rows[name]?.querySelector('.unit');
       if (el && unit) el.setAttribute('aria-describedby', (unit.id ||= `${name}-unit`));

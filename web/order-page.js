@@ -6,14 +6,13 @@
 // keeping it in the browser. Every answer of the core that tells of the
 // order passes through answered(); the page decides nothing about it.
 
-import { OpeningsList } from './openings-list.js';
-import { OpeningDetails } from './opening-details.js';
+import { OpeningTable } from './opening-table.js';
+import { OpeningsDock } from './openings-dock.js';
 import { PartsView } from './parts-view.js';
 import { OrderKeeper } from './order-keeper.js';
 import { OrdersDialog } from './orders-dialog.js';
 import { pickFile, saveFile } from './file-access.js';
 import { openReport } from './report-link.js';
-import { ALL_FIELDS } from './fields.js';
 
 const ORDER_FILE = { description: 'Заказы KAVRO', extensions: ['.kavro'], mime: 'application/json' };
 const CSV_FILE = { description: 'Таблица CSV', extensions: ['.csv', '.txt'], mime: 'text/csv' };
@@ -25,13 +24,13 @@ const $ = (id) => document.getElementById(id);
 export class OrderPage {
   // STORE_OPENER gives the order store (its opening may have begun while
   // the core was loading).
-  constructor(calc, controller, dialog, storeOpener) {
-    Object.assign(this, { calc, controller, dialog });
+  constructor(calc, router, dialog, storeOpener) {
+    Object.assign(this, { calc, router, dialog });
     this.order = null; // the last order change the core told
     this.handle = null; // the file the order was opened from or saved to
     this.untouched = false; // a new order, not changed since
-    this.list = new OpeningsList($('openings'), calc, (m, ...a) => this.act(m, ...a));
-    this.details = new OpeningDetails({ table: $('opening-accessories'), problems: $('opening-problems') }, (m, ...a) => this.act(m, ...a));
+    this.list = new OpeningTable($('openings'), calc, (m, ...a) => this.act(m, ...a));
+    this.details = new OpeningsDock({ table: $('opening-accessories'), problems: $('opening-problems') }, (m, ...a) => this.act(m, ...a));
     this.parts = new PartsView($('parts-list'), calc);
     this.keeper = new OrderKeeper({
       order: {
@@ -70,7 +69,7 @@ export class OrderPage {
   // An order action from the page's own controls: its answer shown, the
   // DOM focus left where the user has it.
   act(method, ...args) {
-    return this.controller.present(JSON.parse(this.calc[method](...args)), { follow: false });
+    return this.router.present(JSON.parse(this.calc[method](...args)), { follow: false });
   }
 
   // The core's bytes of a file, or its refusal thrown in its words.
@@ -88,8 +87,8 @@ export class OrderPage {
       if (quiet) throw new Error(answer.error);
       return answer;
     }
-    this.controller.view.showAll(ALL_FIELDS);
-    this.controller.present({ ...answer, order: { ...answer.order, reload: true } }, { follow: false });
+    this.router.view.showAll();
+    this.router.present({ ...answer, order: { ...answer.order, reload: true } }, { follow: false });
     return answer;
   }
 

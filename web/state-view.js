@@ -6,8 +6,7 @@
 // updated; the focused edit field then shows the state's caret and
 // selection. The page never decides a value itself.
 
-import { kindOf, hasCaret } from './fields.js';
-import { toUtf16 } from './text-offsets.js';
+import { toUtf16 } from './text-positions.js';
 
 function sameItems(select, items) {
   if (select.options.length !== items.length) return false;
@@ -67,7 +66,7 @@ export class StateView {
     return JSON.parse(this.calc.control(field));
   }
 
-  showAll(fields) {
+  showAll(fields = this.form.fields) {
     for (const field of fields) this.show(field);
   }
 
@@ -75,11 +74,11 @@ export class StateView {
   apply(answer) {
     for (const field of answer.changed ?? []) this.show(field);
     if (answer.focus) this.focus = answer.focus;
-    if (hasCaret(this.focus)) this.showCaret(this.focus);
+    if (this.form.hasCaret(this.focus)) this.showCaret(this.focus);
   }
 
   show(field) {
-    const kind = kindOf(field);
+    const kind = this.form.kindOf(field);
     // Buttons and links show only their caption, which never changes.
     if (!kind || kind === 'button' || kind === 'link') return;
     const state = this.control(field);
@@ -120,10 +119,22 @@ export class StateView {
       case 'grid':
         showRows(el, state.rows, state.current);
         el.hidden = !state.visible;
+        if (field === 'Spisok') this.showDrive(state);
         break;
       default:
         break;
     }
+  }
+
+  // The drive of the list's current row, named and with its article, for
+  // the summary a phone keeps in view.
+  showDrive(state) {
+    const line = this.form.driveLine;
+    if (!line) return;
+    // The list keeps an empty row when no drive fits.
+    const row = state.current?.[1] > 0 ? state.rows[state.current[1]] : null;
+    const text = row?.[1] ? `Привод: ${row[1]} (${row[0]})` : 'Привод не подобран';
+    if (line.textContent !== text) line.textContent = text;
   }
 
   showTabs(state) {
@@ -161,7 +172,7 @@ export class StateView {
 
   // The element that holds the focus when the state has it on FIELD.
   focusElement(field) {
-    const kind = kindOf(field);
+    const kind = this.form.kindOf(field);
     if (kind === 'radio') {
       const radios = (this.form.radios[field] ?? []).filter(Boolean);
       return radios.find((r) => r.checked) ?? radios.find((r) => !r.disabled) ?? null;

@@ -11,7 +11,7 @@
 import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { startServer, launch, openPage, ROOT } from '../../tests/web/harness.mjs';
+import { startServer, launch, openPage, siteFile, ROOT } from '../../tests/web/harness.mjs';
 import { chooseFile } from '../../tests/web/orders-harness.mjs';
 
 const OPENINGS = 1000;
@@ -56,8 +56,8 @@ try {
   switches.sort((a, b) => a - b);
 
   // Keystrokes 30 ms apart, so that the saver's timer runs among them.
-  const typing = await page.evaluate(async (count) => {
-    const { OrderStore } = await import('./order-store.js');
+  const typing = await page.evaluate(async ([count, file]) => {
+    const { OrderStore } = await import(`./${file}`);
     const store = await OrderStore.open();
     const el = document.getElementById('Visota');
     el.focus();
@@ -84,7 +84,7 @@ try {
       }
     }
     return { keys, delays };
-  }, KEYSTROKES);
+  }, [KEYSTROKES, siteFile('order-store.js')]);
   typing.keys.sort((a, b) => a - b);
   typing.delays.sort((a, b) => a - b);
 

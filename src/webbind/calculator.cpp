@@ -123,6 +123,18 @@ std::string Calculator::backspace(const std::string& field, double presses) {
     });
 }
 
+std::string Calculator::deleteForward(const std::string& field) {
+    return withField(field, [&](Field f) { return input_.deleteForward(f); });
+}
+
+std::string Calculator::typeDecimalSeparator(const std::string& field) {
+    return withField(field, [&](Field f) { return input_.typeDecimalSeparator(f); });
+}
+
+std::string Calculator::focusNext(const std::string& field) {
+    return withField(field, [&](Field f) { return input_.focusNext(f); });
+}
+
 std::string Calculator::caret(const std::string& field, double position) {
     return withField(field, [&](Field f) {
         const auto p = wholeNumber(position);

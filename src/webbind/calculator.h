@@ -40,6 +40,9 @@ public:
     std::string start();
     std::string type(const std::string& field, const std::string& text);
     std::string backspace(const std::string& field, double presses);
+    std::string deleteForward(const std::string& field);
+    std::string typeDecimalSeparator(const std::string& field);
+    std::string focusNext(const std::string& field);
     std::string caret(const std::string& field, double position);
     std::string select(const std::string& field, double start, double length);
     std::string selectAll(const std::string& field);

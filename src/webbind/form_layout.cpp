@@ -29,14 +29,26 @@ std::string name(Field field) {
     return std::string(fieldName(field));
 }
 
-void addLabelled(Json& items, const form::LabelledField& row, int captionLeft) {
+// What the page builds for a labelled field: a text it edits, a result it
+// only shows, a pick-only list, or a list with a text of its own.
+std::string controlOf(const TForm1& f, Field field, bool result) {
+    if (fieldKind(field) != FieldKind::DropDown)
+        return result ? "result" : "edit";
+    return static_cast<const DropDown&>(f.control(field)).pickOnly() ? "pick" : "combo";
+}
+
+void addLabelled(Json& items, const form::LabelledField& row, int captionLeft,
+                 const std::string& control) {
     items.push_back({{"kind", "caption"},
                      {"name", row.captionName},
                      {"text", row.caption},
                      {"for", name(row.field)},
                      {"align", "right"},
                      {"rect", rightAligned(captionLeft, row.captionEnd.x, row.captionEnd.y)}});
-    items.push_back({{"kind", "field"}, {"name", name(row.field)}, {"rect", rect(row.place)}});
+    items.push_back({{"kind", "field"},
+                     {"control", control},
+                     {"name", name(row.field)},
+                     {"rect", rect(row.place)}});
     if (row.unitName)
         items.push_back(
             {{"kind", "unit"},
@@ -89,7 +101,7 @@ Json formLayout(const TForm1& f) {
                          {"rect", rightAligned(0, form::kHeaderEnd, form::kLinksTop)}});
     items.push_back({{"kind", "logo"}, {"rect", rect(form::kLogoPlace)}});
     for (const form::LabelledField& row : form::inputFields())
-        addLabelled(items, row, 0);
+        addLabelled(items, row, 0, controlOf(f, row.field, false));
     for (const form::GroupPlace& g : form::radioGroups())
         addGroup(items, g, static_cast<const RadioGroup&>(f.control(g.field)));
     items.push_back({{"kind", "check"},
@@ -97,7 +109,7 @@ Json formLayout(const TForm1& f) {
                      {"text", f.NHK.caption()},
                      {"rect", rect(form::kCrankPlace)}});
     for (const form::LabelledField& row : form::resultFields())
-        addLabelled(items, row, form::kTabsPlace.x);
+        addLabelled(items, row, form::kTabsPlace.x, controlOf(f, row.field, true));
     items.push_back({{"kind", "label"},
                      {"name", "Label27"},
                      {"text", f.Label27.caption()},

@@ -75,7 +75,7 @@ void ActionRouter::wireText(Field field, FieldLineEdit* edit, const EditableText
         perform(field, [&] { return input_.paste(field, toUtf8(text)); });
     });
     connect(edit, &FieldLineEdit::forwardDeleteRequested, this,
-            [this, field, &state] { deleteForward(field, state); });
+            [this, field] { perform(field, [&] { return input_.deleteForward(field); }); });
     auto sync = [this, field, edit, &state] { syncSelection(field, edit, state); };
     connect(edit, &QLineEdit::cursorPositionChanged, this, sync);
     connect(edit, &QLineEdit::selectionChanged, this, sync);
@@ -135,22 +135,6 @@ void ActionRouter::syncSelection(Field field, const QLineEdit* edit, const Edita
     perform(field, [&] {
         return input_.select(field, static_cast<std::int64_t>(start),
                              static_cast<std::int64_t>(length));
-    });
-}
-
-// The Delete key takes the selection, else the character after the caret:
-// that character is selected and erased as Backspace erases a selection.
-void ActionRouter::deleteForward(Field field, const EditableText& state) {
-    perform(field, [&] {
-        if (state.selectionLength() == 0) {
-            if (state.caret() >= state.length())
-                return input_.focus(field);
-            const ActionResult selected =
-                input_.select(field, static_cast<std::int64_t>(state.caret()), 1);
-            if (selected.kind != ActionResult::Kind::Done)
-                return selected;
-        }
-        return input_.backspace(field, 1);
     });
 }
 

@@ -56,7 +56,6 @@ private:
     void wireText(Field field, FieldLineEdit* edit, const EditableText& state);
     void wireChoices();
     void syncSelection(Field field, const QLineEdit* edit, const EditableText& state);
-    void deleteForward(Field field, const EditableText& state);
     bool pressKeepsFocus(const QMouseEvent* press);
     void followFocus(QWidget* now);
     void mirrorFocus();

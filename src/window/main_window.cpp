@@ -3,6 +3,7 @@
 
 #include "main_window.h"
 
+#include "core/form/window_layout.h"
 #include "core/order/opening_calculator.h"
 #include "qt_text.h"
 #include "radio_group_box.h"
@@ -60,25 +61,18 @@ MainWindow::~MainWindow() {
     delete router_;
 }
 
-// The order of Tab among the window's controls; Qt skips the disabled ones
+// The core's order of Tab among the window's controls; Qt skips the disabled ones
 // and stops once in a group of radio items. The two grids follow the tab
 // control by being its children: Qt moves a control's children with it, and
 // naming them here would tie them in a loop of their own.
 void MainWindow::setTabOrder() {
-    const Field order[] = {
-        Field::Profil,        Field::TipProfilya, Field::Montazh,   Field::Diametr,
-        Field::Tolwina,       Field::Visota,      Field::Wirina,    Field::Massa,
-        Field::NizhniyProfil, Field::Upravlenie,  Field::Kreplenie, Field::NHK,
-        Field::Moment,        Field::MaxDiametr,  Field::Oboroti,   Field::Vremya,
-        Field::FullMassa,     Field::Speed,       Field::Button1,   Field::TabControl1,
-    };
     QWidget* previous = nullptr;
     auto chain = [&previous](QWidget* next) {
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (Field field : order) {
+    for (Field field : form::focusOrder()) {
         if (field == Field::Montazh || field == Field::Upravlenie || field == Field::Kreplenie) {
             auto* group = widgets_.get<RadioGroupBox>(field);
             for (int i = 0; i < group->count(); ++i)

@@ -82,5 +82,32 @@ TEST_F(UserActions, ControlCharactersDoNotEnterTheShaftText) {
     EXPECT_EQ(form.Diametr.text(), "4");
 }
 
+// Delete at the text's end and over a selection; the keypad's point is a
+// comma that passes the key filter, so a second one changes nothing.
+TEST_F(UserActions, DeleteAndTheKeypadsPointEditAsTheKeysWould) {
+    ok(input.replace(Field::Wirina, "1,5"));
+    ok(input.deleteForward(Field::Wirina)); // the caret stands at the end
+    ok(input.typeDecimalSeparator(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "1,5");
+    ok(input.select(Field::Wirina, 1, 1));
+    ok(input.deleteForward(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "15");
+    ok(input.placeCaret(Field::Wirina, 1));
+    ok(input.typeDecimalSeparator(Field::Wirina));
+    EXPECT_EQ(form.Wirina.text(), "1,5");
+    EXPECT_EQ(input.deleteForward(Field::Profil).text, "Profil is pick-only");
+}
+
+// The next key skips what cannot take the focus (the crank and the results
+// at start) and goes round from the last control to the first.
+TEST_F(UserActions, TheNextKeyFollowsTheFocusOrder) {
+    for (const auto& [from, to] : {std::pair{Field::Wirina, Field::Massa},
+                                   {Field::Kreplenie, Field::Button1},
+                                   {Field::TabControl1, Field::Profil}}) {
+        ok(input.focusNext(from));
+        EXPECT_EQ(form.focus(), to) << fieldName(from);
+    }
+}
+
 } // namespace
 } // namespace kavro

@@ -16,7 +16,13 @@ import { chromium } from 'playwright-core';
 export const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE = process.env.KAVRO_SITE ?? path.join(ROOT, 'build-web/site');
 const DRIVER = process.env.KAVRO_DRIVER ?? path.join(ROOT, 'build-web/kavro-script.js');
-const WASM = path.join(SITE, 'kavro-core.wasm');
+const NAMES = process.env.KAVRO_SITE_NAMES ?? path.join(SITE, '../site-names.json');
+// The site's files carry their content's hash in their names: the name a
+// file of web/ or of the module has in the site.
+export function siteFile(name) {
+  return existsSync(NAMES) ? JSON.parse(readFileSync(NAMES, 'utf8'))[name] ?? name : name;
+}
+const WASM = path.join(SITE, siteFile('kavro-core.wasm'));
 // The page builds its form from the core's layout; a core built without it
 // cannot show a page to test.
 export const siteMissing = (!existsSync(WASM) && 'build-web/site is not built')
@@ -28,14 +34,20 @@ const connects = (port) => new Promise((resolve) => {
   socket.on('error', () => resolve(false));
 });
 
-export async function startServer() {
-  const port = await new Promise((resolve) => {
+async function freePort() {
+  return new Promise((resolve) => {
     const probe = net.createServer().listen(0, '127.0.0.1', () => {
       const { port: free } = probe.address();
       probe.close(() => resolve(free));
     });
   });
-  const child = spawn('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '--directory', SITE, String(port)], { stdio: 'ignore' });
+}
+
+// Runs a server of the site on a free port (COMMAND gets the port as its
+// last argument) until stop() is called.
+async function serve(command, args) {
+  const port = await freePort();
+  const child = spawn(command, [...args, String(port)], { stdio: 'ignore', cwd: ROOT });
   for (let i = 0; !(await connects(port)); i += 1) {
     if (i > 100 || child.exitCode !== null) throw new Error('the web server did not start');
     await new Promise((r) => setTimeout(r, 100));
@@ -44,14 +56,26 @@ export async function startServer() {
   return { url: `http://127.0.0.1:${port}/`, stop: () => (child.kill('SIGTERM'), stopped) };
 }
 
+export function startServer() {
+  return serve('python3', ['-m', 'http.server', '--bind', '127.0.0.1', '--directory', SITE]);
+}
+
+// The site as a deployment serves it: nginx with the packaged configuration.
+export const nginxMissing = !existsSync('/usr/sbin/nginx') && 'nginx is not installed';
+export function startNginx() {
+  return serve(path.join(ROOT, 'scripts/serve-site.sh'), [SITE]);
+}
+
 // PROFILE: the browser's folder, kept when given (to start it again on
 // the same storage), else a fresh one removed on close.
-export async function launch({ width = 1280, height = 900, profile: kept = null } = {}) {
+// TOUCH: a phone's screen, whose pointer is a finger.
+export async function launch({ width = 1280, height = 900, profile: kept = null, touch = false } = {}) {
   const profile = kept ?? (await mkdtemp(path.join(tmpdir(), 'kavro-web-test-')));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     viewport: { width, height },
+    hasTouch: touch,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });

@@ -6,7 +6,7 @@
 // with controls big enough for a finger.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startServer, launch, openPage, siteMissing } from './harness.mjs';
+import { startServer, launch, openPage, runDriver, shown, readPage, siteMissing, driverMissing } from './harness.mjs';
 
 let server;
 before(async () => { if (!siteMissing) server = await startServer(); });
@@ -49,6 +49,7 @@ for (const width of [899, 390, 360]) {
         if (getComputedStyle(el).position === 'absolute' && r.width) out.push(`placed ${el.id || el.className}`);
       }
       for (const el of document.querySelectorAll('#form :is(input[type=text], select, button, a, .radio, .check)')) {
+        if (el.disabled && el.readOnly) continue; // a result, shown and never touched
         const h = el.getBoundingClientRect().height;
         if (h > 0 && h < 44) out.push(`small ${el.id || el.className} ${h}`);
       }
@@ -61,3 +62,34 @@ for (const width of [899, 390, 360]) {
     assert.deepEqual(faults, []);
   });
 }
+
+// The screen keypad takes the lower half of the phone: what was typed and
+// its results stay above it.
+test('a phone opens at its top; the width and its results stay in view while typed', { skip: siteMissing }, async () => {
+  const browser = await launch({ width: 390, height: 844, touch: true });
+  try {
+    const page = await openPage(browser.context, server.url);
+    // Seen: its middle is on the screen and nothing covers it there.
+    const outside = (selectors) => page.evaluate((list) => list.filter((s) => {
+      const el = document.querySelector(s);
+      const r = el.getBoundingClientRect();
+      return !el.contains(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));
+    }), selectors);
+    const summary = ['#FullMassa', '#Moment', '.summary-drive'];
+    assert.deepEqual([await page.evaluate(() => scrollY), await outside(['#Profil', '#Diametr', '#Visota', '#Wirina', ...summary])], [0, []]);
+    await page.setViewportSize({ width: 390, height: 420 });
+    await page.focus('#Wirina');
+    await page.keyboard.type('7');
+    assert.deepEqual(await outside(['#Wirina', ...summary]), []);
+    if (driverMissing) return;
+    // The keypad's «.» is the decimal comma; its next key goes on by the
+    // window's focus order.
+    await page.keyboard.type('.');
+    await page.keyboard.press('Enter');
+    const driver = shown(runDriver(['focus Wirina', 'type Wirina 7', 'type Wirina ,', 'focus Massa']).at(-1));
+    const { Wirina, focus } = await readPage(page);
+    assert.deepEqual({ Wirina, focus }, { Wirina: driver.Wirina, focus: driver.focus });
+  } finally {
+    await browser.close();
+  }
+});

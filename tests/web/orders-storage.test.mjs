@@ -7,7 +7,7 @@
 // The order is a stand-in holding a text, as the core's file is to them.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { startServer, launch, siteMissing } from './harness.mjs';
+import { startServer, launch, siteMissing, siteFile } from './harness.mjs';
 
 let server;
 let browser;
@@ -34,10 +34,10 @@ async function blankPage() {
 // second (600 ms and 400 between: 1000 exactly).
 test('a slow order file is written less often, still within the second', { skip: siteMissing }, async () => {
   const page = await blankPage();
-  const pauses = await page.evaluate(async () => {
-    const { pauseFor, INTERVAL_MS } = await import('./autosaver.js');
+  const pauses = await page.evaluate(async (file) => {
+    const { pauseFor, INTERVAL_MS } = await import(`./${file}`);
     return [0, 100, 215, 400, 600].map((cost) => [cost, pauseFor(cost, INTERVAL_MS)]);
-  });
+  }, siteFile('autosaver.js'));
   assert.deepEqual(pauses, [[0, 400], [100, 400], [215, 645], [400, 400], [600, 400]]);
   await page.close();
 });

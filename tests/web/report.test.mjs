@@ -9,10 +9,10 @@ import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync, existsSync } from 'node:fs';
 import path from 'node:path';
-import { startServer, launch, openPage, siteMissing, SITE } from './harness.mjs';
+import { startServer, launch, openPage, siteMissing, siteFile, SITE } from './harness.mjs';
 
 // A core built without its HTML report refuses the button in these words.
-const wasm = path.join(SITE, 'kavro-core.wasm');
+const wasm = path.join(SITE, siteFile('kavro-core.wasm'));
 const noReport = existsSync(wasm) && readFileSync(wasm).includes('report is not available') && 'the core gives no report in this build';
 
 const words = (text) => text.split(/\s+/).filter(Boolean).sort();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
+#include <map>
 #include <set>
 
 namespace kavro {
@@ -158,6 +159,7 @@ TEST(Calculator, FormLayoutPlacesEveryShownControl) {
     EXPECT_EQ(layout["window"]["width"], 897);
     std::set<std::string> placed;
     int radios = 0;
+    std::map<std::string, std::set<std::string>> controls;
     for (const Json& item : layout["items"]) {
         ASSERT_EQ(item["rect"].size(), 4u) << item.dump();
         if (item.contains("for")) {
@@ -166,7 +168,12 @@ TEST(Calculator, FormLayoutPlacesEveryShownControl) {
         if (item.contains("name"))
             placed.insert(item["name"]);
         radios += item["kind"] == "radio";
+        if (item["kind"] == "field")
+            controls[item["control"]].insert(item["name"]);
     }
+    // What the page builds for each field comes with the layout.
+    EXPECT_EQ(controls["pick"], (std::set<std::string>{"Profil", "TipProfilya"}));
+    EXPECT_EQ(controls["combo"], std::set<std::string>{"Diametr"});
     for (int i = 0; i < kFieldCount; ++i) {
         EXPECT_TRUE(placed.count(std::string(fieldName(static_cast<Field>(i)))))
             << fieldName(static_cast<Field>(i));

@@ -117,10 +117,21 @@ const HeaderLine kHeader[] = {
     {"Label26", maker::kTelephone, 48},
 };
 
+constexpr Field kFocusOrder[] = {
+    Field::Profil,    Field::TipProfilya, Field::Montazh, Field::Diametr,       Field::Tolwina,
+    Field::Visota,    Field::Wirina,      Field::Massa,   Field::NizhniyProfil, Field::Upravlenie,
+    Field::Kreplenie, Field::NHK,         Field::Moment,  Field::MaxDiametr,    Field::Oboroti,
+    Field::Vremya,    Field::FullMassa,   Field::Speed,   Field::Button1,       Field::TabControl1,
+};
+
 const int kDriveColumns[] = {61, 126, 53, 60, 68, 71, 69};
 const int kAccessoryColumns[] = {61, 438};
 
 } // namespace
+
+std::span<const Field> focusOrder() {
+    return kFocusOrder;
+}
 
 std::span<const LabelledField> inputFields() {
     return inputRows();

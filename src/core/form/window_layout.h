@@ -50,6 +50,10 @@ inline constexpr int kCaptionHeight = 16;
 inline constexpr int kInputCaptionEnd = 142;
 inline constexpr int kResultCaptionEnd = 693;
 
+// The order in which Tab, and a keypad's next key, go through the window's
+// controls; the two grids follow the tab control as its own children.
+std::span<const Field> focusOrder();
+
 std::span<const LabelledField> inputFields();
 std::span<const LabelledField> resultFields();
 

@@ -4,13 +4,17 @@
 #include "user_input.h"
 
 #include "../calc_error.h"
+#include "../form/window_layout.h"
 #include "../text/utf8.h"
+
+#include <algorithm>
 
 namespace kavro {
 
 namespace {
 
 constexpr char32_t kBackspace = 8;
+constexpr char32_t kDecimalSeparator = ',';
 
 std::string named(Field field, std::string_view what) {
     return std::string(fieldName(field)) + std::string(what);
@@ -146,6 +150,24 @@ ActionResult UserInput::backspace(Field field, std::int64_t presses) {
     });
 }
 
+ActionResult UserInput::deleteForward(Field field) {
+    if (auto refusal = textRefusal(field))
+        return ActionResult::refused(*refusal);
+    const EditableText& target = editable(field);
+    if (target.selectionLength() == 0) {
+        if (target.caret() >= target.length())
+            return focus(field);
+        const ActionResult selected = select(field, static_cast<std::int64_t>(target.caret()), 1);
+        if (selected.kind != ActionResult::Kind::Done)
+            return selected;
+    }
+    return backspace(field, 1);
+}
+
+ActionResult UserInput::typeDecimalSeparator(Field field) {
+    return typeCharacter(field, kDecimalSeparator);
+}
+
 ActionResult UserInput::placeCaret(Field field, std::int64_t position) {
     if (auto refusal = textRefusal(field))
         return ActionResult::refused(*refusal);
@@ -204,6 +226,18 @@ ActionResult UserInput::focus(Field field) {
     if (auto refusal = focusRefusal(field))
         return ActionResult::refused(*refusal);
     return guarded([&] { moveFocus(field); });
+}
+
+ActionResult UserInput::focusNext(Field from) {
+    const std::span<const Field> order = form::focusOrder();
+    const auto at = std::find(order.begin(), order.end(), from);
+    const std::size_t start = at == order.end() ? order.size() - 1 : at - order.begin();
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        const Field next = order[(start + step) % order.size()];
+        if (next != from && !focusRefusal(next))
+            return focus(next);
+    }
+    return focus(from);
 }
 
 ActionResult UserInput::pick(Field field, std::int64_t index) {

@@ -34,6 +34,13 @@ public:
     ActionResult type(Field field, std::string_view text);
     ActionResult typeCharacter(Field field, char32_t character);
     ActionResult backspace(Field field, std::int64_t presses = 1);
+    // The Delete key: the selection goes, else the character after the caret,
+    // in one change as Backspace makes it; at the end of the text nothing
+    // changes and the field only takes the focus.
+    ActionResult deleteForward(Field field);
+    // The key of a keypad that carries the decimal point where the program
+    // writes a comma: it types the comma, through the field's key filter.
+    ActionResult typeDecimalSeparator(Field field);
     ActionResult placeCaret(Field field, std::int64_t position);
     ActionResult selectAll(Field field);
     ActionResult select(Field field, std::int64_t start, std::int64_t length);
@@ -41,6 +48,10 @@ public:
     ActionResult replace(Field field, std::string_view text);
 
     ActionResult focus(Field field);
+    // A keypad's next key in `from`: the focus goes to the first control
+    // after it in the window's focus order that can take it, round to the
+    // start; nothing changes when no other can.
+    ActionResult focusNext(Field from);
     ActionResult pick(Field field, std::int64_t index);
     ActionResult click(Field field, std::int64_t index);
     ActionResult check(Field field);

@@ -5,15 +5,19 @@
 // browser never edits a field itself: every keystroke is cancelled and
 // sent to the core, which filters it, and the state view shows the result.
 
-import { kindOf, hasCaret } from './fields.js';
-import { toCodePoints } from './text-offsets.js';
+import { toCodePoints } from './text-positions.js';
 import { openReport } from './report-link.js';
+
+// A phone or a tablet, whose keyboard is the one on its screen.
+function coarsePointer() {
+  return window.matchMedia?.('(pointer: coarse)').matches ?? false;
+}
 
 function fieldOf(el) {
   return el?.closest?.('[data-field]')?.dataset.field ?? null;
 }
 
-export class Controller {
+export class ActionRouter {
   constructor(calc, form, view, dialog) {
     this.calc = calc;
     this.form = form;
@@ -25,11 +29,12 @@ export class Controller {
     // its own caret or selection there, which the state did not choose.
     this.fresh = null;
     this.onAnswer = null; // sees every answer after the form has shown it
+    this.fromKeypad = false; // the last key came from a screen keypad
   }
 
   // Shows the state's caret again once the browser has placed its own.
   restoreAfterFocus(field) {
-    if (!hasCaret(field)) return;
+    if (!this.form.hasCaret(field)) return;
     this.fresh = field;
     setTimeout(() => {
       if (this.fresh !== field) return;
@@ -42,9 +47,16 @@ export class Controller {
     return this.present(JSON.parse(this.calc[method](...args)));
   }
 
+  // The window's start. It focuses the drive list, which a phone shows
+  // far down: the page is not scrolled to it.
+  start() {
+    return this.present(JSON.parse(this.calc.start()), { scroll: false });
+  }
+
   // Shows an answer. FOLLOW: the DOM focus goes where the state has it;
   // an action from outside the form leaves it where the user put it.
-  present(answer, { follow = true } = {}) {
+  // SCROLL: the page may scroll to show the focused field.
+  present(answer, { follow = true, scroll = true } = {}) {
     this.view.apply(answer);
     this.onAnswer?.(answer);
     if (answer.clipboard !== undefined)
@@ -52,25 +64,25 @@ export class Controller {
     if (answer.open) window.open(answer.open, '_blank', 'noopener');
     if (answer.report) openReport(answer.report);
     if (answer.result === 'failed') this.dialog.show(answer.error, () => follow && this.followFocus(true));
-    else if (follow) this.followFocus();
+    else if (follow) this.followFocus(false, scroll);
     return answer;
   }
 
   // Puts the DOM focus where the state has it. After the message box the
   // browser hands the focus back to the field without its text selection,
   // where keys would insert nothing: the field is focused anew.
-  followFocus(anew = false) {
+  followFocus(anew = false, scroll = true) {
     if (this.dialog.open) return;
     const el = this.view.focusElement(this.view.focus);
     if (!el || (document.activeElement === el && !anew)) return;
     this.moving = true;
     try {
       if (anew) el.blur();
-      el.focus();
+      el.focus({ preventScroll: !scroll });
     } finally {
       this.moving = false;
     }
-    if (hasCaret(this.view.focus)) this.view.showCaret(this.view.focus);
+    if (this.form.hasCaret(this.view.focus)) this.view.showCaret(this.view.focus);
     this.restoreAfterFocus(this.view.focus);
   }
 
@@ -90,9 +102,9 @@ export class Controller {
   onFocus(e) {
     if (this.moving || this.dialog.open) return;
     const field = fieldOf(e.target);
-    if (!field || !kindOf(field) || field === this.view.focus) return;
+    if (!field || !this.form.kindOf(field) || field === this.view.focus) return;
     if (e.target.classList?.contains('combo-list')) return; // its pick moves the focus
-    if (kindOf(field) === 'link' || kindOf(field) === 'label') return;
+    if (this.form.kindOf(field) === 'link' || this.form.kindOf(field) === 'label') return;
     this.act('focus', field);
     // A click places the caret where it points (synced on mouseup);
     // Tab leaves it where the state has it.
@@ -103,7 +115,7 @@ export class Controller {
   // the state learns it before the next keystroke counts from it.
   syncSelection(el) {
     const field = fieldOf(el);
-    if (!field || !hasCaret(field) || el !== this.form.elements[field]) return;
+    if (!field || !this.form.hasCaret(field) || el !== this.form.elements[field]) return;
     if (field !== this.view.focus || el.disabled) return;
     if (this.fresh === field) {
       this.fresh = null;
@@ -123,19 +135,20 @@ export class Controller {
   onBeforeInput(e) {
     const el = e.target;
     const field = fieldOf(el);
-    if (!field || !hasCaret(field) || el !== this.form.elements[field]) return;
+    if (!field || !this.form.hasCaret(field) || el !== this.form.elements[field]) return;
     e.preventDefault();
     this.syncSelection(el);
     const type = e.inputType;
     if (type === 'insertText' || type === 'insertCompositionText') {
-      if (e.data) this.act('type', field, e.data);
+      if (e.data === '.' && this.fromKeypad) this.act('typeDecimalSeparator', field);
+      else if (e.data) this.act('type', field, e.data);
     } else if (type === 'insertFromPaste' || type === 'insertReplacementText') {
       const text = e.dataTransfer?.getData('text/plain') ?? e.data ?? '';
       this.act('paste', field, text);
     } else if (type.startsWith('deleteContentBackward') || type.endsWith('Backward')) {
       this.act('backspace', field, 1);
     } else if (type === 'deleteContentForward' || type.endsWith('Forward')) {
-      this.deleteForward(field, el);
+      this.act('deleteForward', field);
     } else if (type === 'deleteByCut') {
       const text = el.value.slice(el.selectionStart, el.selectionEnd);
       if (text) {
@@ -145,28 +158,26 @@ export class Controller {
     }
   }
 
-  // Delete removes the character after the caret: the caret steps over it
-  // and Backspace takes it, one change as in the window.
-  deleteForward(field, el) {
-    const state = this.view.control(field);
-    const [, length] = state.selection ?? [state.caret, 0];
-    if (length === 0) {
-      if (state.caret >= [...el.value].length) return;
-      this.calc.caret(field, state.caret + 1);
-    }
-    this.act('backspace', field, 1);
-  }
-
   onKey(e) {
+    // A phone's keypad tells no key (or only that one is being composed),
+    // and offers «.» alone where the user's language writes a decimal
+    // point; a real keyboard's «.» stays a character the key filter takes
+    // or drops, as in the window.
+    this.fromKeypad = e.key === 'Unidentified' || e.key === 'Process' || e.keyCode === 229 || coarsePointer();
     const field = fieldOf(e.target);
     if (!field) return;
+    if (e.key === 'Enter' && coarsePointer() && !e.isComposing && e.target.enterKeyHint === 'next') {
+      e.preventDefault();
+      this.act('focusNext', field);
+      return;
+    }
     const accel = e.ctrlKey || e.metaKey;
-    if (hasCaret(field) && accel && !e.altKey && e.key.toLowerCase() === 'a') {
+    if (this.form.hasCaret(field) && accel && !e.altKey && e.key.toLowerCase() === 'a') {
       e.preventDefault();
       this.act('selectAll', field);
       return;
     }
-    if (kindOf(field) === 'tabs' && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
+    if (this.form.kindOf(field) === 'tabs' && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
       e.preventDefault();
       const count = this.form.tabList.children.length;
       const index = Number(e.target.dataset.index ?? 0) + (e.key === 'ArrowRight' ? 1 : -1);
@@ -178,7 +189,7 @@ export class Controller {
     const el = e.target;
     const field = fieldOf(el);
     if (!field) return;
-    if (kindOf(field) === 'pick' || el.classList.contains('combo-list'))
+    if (this.form.kindOf(field) === 'pick' || el.classList.contains('combo-list'))
       this.act('pick', field, el.selectedIndex);
   }
 
@@ -186,7 +197,7 @@ export class Controller {
     const el = e.target;
     const field = fieldOf(el);
     if (!field) return;
-    const kind = kindOf(field);
+    const kind = this.form.kindOf(field);
     if (kind === 'radio' && el.type === 'radio') {
       this.act('click', field, Number(el.value));
       this.view.show(field); // a refused click leaves the old choice shown

@@ -13,7 +13,7 @@ function make(tag, props = {}) {
   return Object.assign(document.createElement(tag), props);
 }
 
-export class OpeningsList {
+export class OpeningTable {
   // ACT(method, ...args) runs an order action and gives its answer.
   constructor(table, calc, act) {
     this.table = table;

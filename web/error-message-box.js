@@ -4,7 +4,7 @@
 // The message box of a conversion error: modal, closed by the user; the
 // focus returns to where the state has it.
 
-export class MessageDialog {
+export class ErrorMessageBox {
   constructor(dialog) {
     this.dialog = dialog;
     this.text = dialog.querySelector('#message-text');

@@ -9,7 +9,7 @@ function make(tag, props = {}) {
   return Object.assign(document.createElement(tag), props);
 }
 
-export class OpeningDetails {
+export class OpeningsDock {
   constructor({ table, problems }, act) {
     this.table = table;
     this.problems = problems;
