@@ -4,6 +4,7 @@
 #include "xlsx_export.h"
 
 #include "core/money/money.h"
+#include "core/report/report_date.h"
 #include "core/text/utf8.h"
 #include "xlsx_number.h"
 
@@ -130,6 +131,10 @@ std::string workbookBytes(const SheetTable& table, const std::filesystem::path& 
         throw WorkbookError("не удалось начать книгу");
     lxw_worksheet* sheet = workbook_add_worksheet(book, table.sheetName.c_str());
     try {
+        // Dated by the papers' clock, not the writer library's own.
+        lxw_doc_properties properties{};
+        properties.created = reportTime();
+        check(workbook_set_properties(book, &properties));
         if (!sheet)
             throw WorkbookError("не удалось добавить лист «" + table.sheetName + "»");
         fillSheet(book, sheet, table);
