@@ -5,11 +5,11 @@
 
 #include "core/money/money.h"
 #include "core/report/report_date.h"
+#include "core/text/number_text.h"
 #include "core/text/utf8.h"
 #include "xlsx_number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -36,11 +36,9 @@ std::optional<double> exactNumber(const std::string& text) {
         std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) >
             static_cast<std::ptrdiff_t>(kExactDigits))
         return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(stored.data(), stored.data() + stored.size(), value);
-    if (error != std::errc() || end != stored.data() + stored.size())
-        return std::nullopt;
-    return value;
+    // The window's own reading of the text, which numberCellText has found
+    // to be a plain number.
+    return StrToFloat(text);
 }
 
 // An amount of money as the program writes it ("1234,50", "-308,64") as a
