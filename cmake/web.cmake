@@ -22,3 +22,8 @@ target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${KAVRO
 # Speed before size: -O2 works out an order's openings about four times
 # faster than -Os, for 160 KB more of module and a few KB less once gzipped.
 add_link_options($<$<CONFIG:Release>:-O2>)
+
+# The papers (.docx, .xlsx) need these; the calculator alone does not.
+if(KAVRO_BUILD_DOCX)
+  include(${CMAKE_CURRENT_LIST_DIR}/web_libraries.cmake)
+endif()

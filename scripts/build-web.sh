@@ -12,7 +12,5 @@ scripts/install-deps.sh emscripten node-acorn nodejs
 # emscripten's optimiser needs Debian's acorn; a node that is not Debian's
 # own does not look in Debian's module folder by itself.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
-# libcsv from its Debian source package, compiled by the build.
-scripts/fetch-libcsv-source.sh build-web/libcsv-source
 cmake --preset web >/dev/null
 cmake --build --preset web -j"$(nproc)"

@@ -4,7 +4,6 @@
 #include "openings_workbook.h"
 
 #include "core/order/order.h"
-#include "orderio/order_file.h"
 #include "orderio/text_rules.h"
 #include "xlsx_sheet.h"
 
@@ -13,10 +12,6 @@ namespace kavro {
 OpeningsImport importOpeningsWorkbook(std::string_view bytes) {
     OpeningsImport result;
     result.cellAddresses = true;
-    if (bytes.size() > OrderFile::kMaxBytes) {
-        result.errors.push_back({0, {}, "файл больше 64 МиБ"});
-        return result;
-    }
     const SheetLimits limits{.rows = Order::kMaxOpenings + 1, .textLength = maxOrderTextLength()};
     SheetRows sheet = readFirstWorksheet(bytes, limits);
     if (!sheet.errors.empty()) {

@@ -5,11 +5,12 @@
 
 #include "core/money/money.h"
 #include "core/report/output_kind.h"
+#include "core/report/report_date.h"
+#include "core/text/number_text.h"
 #include "core/text/utf8.h"
 #include "xlsx_number.h"
 
 #include <algorithm>
-#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -36,11 +37,9 @@ std::optional<double> exactNumber(const std::string& text) {
         std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }) >
             static_cast<std::ptrdiff_t>(kExactDigits))
         return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(stored.data(), stored.data() + stored.size(), value);
-    if (error != std::errc() || end != stored.data() + stored.size())
-        return std::nullopt;
-    return value;
+    // The window's own reading of the text, which numberCellText has found
+    // to be a plain number.
+    return StrToFloat(text);
 }
 
 // An amount of money as the program writes it ("1234,50", "-308,64") as a
@@ -131,6 +130,10 @@ std::string workbookBytes(const SheetTable& table, const std::filesystem::path& 
         throw WorkbookError("не удалось начать книгу");
     lxw_worksheet* sheet = workbook_add_worksheet(book, table.sheetName.c_str());
     try {
+        // Dated by the papers' clock, not the writer library's own.
+        lxw_doc_properties properties{};
+        properties.created = reportTime();
+        check(workbook_set_properties(book, &properties));
         if (!sheet)
             throw WorkbookError("не удалось добавить лист «" + table.sheetName + "»");
         fillSheet(book, sheet, table);

@@ -14,6 +14,11 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A double holds 15 significant decimal digits whatever their value; digits
+// past them are the binary fraction's tail (8.800000000000001 for 8.8), which
+// Excel, Calc and writers printing 16 or 17 digits leave in the cell.
+constexpr std::size_t kDoubleDigits = 15;
+
 struct Decimal {
     bool negative = false;
     std::string digits;     // significant digits, as stored
@@ -52,6 +57,28 @@ std::optional<Decimal> parse(std::string_view s) {
     return d;
 }
 
+// Rounds the significant digits (no leading zero) to kDoubleDigits, half
+// away from zero as Excel shows them; a carry out of the first digit moves
+// the point ("9999999999999999" is 1E16).
+void roundToDoubleDigits(Decimal& d) {
+    if (d.digits.size() <= kDoubleDigits)
+        return;
+    const bool up = d.digits[kDoubleDigits] >= '5';
+    d.digits.resize(kDoubleDigits);
+    if (!up)
+        return;
+    std::size_t at = kDoubleDigits;
+    while (at > 0 && d.digits[at - 1] == '9')
+        d.digits[--at] = '0';
+    if (at > 0) {
+        ++d.digits[at - 1];
+        return;
+    }
+    d.digits.insert(d.digits.begin(), '1');
+    d.digits.pop_back();
+    ++d.point;
+}
+
 } // namespace
 
 std::optional<std::string> numberCellText(std::string_view stored, std::size_t maxLength) {
@@ -64,6 +91,7 @@ std::optional<std::string> numberCellText(std::string_view stored, std::size_t m
         return "0";
     d->digits.erase(0, first);
     d->point -= static_cast<std::int64_t>(first);
+    roundToDoubleDigits(*d);
     const std::size_t last = d->digits.find_last_not_of('0');
     const std::int64_t significant = static_cast<std::int64_t>(last) + 1;
     // The whole part has max(point, 1) digits, the fraction those after it.

@@ -13,7 +13,8 @@ namespace kavro {
 // "1E3", "-0"), made from the stored digits themselves rather than through
 // a binary double, which would turn 3.35 into 3.3500000000000001: a decimal
 // comma, no exponent, no leading or trailing zeros ("0,1" for "0.1000"),
-// "-" for a negative number other than zero. Nothing when the text is no
+// "-" for a negative number other than zero. Rounded to the 15 significant
+// digits a double holds: "8.800000000000001" is "8,8". Nothing when the text is no
 // number or would be longer than `maxLength` characters.
 std::optional<std::string> numberCellText(std::string_view stored, std::size_t maxLength);
 

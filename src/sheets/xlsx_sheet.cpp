@@ -21,6 +21,12 @@ namespace {
 // listed: nobody reads more.
 constexpr std::size_t kMaxFaults = 1000;
 
+// A workbook of openings or prices is some hundred kilobytes: far bigger
+// ones are refused before anything is unpacked, so that a small file which
+// unpacks to gigabytes (a zip bomb) costs neither memory nor time.
+constexpr std::size_t kMaxWorkbookBytes = 10u << 20;
+constexpr std::uint64_t kMaxWorkbookUnpacked = 100u << 20;
+
 constexpr std::string_view kDamaged = "файл не является книгой Excel (.xlsx) или повреждён";
 
 std::string lowerAscii(std::string_view s) {
@@ -340,10 +346,22 @@ std::string found(const std::map<std::string, std::string, std::less<>>& map,
     return it == map.end() ? std::string() : it->second;
 }
 
+// Why the workbook cannot be read at all; nothing when it can.
+std::optional<std::string> tooBig(std::string_view bytes) {
+    if (bytes.size() > kMaxWorkbookBytes)
+        return "книга больше 10 МБ: такие не читаются";
+    if (declaredUnpackedBytes(bytes).value_or(0) > kMaxWorkbookUnpacked)
+        return "книга распаковывается больше чем в 100 МБ: такие не читаются";
+    return std::nullopt;
+}
+
 } // namespace
 
 SheetRows readFirstWorksheet(std::string_view bytes, const SheetLimits& limits) {
-    std::optional<std::vector<ZipEntry>> entries = readZip(bytes, ZipLimits{});
+    if (std::optional<std::string> fault = tooBig(bytes))
+        return {{}, {{0, {}, std::move(*fault)}}};
+    std::optional<std::vector<ZipEntry>> entries =
+        readZip(bytes, ZipLimits{.unpackedBytes = kMaxWorkbookUnpacked});
     if (!entries)
         return {{}, {{0, {}, std::string(kDamaged)}}};
     const Package package(std::move(*entries));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -55,22 +56,54 @@ bool unpack(zip_t* archive, zip_uint64_t index, std::uint64_t room, std::string&
     }
 }
 
-} // namespace
-
-std::optional<std::vector<ZipEntry>> readZip(std::string_view bytes, const ZipLimits& limits) {
+Archive openArchive(std::string_view bytes) {
     zip_error_t error;
     zip_error_init(&error);
     Source source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error));
     zip_error_fini(&error);
     if (!source)
-        return std::nullopt;
+        return nullptr;
     Archive archive(zip_open_from_source(source.get(), ZIP_RDONLY, nullptr));
+    if (archive)
+        source.release(); // the archive owns it now
+    return archive;
+}
+
+// The sizes the directory declares, added up without overflowing: a sum past
+// 2^64 is as far beyond any limit as 2^64 - 1.
+std::optional<std::uint64_t> declaredSize(zip_t* archive, zip_int64_t count) {
+    std::uint64_t total = 0;
+    for (zip_uint64_t i = 0; i < static_cast<zip_uint64_t>(count); ++i) {
+        zip_stat_t stat;
+        if (zip_stat_index(archive, i, 0, &stat) != 0)
+            return std::nullopt;
+        if (stat.valid & ZIP_STAT_SIZE)
+            total = stat.size > UINT64_MAX - total ? UINT64_MAX : total + stat.size;
+    }
+    return total;
+}
+
+} // namespace
+
+std::optional<std::uint64_t> declaredUnpackedBytes(std::string_view bytes) {
+    const Archive archive = openArchive(bytes);
     if (!archive)
         return std::nullopt;
-    source.release(); // the archive owns it now
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count < 0)
+        return std::nullopt;
+    return declaredSize(archive.get(), count);
+}
 
+std::optional<std::vector<ZipEntry>> readZip(std::string_view bytes, const ZipLimits& limits) {
+    const Archive archive = openArchive(bytes);
+    if (!archive)
+        return std::nullopt;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     if (count < 0 || static_cast<std::uint64_t>(count) > limits.entries)
+        return std::nullopt;
+    const std::optional<std::uint64_t> declared = declaredSize(archive.get(), count);
+    if (!declared || *declared > limits.unpackedBytes)
         return std::nullopt;
     std::vector<ZipEntry> entries;
     std::set<std::string> names;

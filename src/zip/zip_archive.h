@@ -28,8 +28,14 @@ struct ZipLimits {
 // The entries of the archive held in `bytes`, in archive order, folders left
 // out; nothing when it is no zip archive, is damaged (a CRC or size that does
 // not match), holds two entries of one name (compared without case, as
-// package part names are), or exceeds the limits.
+// package part names are), or exceeds the limits. Sizes the archive's
+// directory declares beyond the limits refuse it before anything is
+// unpacked; sizes it understates stop the unpacking where they are passed.
 std::optional<std::vector<ZipEntry>> readZip(std::string_view bytes, const ZipLimits& limits);
+
+// The bytes the entries of the archive in `bytes` say they unpack to, all
+// together, from its directory alone; nothing when it is no zip archive.
+std::optional<std::uint64_t> declaredUnpackedBytes(std::string_view bytes);
 
 // A file to pack, held elsewhere.
 struct ZipEntryView {

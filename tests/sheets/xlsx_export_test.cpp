@@ -31,6 +31,7 @@ const SheetTable kTable{.sheetName = "Проёмы",
                             {"", "1234567890,123456"},
                             {"", "1234567890,12345"},
                             {"", "нет"},
+                            {"", "8,8"},
                         }};
 
 TEST(WorkbookExport, ReadsBackAsTheSameTexts) {
@@ -67,6 +68,9 @@ TEST(WorkbookExport, ANumberColumnHoldsNumbersWhereTheyComeBackExact) {
         const std::string cell = sheet.substr(at, sheet.find("</c>", at) - at);
         EXPECT_EQ(cell.find("t=\"s\"") == std::string::npos, c.number) << cell;
     }
+    // The shortest digits that give the same double, not 8.800000000000001,
+    // which a program that does not round to 15 digits would read as such.
+    EXPECT_NE(sheet.find("<c r=\"B8\"><v>8.8</v></c>"), std::string::npos);
     EXPECT_NE(sheet.find("state=\"frozen\""), std::string::npos);
     EXPECT_NE(part(workbookBytes(kTable, folder.path()), "xl/styles.xml").find("<b/>"),
               std::string::npos);

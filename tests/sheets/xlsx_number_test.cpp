@@ -27,8 +27,17 @@ TEST(NumberCellText, TheStoredDigitsAsTheWindowWritesThem) {
         {"5.", "5"},
         {"-2.5", "-2,5"},
         {"+4", "4"},
-        // Excel's way of storing a double it could not write shorter.
-        {"3.3500000000000001", "3,3500000000000001"},
+        // Excel's and libxlsxwriter's ways of storing a double they could
+        // not write shorter: the tail past 15 digits is the binary's.
+        {"3.3500000000000001", "3,35"},
+        {"8.800000000000001", "8,8"},
+        {"0.30000000000000004", "0,3"},
+        {"123456789012345", "123456789012345"},
+        {"1234567890123456", "1234567890123460"},
+        {"1.234567890123449", "1,23456789012345"},
+        {"9.9999999999999995", "10"},
+        {"-0.99999999999999999", "-1"},
+        {"1.0000000000000004e-5", "0,00001"},
         {"", nullptr},
         {"-", nullptr},
         {".", nullptr},
@@ -61,7 +70,10 @@ TEST(NumberCellText, LengthLimitIsInclusive) {
     EXPECT_EQ(numberCellText("1E-3", 5), "0,001");
     EXPECT_EQ(numberCellText("1E-4", 5), std::nullopt);
     EXPECT_EQ(numberCellText(std::string(300, '9'), 255), std::nullopt);
-    EXPECT_EQ(numberCellText(std::string(255, '9'), 255), std::string(255, '9'));
+    const std::string longest = "1" + std::string(254, '0');
+    EXPECT_EQ(numberCellText(longest, 255), longest);
+    // 255 nines are 1E255 to 15 digits: a digit longer.
+    EXPECT_EQ(numberCellText(std::string(255, '9'), 255), std::nullopt);
 }
 
 } // namespace

@@ -5,32 +5,57 @@
 
 #include "quotation_report.h"
 
-#include <ctime>
+#include <charconv>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
 
 namespace kavro {
 
 namespace {
 
-std::tm localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
+// SOURCE_DATE_EPOCH when it holds a plain count of seconds; a text that is
+// none is left alone rather than dating papers 1970.
+std::optional<std::time_t> sourceDateEpoch() {
+    const char* set = std::getenv("SOURCE_DATE_EPOCH");
+    if (!set)
+        return std::nullopt;
+    const std::string_view text(set);
+    long long seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || seconds < 0)
+        return std::nullopt;
+    return static_cast<std::time_t>(seconds);
+}
+
+std::tm reportCalendarTime() {
+    const std::optional<std::time_t> fixed = sourceDateEpoch();
+    const std::time_t when = fixed ? *fixed : std::time(nullptr);
+    std::tm calendar{};
+    if (fixed)
+        gmtime_r(&when, &calendar);
+    else
+        localtime_r(&when, &calendar);
+    return calendar;
 }
 
 } // namespace
 
+std::time_t reportTime() {
+    return sourceDateEpoch().value_or(std::time(nullptr));
+}
+
 std::string todaysReportDate() {
-    const std::tm local = localNow();
+    const std::tm calendar = reportCalendarTime();
     char text[16];
-    std::strftime(text, sizeof text, "%d.%m.%Y", &local);
+    std::strftime(text, sizeof text, "%d.%m.%Y", &calendar);
     return text;
 }
 
 std::string quotationNumberNow() {
-    const std::tm local = localNow();
-    return quotationNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                           local.tm_min);
+    const std::tm calendar = reportCalendarTime();
+    return quotationNumber(calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday,
+                           calendar.tm_hour, calendar.tm_min);
 }
 
 } // namespace kavro
