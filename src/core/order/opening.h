@@ -5,6 +5,7 @@
 
 #include "../money/money.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,6 +67,12 @@ struct Opening {
     // any real one, and low enough that the price times the most openings
     // of an order (999 each, 100,000 of them) still fits 64 bits of kopecks.
     static constexpr Money kMaxInstallationPrice{100'000'000'00};
+
+    // The firm's server's record of this opening: its id (random 128 bits as
+    // hex, made by whichever device created it) and the order revision it
+    // last changed at. An empty id: never shared with a server.
+    std::string id{};
+    std::int64_t revision = 0;
 
     bool operator==(const Opening&) const = default;
 };
