@@ -91,6 +91,20 @@ TEST_F(OrderDocumentTest, MovesAcrossTheCurrentOpeningKeepItCurrent) {
     }
 }
 
+// Two openings under one server id would be one record to the firm's
+// server, which refuses such an order.
+TEST_F(OrderDocumentTest, ACopyIsANewOpeningToTheServer) {
+    Order order = lettered("A");
+    order.openings[0].id = "0123456789abcdef0123456789abcdef";
+    order.openings[0].revision = 4;
+    document.reset(order);
+    ASSERT_TRUE(document.copyOpening());
+    EXPECT_EQ(document.order().openings[0].id, order.openings[0].id);
+    EXPECT_EQ(document.order().openings[1].id, "");
+    EXPECT_EQ(document.order().openings[1].revision, 0);
+    EXPECT_EQ(document.order().openings[1].location, "A");
+}
+
 TEST_F(OrderDocumentTest, BroughtInOpeningsReplaceOnlyALoneUntouchedBlankOne) {
     document.reset(Order{}); // one blank opening
     ASSERT_TRUE(document.appendOpenings(lettered("XY").openings));

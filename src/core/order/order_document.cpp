@@ -156,6 +156,10 @@ bool OrderDocument::copyOpening() {
     const auto at = static_cast<std::ptrdiff_t>(current_ + 1);
     // Copied before inserting: the insertion may move the original.
     Opening copy = currentOpening();
+    // The copy is a new opening to the firm's server, not a second record
+    // under the original's id.
+    copy.id.clear();
+    copy.revision = 0;
     std::optional<OpeningResults> copyResults = results_[current_];
     order_.openings.insert(order_.openings.begin() + at, std::move(copy));
     results_.insert(results_.begin() + at, std::move(copyResults));
