@@ -11,16 +11,21 @@ namespace kavro::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kCommands = {"import", "check",  "export",
-                                                       "bom",    "report", "quote"};
+constexpr std::array<std::string_view, 9> kCommands = {
+    "import", "check", "export", "bom", "report", "quote", "push", "pull", "orders"};
+
+bool talksToServer(std::string_view command) {
+    return command == "push" || command == "pull" || command == "orders";
+}
 
 // Commands that must be told where to write.
 bool needsOutput(std::string_view command) {
-    return command == "import" || command == "export" || command == "report" || command == "quote";
+    return command == "import" || command == "export" || command == "report" ||
+           command == "quote" || command == "pull";
 }
 
 bool takesOutput(std::string_view command) {
-    return command != "check";
+    return command != "check" && command != "push" && command != "orders";
 }
 
 // The value of an option: "--name=VALUE", or the next argument.
@@ -85,12 +90,27 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (line.prices)
                 throw UsageError("--prices указан дважды");
             line.prices = optionValue(arguments, i, "--prices");
+        } else if (argument == "--server" || argument.starts_with("--server=") ||
+                   argument == "--login" || argument.starts_with("--login=")) {
+            const bool server = argument.starts_with("--server");
+            if (!talksToServer(line.command))
+                throw UsageError(std::string(server ? "--server" : "--login") +
+                                 " бывает только у команд push, pull и orders");
+            (server ? line.server : line.login) =
+                optionValue(arguments, i, server ? "--server" : "--login");
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
             return line;
         } else {
             throw UsageError("неизвестный параметр «" + argument + "»");
         }
+    }
+    if (talksToServer(line.command) && !line.server)
+        throw UsageError("команде " + line.command + " нужен --server URL");
+    if (line.command == "orders") {
+        if (!files.empty())
+            throw UsageError("команде orders файл не нужен");
+        return line;
     }
     if (files.size() != 1)
         throw UsageError(files.empty() ? "не указан файл" : "указано больше одного файла");

@@ -15,8 +15,11 @@ using Runner = int (*)(const CommandLine&, CommandContext&);
 
 Runner runnerOf(const std::string& command) {
     static const std::map<std::string, Runner> runners = {
-        {"import", runImport}, {"check", runCheck},   {"export", runExport},
-        {"bom", runBom},       {"report", runReport}, {"quote", runQuote},
+        {"import", runImport},        {"check", runCheck},
+        {"export", runExport},        {"bom", runBom},
+        {"report", runReport},        {"quote", runQuote},
+        {"push", runServerCommand},   {"pull", runServerCommand},
+        {"orders", runServerCommand},
     };
     return runners.at(command);
 }
