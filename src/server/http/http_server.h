@@ -25,7 +25,7 @@ struct ListenOptions {
     // Each connection is served by a thread of its own while it lasts; a
     // client that waits for changes holds one, so there are enough for a
     // few hundred waiting clients. More wait in the queue.
-    int maxThreads = 400;
+    int maxThreads = 512;
     int maxQueued = 1000;
 };
 
