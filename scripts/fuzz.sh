@@ -19,6 +19,7 @@ targets=(
   "opening_fuzzer opening -"
   "xlsx_fuzzer xlsx xlsx.dict"
   "firm_file_fuzzer firm -"
+  "api_request_fuzzer api -"
 )
 
 scripts/install-deps.sh clang libclang-rt-14-dev

@@ -16,6 +16,9 @@ packages=(
   poppler-utils qpdf
   # Excel workbooks: libxlsxwriter is compiled from its source package on zlib.
   zlib1g-dev
+  # The firm's server and kavro-order's talk with it: HTTP (POCO), the
+  # database (SQLite), Argon2id and random tokens (libsodium).
+  libpoco-dev libsqlite3-dev libsodium-dev sqlite3
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")

@@ -37,6 +37,10 @@ constexpr int kMaxDepth = 8;
 constexpr std::string_view kInstallationKey = "installationPrice";
 constexpr std::string_view kDiscountKey = "discount";
 constexpr int kFirstPricedVersion = 2;
+// The server's ids and revisions, of the order and of each opening.
+constexpr std::string_view kIdKey = "id";
+constexpr std::string_view kRevisionKey = "revision";
+constexpr int kFirstSharedVersion = 3;
 
 // The input whose key is `key`, if one is.
 const OpeningInput* inputByKey(std::string_view key) {
@@ -81,6 +85,10 @@ void checkRange(std::int64_t value, int low, int high, std::size_t opening, std:
 // when it is written, so that whatever is saved can be opened again.
 void checkOpening(const Opening& opening, std::size_t number) {
     checkText(opening.location, number, "location");
+    if (const auto fault = OrderFile::idFault(opening.id))
+        failField(number, kIdKey, *fault);
+    if (opening.revision < 0 || (opening.id.empty() && opening.revision != 0))
+        failField(number, kRevisionKey, "ревизия без id или меньше 0");
     checkRange(opening.count, Opening::kMinCount, Opening::kMaxCount, number, "count");
     for (const OpeningInput& input : openingInputs()) {
         if (const auto* text = std::get_if<InputText>(&input.member))
@@ -111,10 +119,18 @@ void checkDiscount(const std::optional<Percent>& discount) {
                              " %");
 }
 
+void checkOrderId(const Order& order) {
+    if (const auto fault = OrderFile::idFault(order.id))
+        throw OrderFileError("заказ: " + *fault);
+    if (order.revision < 0 || (order.id.empty() && order.revision != 0))
+        throw OrderFileError("заказ: ревизия без id или меньше 0");
+}
+
 void checkOrder(const Order& order) {
     if (const auto fault = textFault(order.title))
         throw OrderFileError("заголовок заказа: " + *fault);
     checkDiscount(order.discount);
+    checkOrderId(order);
     if (order.openings.size() > Order::kMaxOpenings)
         throw OrderFileError("в заказе больше " + std::to_string(Order::kMaxOpenings) + " проёмов");
     for (std::size_t i = 0; i < order.openings.size(); ++i)
@@ -224,6 +240,10 @@ bool readOpeningKey(Opening& opening, const std::string& key, const Json& value,
                     std::int64_t version) {
     if (key == kInstallationKey && version >= kFirstPricedVersion)
         opening.installationPrice = priceOf(value, number, key);
+    else if (key == kIdKey && version >= kFirstSharedVersion)
+        opening.id = textOf(value, number, key);
+    else if (key == kRevisionKey && version >= kFirstSharedVersion)
+        opening.revision = wholeOf(value, number, key);
     else if (key == "location")
         opening.location = textOf(value, number, key);
     else if (key == "count")
@@ -287,17 +307,30 @@ Order orderOf(const Json& root) {
                 order.openings.push_back(openingOf(opening, order.openings.size(), version));
         } else if (key == kDiscountKey && version >= kFirstPricedVersion) {
             order.discount = discountOf(value);
+        } else if (key == kIdKey && version >= kFirstSharedVersion) {
+            if (!value.is_string())
+                throw OrderFileError("id заказа: ожидается текст в кавычках");
+            order.id = value.get<std::string>();
+        } else if (key == kRevisionKey && version >= kFirstSharedVersion) {
+            if (!value.is_number_integer())
+                throw OrderFileError("ревизия заказа: ожидается целое число");
+            order.revision = value.get<std::int64_t>();
         } else {
             throw OrderFileError("неизвестное поле заказа «" + key + "»");
         }
     }
     if (const auto fault = textFault(order.title))
         throw OrderFileError("заголовок заказа: " + *fault);
+    checkOrderId(order);
     return order;
 }
 
 Json openingJson(const Opening& opening) {
     Json object;
+    if (!opening.id.empty()) {
+        object[std::string(kIdKey)] = opening.id;
+        object[std::string(kRevisionKey)] = opening.revision;
+    }
     object["location"] = opening.location;
     object["count"] = opening.count;
     if (opening.installationPrice)
@@ -361,6 +394,10 @@ std::string OrderFile::serialize(const Order& order) {
     Json root;
     root["format"] = kFormat;
     root["version"] = versionFor(order);
+    if (!order.id.empty()) {
+        root[std::string(kIdKey)] = order.id;
+        root[std::string(kRevisionKey)] = order.revision;
+    }
     root["title"] = order.title;
     if (order.discount)
         root[std::string(kDiscountKey)] = percentText(*order.discount);
@@ -371,7 +408,24 @@ std::string OrderFile::serialize(const Order& order) {
     return root.dump(2) + "\n";
 }
 
+std::optional<std::string> OrderFile::idFault(const std::string& id) {
+    if (id.size() > OrderFile::kMaxIdLength)
+        return "id длиннее " + std::to_string(OrderFile::kMaxIdLength) + " знаков";
+    const bool plain = std::all_of(id.begin(), id.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               c == '-' || c == '_';
+    });
+    if (!plain)
+        return std::string("id из недопустимых знаков (только латинские буквы, цифры, - и _)");
+    return std::nullopt;
+}
+
 int OrderFile::versionFor(const Order& order) {
+    const bool shared = !order.id.empty() ||
+                        std::any_of(order.openings.begin(), order.openings.end(),
+                                    [](const Opening& o) { return !o.id.empty(); });
+    if (shared)
+        return kFirstSharedVersion;
     const bool priced =
         order.discount || std::any_of(order.openings.begin(), order.openings.end(),
                                       [](const Opening& o) { return o.installationPrice; });

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,11 +29,21 @@ public:
 // version 2 only when it holds either: an order without them stays a
 // version-1 file, which the programs of version 1 still in use at a firm
 // open as before.
+//
+// Version 3 carries the firm's server's ids: the order's "id" and
+// "revision", and every shared opening's. A file is written as version 3
+// only when the order or an opening has an id.
 class OrderFile {
 public:
     static constexpr std::string_view kFormat = "kavro-order";
     // The newest version this program reads.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
+    // The longest id: the server's are 32 hex digits.
+    static constexpr std::size_t kMaxIdLength = 64;
+    // Why `id` cannot be a server's id (of an order, an opening, an edit),
+    // if it cannot: ids go into URLs and file names, so they are letters,
+    // digits, '-' and '_' alone. The empty id is none.
+    static std::optional<std::string> idFault(const std::string& id);
     // The largest file that is read.
     static constexpr std::size_t kMaxBytes = 64u << 20;
 

@@ -108,6 +108,20 @@ TEST_F(OrderSessionTest, MovesAcrossTheCurrentOpeningKeepItCurrent) {
     }
 }
 
+// Two openings under one server id would be one record to the firm's
+// server, which refuses such an order.
+TEST_F(OrderSessionTest, ACopyIsANewOpeningToTheServer) {
+    Order order = lettered("A");
+    order.openings[0].id = "0123456789abcdef0123456789abcdef";
+    order.openings[0].revision = 4;
+    session.replaceOrder(order, false);
+    ASSERT_TRUE(done(session.copyOpening()));
+    EXPECT_EQ(document.order().openings[0].id, order.openings[0].id);
+    EXPECT_EQ(document.order().openings[1].id, "");
+    EXPECT_EQ(document.order().openings[1].revision, 0);
+    EXPECT_EQ(document.order().openings[1].location, "A");
+}
+
 TEST_F(OrderSessionTest, BroughtInOpeningsReplaceOnlyALoneUntouchedBlankOne) {
     session.replaceOrder(Order{}, false); // one blank opening
     ASSERT_TRUE(done(session.appendOpenings(lettered("XY").openings)));

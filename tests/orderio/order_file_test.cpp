@@ -157,6 +157,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "проём 1, поле «installationPrice»: цена вне пределов от 0 до 100000000,00"},
         DamagedCase{"DiscountOfAHundred", version2(R"(, "discount": "100")"),
                     "скидка: больше 0 и не больше 99,99 %"},
+        DamagedCase{"IdInVersion2", version2(R"(, "id": "a1")"), "неизвестное поле заказа «id»"},
+        DamagedCase{"IdWithASlash",
+                    R"({"format": "kavro-order", "version": 3, "id": "../a", "revision": 1})",
+                    "заказ: id из недопустимых знаков"},
+        DamagedCase{"RevisionWithoutId",
+                    R"({"format": "kavro-order", "version": 3, "openings": [{"revision": 2}]})",
+                    "проём 1, поле «revision»: ревизия без id"},
         DamagedCase{"DeepNesting", header(R"(, "title": )" + std::string(20, '[')),
                     "файл повреждён: слишком глубокая"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -194,7 +201,7 @@ TEST(OrderFile, SizeLimitIsInclusive) {
 TEST(OrderFile, NewerVersionIsRefusedAndNeverOverwritten) {
     const test::TempFolder folder;
     const std::string newer =
-        R"({"openings": [{"doors": 2}], "format": "kavro-order", "version": 3})";
+        R"({"openings": [{"doors": 2}], "format": "kavro-order", "version": 4})";
     writeText(folder / "new.kavro", newer);
     try {
         OrderFile::read(folder / "new.kavro");
@@ -233,6 +240,21 @@ TEST(OrderFile, PricesMakeVersion2AndReopenExactly) {
     EXPECT_EQ(typed.discount, Percent{1});
     EXPECT_EQ(typed.openings[0].installationPrice, Money{150050});
     EXPECT_EQ(OrderFile::parse(version2(R"(, "discount": "0")")).discount, std::nullopt);
+}
+
+TEST(OrderFile, ServerIdsMakeVersion3AndReopenExactly) {
+    Order order = sampleOrder();
+    order.openings[1].id = std::string(OrderFile::kMaxIdLength, 'f');
+    order.openings[1].revision = 7;
+    EXPECT_EQ(OrderFile::versionFor(order), 3);
+    const std::string text = OrderFile::serialize(order);
+    EXPECT_NE(text.find("\"version\": 3,"), std::string::npos) << text;
+    EXPECT_EQ(OrderFile::parse(text), order);
+    order.id = "0123456789abcdef0123456789abcdef";
+    order.revision = 12;
+    EXPECT_EQ(OrderFile::parse(OrderFile::serialize(order)), order);
+    order.openings[1].id += "f";
+    EXPECT_THROW(OrderFile::serialize(order), OrderFileError);
 }
 
 TEST(OrderFile, RefusedSaveOfAnInvalidOrderWritesNothing) {

@@ -75,7 +75,7 @@ createKavroCore({ wasmBinary: fs.readFileSync(path.join(moduleDir, 'kavro-core.w
   });
 
   // Orders kavro-order refuses: its message, and nothing open changes.
-  const newer = house.toString('utf8').replace('"version": 1', '"version": 3');
+  const newer = house.toString('utf8').replace('"version": 1', '"version": 4');
   fs.writeFileSync(path.join(workDir, 'newer.kavro'), newer);
   fs.writeFileSync(path.join(workDir, 'big.kavro'), Buffer.alloc((64 << 20) + 1, 0x20));
   copyIn(path.join(cliData, 'damaged.kavro'), 'damaged.kavro');

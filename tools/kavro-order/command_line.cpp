@@ -74,12 +74,27 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (line.prices)
                 throw UsageError("--prices указан дважды");
             line.prices = optionValue(arguments, i, "--prices");
+        } else if (argument == "--server" || argument.starts_with("--server=") ||
+                   argument == "--login" || argument.starts_with("--login=")) {
+            const bool server = argument.starts_with("--server");
+            if (!command->server)
+                throw UsageError(std::string(server ? "--server" : "--login") +
+                                 " бывает только у " + commandsTaking(&Command::server));
+            (server ? line.server : line.login) =
+                optionValue(arguments, i, server ? "--server" : "--login");
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
             return line;
         } else {
             throw UsageError("неизвестный параметр «" + argument + "»");
         }
+    }
+    if (command->server && !line.server)
+        throw UsageError("команде " + line.command + " нужен --server URL");
+    if (!command->file) {
+        if (!files.empty())
+            throw UsageError("команде " + line.command + " файл не нужен");
+        return line;
     }
     if (files.size() != 1)
         throw UsageError(files.empty() ? "не указан файл" : "указано больше одного файла");

@@ -20,12 +20,14 @@ public:
 struct CommandLine {
     enum class Action { Help, Version, Run };
     Action action = Action::Run;
-    std::string command;                         // import, check, export, bom, report or quote
+    std::string command;                         // import, check, ..., push, pull or orders
     std::filesystem::path input;                 // the one file named
     std::optional<std::filesystem::path> output; // -o
     std::optional<std::string> title;            // --title (import only)
     std::optional<std::filesystem::path> firm;   // --firm (report and quote)
     std::optional<std::filesystem::path> prices; // --prices (quote)
+    std::optional<std::string> server;           // --server URL (push, pull, orders)
+    std::optional<std::string> login;            // --login (push, pull, orders)
 };
 
 // Reads the arguments after the program's name; throws UsageError.

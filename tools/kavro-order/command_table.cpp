@@ -45,6 +45,15 @@ constexpr Command kCommands[] = {
      "файл записывается с пометкой «нет цены», а команда\n"
      "завершается с кодом 1 и называет эти артикулы",
      O::Required, false, true, true, runQuote},
+    {"push", "ЗАКАЗ.kavro --server URL --login ЛОГИН",
+     "отправить заказ на сервер фирмы и вывести его id;\n"
+     "заказ, полученный с сервера, обновляется там, а не\n"
+     "добавляется заново",
+     O::None, false, false, false, runServerCommand, true},
+    {"pull", "ID --server URL --login ЛОГИН -o ЗАКАЗ.kavro", "получить заказ с сервера фирмы",
+     O::Required, false, false, false, runServerCommand, true},
+    {"orders", "--server URL --login ЛОГИН", "вывести заказы фирмы: id, ревизию и заголовок",
+     O::None, false, false, false, runServerCommand, true, false},
 };
 
 } // namespace

@@ -29,6 +29,8 @@ struct Command {
     bool firm;   // takes --firm
     bool prices; // takes --prices
     int (*run)(const CommandLine& line, CommandContext& context);
+    bool server = false; // talks to the firm's server: needs --server, takes --login
+    bool file = true;    // names one file (an order, a table or an id)
 };
 
 // Every command, in the order the help lists them.

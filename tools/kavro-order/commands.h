@@ -14,6 +14,11 @@ namespace kavro::cli {
 inline constexpr int kDone = 0;
 inline constexpr int kFailed = 1;
 inline constexpr int kWrongUsage = 2;
+// The firm's server's commands: a sign-in refused, an order refused, a
+// server that could not be reached.
+inline constexpr int kSignInRefused = 3;
+inline constexpr int kOrderRefused = 4;
+inline constexpr int kUnreachable = 5;
 
 // Where a command writes: its results, its messages, and whether standard
 // error is a terminal (for the progress line).
@@ -31,6 +36,8 @@ int runExport(const CommandLine& line, CommandContext& context);
 int runBom(const CommandLine& line, CommandContext& context);
 int runReport(const CommandLine& line, CommandContext& context);
 int runQuote(const CommandLine& line, CommandContext& context);
+// push, pull and orders.
+int runServerCommand(const CommandLine& line, CommandContext& context);
 
 // The whole program: the arguments after its name.
 int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,

@@ -6,6 +6,7 @@
 #include "../form/opening_inputs.h"
 #include "../money/money.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,12 @@ struct Opening {
     // of an order (kMaxCount each, Order::kMaxOpenings of them) still fits
     // 64 bits of kopecks.
     static constexpr Money kMaxInstallationPrice{100'000'000'00};
+
+    // The firm's server's record of this opening: its id (random 128 bits as
+    // hex, made by whichever device created it) and the order revision it
+    // last changed at. An empty id: never shared with a server.
+    std::string id{};
+    std::int64_t revision = 0;
 
     bool operator==(const Opening&) const = default;
 };

@@ -7,6 +7,7 @@
 #include "opening.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,11 @@ struct Order {
     // and 100 % would make the customer's papers a gift certificate.
     std::optional<Percent> discount{};
     static constexpr Percent kMaxDiscount{99'99};
+
+    // The order's id on the firm's server and the revision this copy was
+    // taken at; an empty id: never shared.
+    std::string id{};
+    std::int64_t revision = 0;
 
     bool operator==(const Order&) const = default;
 };

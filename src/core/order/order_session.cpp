@@ -187,7 +187,12 @@ ActionResult OrderSession::copyOpening() {
     if (document_.size() >= Order::kMaxOpenings)
         return refused(tooManyOpeningsMessage());
     const std::size_t at = current() + 1;
-    document_.insertOpening(at, currentOpening());
+    // The copy is a new opening to the firm's server, not a second record
+    // under the original's id.
+    Opening copy = currentOpening();
+    copy.id.clear();
+    copy.revision = 0;
+    document_.insertOpening(at, std::move(copy));
     show(at);
     return finish(done());
 }

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "json_reply.h"
+#include "route_handlers.h"
+
+#include <charconv>
+#include <chrono>
+
+namespace kavro::server {
+
+namespace {
+
+constexpr std::int64_t kPage = 500;
+constexpr std::int64_t kMaxWaitSeconds = 30;
+
+// A whole number of the query between `low` and `high`, or `fallback`.
+std::int64_t queryNumber(const ApiRequest& request, const char* key, std::int64_t fallback,
+                         std::int64_t low, std::int64_t high) {
+    const auto it = request.query.find(key);
+    if (it == request.query.end())
+        return fallback;
+    std::int64_t value = 0;
+    const std::string& text = it->second;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        throw BadRequest(std::string("«") + key + "»: целое от " + std::to_string(low) + " до " +
+                         std::to_string(high));
+    return value;
+}
+
+} // namespace
+
+// The firm's changes after `since`, a page of at most `limit`; with `wait`
+// (seconds), a request that finds none waits for the next one that long.
+ApiReply listChanges(const RouteCall& call) {
+    const std::int64_t since = queryNumber(call.request, "since", 0, 0, INT64_MAX);
+    const auto limit = static_cast<int>(queryNumber(call.request, "limit", kPage, 1, kPage));
+    const std::int64_t wait = queryNumber(call.request, "wait", 0, 0, kMaxWaitSeconds);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(wait);
+    std::vector<Change> changes;
+    for (;;) {
+        const std::uint64_t seen = call.server.notifier.generation();
+        changes = call.server.storage.changes(call.caller->firmId, since, limit);
+        if (!changes.empty() || std::chrono::steady_clock::now() >= deadline)
+            break;
+        call.server.notifier.waitBeyond(seen);
+    }
+    Json list = Json::array();
+    for (const Change& change : changes)
+        list.push_back({{"sequence", change.sequence},
+                        {"kind", change.kind},
+                        {"id", change.objectId},
+                        {"revision", change.revision},
+                        {"by", change.login},
+                        {"at", change.at}});
+    const std::int64_t last = changes.empty() ? since : changes.back().sequence;
+    return jsonReply(
+        {{"changes", list}, {"last", last}, {"more", static_cast<int>(changes.size()) == limit}});
+}
+
+} // namespace kavro::server

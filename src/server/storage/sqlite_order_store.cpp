@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The orders' half of SqliteStorage: every revision of an order's own
+// fields and of each opening is kept, so that an edit made on an old
+// revision is merged against exactly what it was made on.
+
+#include "random_id.h"
+#include "sqlite_storage.h"
+
+#include <nlohmann/json.hpp>
+
+namespace kavro::server {
+
+namespace {
+
+using Json = nlohmann::json;
+
+std::string fieldsText(const merge::Fields& fields) {
+    return Json(fields).dump();
+}
+
+merge::Fields fieldsOf(const std::string& text) {
+    return Json::parse(text).get<merge::Fields>();
+}
+
+Json optionalJson(const std::optional<std::string>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json optionalJson(const std::optional<merge::Fields>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+std::string conflictText(const merge::Conflict& c) {
+    return Json{{"opening", c.opening},
+                {"field", c.field},
+                {"current", optionalJson(c.current)},
+                {"edit", optionalJson(c.edit)},
+                {"currentOpening", optionalJson(c.currentOpening)},
+                {"editOpening", optionalJson(c.editOpening)}}
+        .dump();
+}
+
+template <typename T> std::optional<T> optionalOf(const Json& value) {
+    return value.is_null() ? std::nullopt : std::optional<T>(value.get<T>());
+}
+
+merge::Conflict conflictOf(const std::string& text) {
+    const Json j = Json::parse(text);
+    return {j.at("opening").get<std::string>(),
+            j.at("field").get<std::string>(),
+            optionalOf<std::string>(j.at("current")),
+            optionalOf<std::string>(j.at("edit")),
+            optionalOf<merge::Fields>(j.at("currentOpening")),
+            optionalOf<merge::Fields>(j.at("editOpening"))};
+}
+
+std::string titleOf(const merge::Fields& fields) {
+    const auto it = fields.find("title");
+    if (it == fields.end())
+        return {};
+    const Json title = Json::parse(it->second);
+    return title.is_string() ? title.get<std::string>() : std::string();
+}
+
+} // namespace
+
+std::vector<OrderSummary> SqliteStorage::orders(const std::string& firmId) {
+    const std::lock_guard lock(mutex_);
+    auto row = db_.prepare("SELECT id, title, revision FROM orders WHERE firm_id = ? ORDER BY id");
+    row.bind(1, firmId);
+    std::vector<OrderSummary> result;
+    while (row.step())
+        result.push_back({row.text(0), row.text(1), row.integer(2)});
+    return result;
+}
+
+StoredOrder SqliteStorage::stateAt(const std::string& orderId, std::int64_t revision) {
+    StoredOrder stored;
+    stored.revision = revision;
+    auto order = db_.prepare("SELECT fields, sequence FROM order_versions WHERE order_id = ? "
+                             "AND revision <= ? ORDER BY revision DESC LIMIT 1");
+    order.bind(1, orderId).bind(2, revision);
+    if (order.step()) {
+        stored.state.fields = fieldsOf(order.text(0));
+        stored.state.sequence = Json::parse(order.text(1)).get<std::vector<std::string>>();
+    }
+    auto openings = db_.prepare(
+        "SELECT v.opening_id, v.fields, v.revision FROM opening_versions v "
+        "WHERE v.order_id = ? AND v.revision = (SELECT MAX(w.revision) FROM opening_versions w "
+        "WHERE w.order_id = v.order_id AND w.opening_id = v.opening_id AND w.revision <= ?)");
+    openings.bind(1, orderId).bind(2, revision);
+    while (openings.step()) {
+        if (openings.isNull(1))
+            continue; // deleted by then
+        stored.state.openings.emplace(openings.text(0), fieldsOf(openings.text(1)));
+        stored.openingRevisions.emplace(openings.text(0), openings.integer(2));
+    }
+    return stored;
+}
+
+std::optional<StoredOrder> SqliteStorage::order(const std::string& firmId,
+                                                const std::string& orderId) {
+    const std::lock_guard lock(mutex_);
+    auto row = db_.prepare("SELECT revision FROM orders WHERE id = ? AND firm_id = ?");
+    row.bind(1, orderId).bind(2, firmId);
+    if (!row.step())
+        return std::nullopt;
+    return stateAt(orderId, row.integer(0));
+}
+
+void SqliteStorage::writeState(const std::string& orderId, std::int64_t revision,
+                               const merge::OrderState& before, const merge::OrderState& after) {
+    if (after.fields != before.fields || after.sequence != before.sequence || revision == 1)
+        db_.prepare("INSERT INTO order_versions (order_id, revision, fields, sequence) "
+                    "VALUES (?, ?, ?, ?)")
+            .bind(1, orderId)
+            .bind(2, revision)
+            .bind(3, fieldsText(after.fields))
+            .bind(4, Json(after.sequence).dump())
+            .run();
+    auto insert = [&](const std::string& id, const merge::Fields* fields) {
+        auto statement =
+            db_.prepare("INSERT INTO opening_versions "
+                        "(order_id, opening_id, revision, fields) VALUES (?, ?, ?, ?)");
+        statement.bind(1, orderId).bind(2, id).bind(3, revision);
+        if (fields)
+            statement.bind(4, fieldsText(*fields));
+        else
+            statement.bindNull(4);
+        statement.run();
+    };
+    for (const auto& [id, fields] : after.openings) {
+        const auto old = before.openings.find(id);
+        if (old == before.openings.end() || old->second != fields)
+            insert(id, &fields);
+    }
+    for (const auto& [id, fields] : before.openings)
+        if (!after.openings.count(id))
+            insert(id, nullptr);
+}
+
+EditOutcome SqliteStorage::applyEdit(const std::string& firmId, const std::string& orderId,
+                                     const std::string& editId, std::int64_t baseRevision,
+                                     const merge::OrderState& edit, const std::string& login,
+                                     std::int64_t now) {
+    const std::lock_guard lock(mutex_);
+    Transaction transaction(db_);
+    auto found = db_.prepare("SELECT firm_id, revision FROM orders WHERE id = ?");
+    found.bind(1, orderId);
+    const bool exists = found.step();
+    if (exists && found.text(0) != firmId)
+        throw OrderRefused("no such order");
+    const std::int64_t revision = exists ? found.integer(1) : 0;
+    if (baseRevision < 0 || baseRevision > revision)
+        throw OrderRefused("the edit names a revision the order never had");
+    if (exists) {
+        auto seen = db_.prepare("SELECT revision FROM edits WHERE order_id = ? AND edit_id = ?");
+        seen.bind(1, orderId).bind(2, editId);
+        if (seen.step())
+            return {seen.integer(0), true, {}};
+    }
+    const StoredOrder current = stateAt(orderId, revision);
+    const StoredOrder base = stateAt(orderId, baseRevision);
+    merge::MergeResult merged = merge::mergeOrder(base.state, current.state, edit);
+
+    std::int64_t next = revision;
+    if (!exists)
+        db_.prepare("INSERT INTO orders (id, firm_id, revision, title) VALUES (?, ?, 0, '')")
+            .bind(1, orderId)
+            .bind(2, firmId)
+            .run();
+    if (!exists || merged.merged != current.state || !merged.conflicts.empty()) {
+        next = revision + 1;
+        writeState(orderId, next, current.state, merged.merged);
+        db_.prepare("UPDATE orders SET revision = ?, title = ? WHERE id = ?")
+            .bind(1, next)
+            .bind(2, titleOf(merged.merged.fields))
+            .bind(3, orderId)
+            .run();
+        for (const merge::Conflict& conflict : merged.conflicts)
+            db_.prepare("INSERT INTO conflicts (id, order_id, revision, body) VALUES (?, ?, ?, ?)")
+                .bind(1, randomHex())
+                .bind(2, orderId)
+                .bind(3, next)
+                .bind(4, conflictText(conflict))
+                .run();
+        recordChange(firmId, "order", orderId, next, login, now);
+    }
+    db_.prepare("INSERT INTO edits (order_id, edit_id, revision) VALUES (?, ?, ?)")
+        .bind(1, orderId)
+        .bind(2, editId)
+        .bind(3, next)
+        .run();
+    transaction.commit();
+    return {next, false, std::move(merged.conflicts)};
+}
+
+std::vector<StoredConflict> SqliteStorage::conflicts(const std::string& firmId,
+                                                     const std::string& orderId) {
+    const std::lock_guard lock(mutex_);
+    auto row = db_.prepare("SELECT c.id, c.order_id, c.revision, c.body FROM conflicts c "
+                           "JOIN orders o ON o.id = c.order_id "
+                           "WHERE c.order_id = ? AND o.firm_id = ? ORDER BY c.revision, c.id");
+    row.bind(1, orderId).bind(2, firmId);
+    std::vector<StoredConflict> result;
+    while (row.step())
+        result.push_back({row.text(0), row.text(1), row.integer(2), conflictOf(row.text(3))});
+    return result;
+}
+
+std::optional<StoredConflict> SqliteStorage::conflict(const std::string& firmId,
+                                                      const std::string& conflictId) {
+    const std::lock_guard lock(mutex_);
+    auto row = db_.prepare("SELECT c.id, c.order_id, c.revision, c.body FROM conflicts c "
+                           "JOIN orders o ON o.id = c.order_id WHERE c.id = ? AND o.firm_id = ?");
+    row.bind(1, conflictId).bind(2, firmId);
+    if (!row.step())
+        return std::nullopt;
+    return StoredConflict{row.text(0), row.text(1), row.integer(2), conflictOf(row.text(3))};
+}
+
+void SqliteStorage::dropConflict(const std::string& firmId, const std::string& conflictId) {
+    const std::lock_guard lock(mutex_);
+    db_.prepare("DELETE FROM conflicts WHERE id = ? AND order_id IN "
+                "(SELECT id FROM orders WHERE firm_id = ?)")
+        .bind(1, conflictId)
+        .bind(2, firmId)
+        .run();
+}
+
+} // namespace kavro::server

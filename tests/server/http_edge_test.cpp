@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "api/api_message.h"
+#include "http_client.h"
+#include "server_process.h"
+
+#include <Poco/Net/HTTPClientSession.h>
+#include <Poco/Net/HTTPRequest.h>
+#include <Poco/Net/HTTPResponse.h>
+#include <chrono>
+#include <future>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace kavro::server::test {
+namespace {
+
+class HttpEdge : public ::testing::Test {
+protected:
+    void SetUp() override {
+        server.addFirmAndAdmin("Фирма", "admin");
+        server.start();
+    }
+    ServerProcess server;
+};
+
+// Announced one byte over the limit, and never sent: a server that read the
+// body before refusing would wait for it until its timeout.
+TEST_F(HttpEdge, OversizedBodyIsRefusedBeforeItIsRead) {
+    Poco::Net::HTTPClientSession session("127.0.0.1", server.port);
+    session.setTimeout(Poco::Timespan(5, 0));
+    Poco::Net::HTTPRequest request("POST", "/api/v1/orders", Poco::Net::HTTPMessage::HTTP_1_1);
+    request.setContentLength64(static_cast<Poco::Int64>(kMaxBodyBytes) + 1);
+    session.sendRequest(request) << "{";
+    Poco::Net::HTTPResponse response;
+    const auto started = std::chrono::steady_clock::now();
+    session.receiveResponse(response);
+    EXPECT_EQ(response.getStatus(), 413);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+}
+
+TEST_F(HttpEdge, WaitingClientHearsOfAChangeWithinASecond) {
+    HttpClient waiter(server.port), writer(server.port);
+    ASSERT_TRUE(waiter.signIn("admin", "password-1"));
+    ASSERT_TRUE(writer.signIn("admin", "password-1"));
+    auto heard = std::async(std::launch::async, [&] {
+        const HttpAnswer answer = waiter.request("GET", "/api/v1/changes?since=0&wait=10");
+        return std::make_pair(answer, std::chrono::steady_clock::now());
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto pushed = std::chrono::steady_clock::now();
+    ASSERT_EQ(writer
+                  .request("POST", "/api/v1/orders?edit=first",
+                           R"({"format": "kavro-order", "version": 1, "title": "Дом"})")
+                  .status,
+              200);
+    const auto [answer, at] = heard.get();
+    EXPECT_LT(at - pushed, std::chrono::seconds(1));
+    const auto changes = nlohmann::json::parse(answer.body)["changes"];
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0]["by"], "admin");
+}
+
+} // namespace
+} // namespace kavro::server::test

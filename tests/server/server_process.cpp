@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "server_process.h"
+
+#include <Poco/Net/ServerSocket.h>
+#include <Poco/Net/StreamSocket.h>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <random>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kavro::server::test {
+
+namespace {
+
+unsigned short freePort() {
+    Poco::Net::ServerSocket socket(Poco::Net::SocketAddress("127.0.0.1", 0));
+    return socket.address().port();
+}
+
+std::string quoted(const std::string& text) {
+    std::string result = "'";
+    for (char c : text)
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}
+
+} // namespace
+
+int shell(const std::string& command) {
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ServerProcess::ServerProcess()
+    : data(std::filesystem::temp_directory_path() /
+           ("kavro-server-" + std::to_string(std::random_device{}()))),
+      port(freePort()) {}
+
+ServerProcess::~ServerProcess() {
+    if (running())
+        kill();
+    std::error_code ignored;
+    std::filesystem::remove_all(data, ignored);
+}
+
+void ServerProcess::start() {
+    const std::string listen = "127.0.0.1:" + std::to_string(port);
+    pid_ = fork();
+    if (pid_ == 0) {
+        // Only async-signal-safe calls before exec: the test has threads.
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        execl(KAVRO_SERVER, KAVRO_SERVER, "--listen", listen.c_str(), "--data", data.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+        try {
+            Poco::Net::StreamSocket probe(Poco::Net::SocketAddress("127.0.0.1", port));
+            return;
+        } catch (const Poco::Exception&) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    throw std::runtime_error("kavro-server did not start");
+}
+
+void ServerProcess::kill() {
+    ::kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+}
+
+int ServerProcess::admin(const std::vector<std::string>& arguments, const std::string& input) {
+    std::string command = "printf '%s\\n' " + quoted(input) + " | " + KAVRO_SERVER + " --data " +
+                          quoted(data.string());
+    for (const std::string& argument : arguments)
+        command += " " + quoted(argument);
+    return shell(command + " >/dev/null");
+}
+
+void ServerProcess::addFirmAndAdmin(const std::string& firm, const std::string& login) {
+    if (admin({"add-firm", firm}) != 0 ||
+        admin({"add-user", firm, login, "--role", "admin"}, "password-1") != 0)
+        throw std::runtime_error("kavro-server's admin commands failed");
+}
+
+} // namespace kavro::server::test

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace kavro::server::test {
+
+// A kavro-server process on a loopback port, with its data in a temporary
+// folder; killed when the object goes.
+class ServerProcess {
+public:
+    ServerProcess();
+    ~ServerProcess();
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    // Starts it and waits until it accepts connections.
+    void start();
+    // SIGKILL, and waits for the process to be gone.
+    void kill();
+    bool running() const { return pid_ > 0; }
+
+    // Runs an admin command with `input` as its standard input; its status.
+    int admin(const std::vector<std::string>& arguments, const std::string& input = {});
+    // A firm with an admin `login` whose password is "password-1".
+    void addFirmAndAdmin(const std::string& firm, const std::string& login);
+
+    std::string url() const { return "http://127.0.0.1:" + std::to_string(port); }
+
+    std::filesystem::path data;
+    unsigned short port = 0;
+
+private:
+    pid_t pid_ = 0;
+};
+
+// The exit status of a shell command.
+int shell(const std::string& command);
+
+} // namespace kavro::server::test

@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "server_client.h"
+
+#include <Poco/Net/HTTPClientSession.h>
+#include <Poco/Net/HTTPRequest.h>
+#include <Poco/Net/HTTPResponse.h>
+#include <Poco/Net/NetException.h>
+#include <Poco/StreamCopier.h>
+#include <Poco/URI.h>
+#include <nlohmann/json.hpp>
+#include <random>
+
+namespace kavro::cli {
+
+namespace {
+
+using Json = nlohmann::json;
+
+// The server's words of a refusal, or the status where it gave none.
+std::string reasonOf(const ServerReply& reply) {
+    const Json body = Json::parse(reply.body, nullptr, false);
+    if (body.is_object() && body.contains("error") && body["error"].is_string())
+        return body["error"].get<std::string>();
+    return "ответ " + std::to_string(reply.status);
+}
+
+} // namespace
+
+std::string randomEditId() {
+    std::random_device device;
+    std::string id;
+    static constexpr char kHex[] = "0123456789abcdef";
+    for (int i = 0; i < 32; ++i)
+        id += kHex[device() % 16];
+    return id;
+}
+
+ServerClient::ServerClient(const std::string& url) {
+    Poco::URI uri;
+    try {
+        uri = Poco::URI(url);
+    } catch (const Poco::Exception&) {
+        throw ServerFailure(ServerFailure::Kind::unreachable, "неверный адрес сервера " + url);
+    }
+    if (uri.getScheme() != "http" || uri.getHost().empty())
+        throw ServerFailure(ServerFailure::Kind::unreachable,
+                            "адрес сервера вида http://ХОСТ:ПОРТ, а не " + url);
+    session_ = std::make_unique<Poco::Net::HTTPClientSession>(uri.getHost(), uri.getPort());
+    session_->setTimeout(Poco::Timespan(60, 0));
+}
+
+ServerClient::~ServerClient() = default;
+
+void ServerClient::useToken(const std::string& token) {
+    token_ = token;
+}
+
+void ServerClient::signIn(const std::string& login, const std::string& password) {
+    ServerReply reply;
+    try {
+        reply = exchange("POST", "/api/v1/sign-in",
+                         Json{{"login", login}, {"password", password}}.dump());
+    } catch (const Poco::Exception& error) {
+        throw ServerFailure(ServerFailure::Kind::unreachable,
+                            "сервер недоступен: " + error.displayText());
+    }
+    if (reply.status != 200)
+        throw ServerFailure(ServerFailure::Kind::signIn, "вход не выполнен: " + reasonOf(reply));
+}
+
+void ServerClient::signOut() {
+    if (cookie_.empty())
+        return;
+    try {
+        exchange("POST", "/api/v1/sign-out", {});
+    } catch (const Poco::Exception&) {
+        // The session expires by itself.
+    }
+}
+
+ServerReply ServerClient::exchange(const std::string& method, const std::string& path,
+                                   const std::string& body) {
+    Poco::Net::HTTPRequest request(method, path, Poco::Net::HTTPMessage::HTTP_1_1);
+    request.setContentType("application/json");
+    request.setContentLength64(static_cast<Poco::Int64>(body.size()));
+    if (!token_.empty())
+        request.set("Authorization", "Bearer " + token_);
+    if (!cookie_.empty())
+        request.set("Cookie", "kavro_session=" + cookie_);
+    session_->sendRequest(request) << body;
+    Poco::Net::HTTPResponse response;
+    std::istream& in = session_->receiveResponse(response);
+    ServerReply reply{static_cast<int>(response.getStatus()), {}};
+    Poco::StreamCopier::copyToString(in, reply.body);
+    // A reply cut short (the server stopped while sending) is no reply.
+    if (response.hasContentLength() &&
+        static_cast<Poco::Int64>(reply.body.size()) != response.getContentLength64())
+        throw Poco::Net::MessageException("reply cut short");
+    std::vector<Poco::Net::HTTPCookie> cookies;
+    response.getCookies(cookies);
+    for (const auto& cookie : cookies)
+        if (cookie.getName() == "kavro_session")
+            cookie_ = cookie.getValue();
+    return reply;
+}
+
+ServerReply ServerClient::send(const std::string& method, const std::string& path,
+                               const std::string& body) {
+    ServerReply reply;
+    try {
+        try {
+            reply = exchange(method, path, body);
+        } catch (const Poco::Net::NetException&) {
+            // The connection broke before the reply: sent again, on a new one.
+            session_->reset();
+            reply = exchange(method, path, body);
+        }
+    } catch (const Poco::Exception& error) {
+        throw ServerFailure(ServerFailure::Kind::unreachable,
+                            "сервер недоступен: " + error.displayText());
+    }
+    if (reply.status == 401)
+        throw ServerFailure(ServerFailure::Kind::signIn, "вход не выполнен: " + reasonOf(reply));
+    if (reply.status >= 400)
+        throw ServerFailure(ServerFailure::Kind::refused, "сервер отказал: " + reasonOf(reply));
+    return reply;
+}
+
+} // namespace kavro::cli

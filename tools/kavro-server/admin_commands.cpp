@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "admin_commands.h"
+
+#include "accounts/password_hasher.h"
+#include "accounts/secret_token.h"
+#include "password_input.h"
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace kavro::server {
+
+namespace {
+
+constexpr std::size_t kMinPassword = 8;
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// A refusal of the command, told on standard error with exit status 1.
+class Refused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::string firmId(Storage& storage, const std::string& name) {
+    const auto id = storage.firmByName(name);
+    if (!id)
+        throw Refused("нет фирмы «" + name + "»");
+    return *id;
+}
+
+std::string newPassword(Streams& io) {
+    const auto password = readPassword(io.in, io.err, "Пароль: ");
+    if (!password || password->size() < kMinPassword)
+        throw Refused("пароль не короче " + std::to_string(kMinPassword) +
+                      " знаков читается со стандартного ввода");
+    return *password;
+}
+
+Person person(Storage& storage, const std::string& login) {
+    const auto found = storage.personByLogin(login);
+    if (!found)
+        throw Refused("нет такого логина");
+    return *found;
+}
+
+void addFirm(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+    if (storage.firmByName(a[0]))
+        throw Refused("фирма «" + a[0] + "» уже есть");
+    storage.addFirm(a[0]);
+    io.out << "фирма «" << a[0] << "» добавлена\n";
+}
+
+void addUser(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+    if (a[2] != "--role" || (a[3] != "admin" && a[3] != "member"))
+        throw Refused("add-user ФИРМА ЛОГИН --role admin|member");
+    const std::string firm = firmId(storage, a[0]);
+    if (storage.personByLogin(a[1]))
+        throw Refused("логин «" + a[1] + "» уже занят");
+    const std::string hash = PasswordHasher::hash(newPassword(io));
+    storage.addPerson(firm, a[1], a[3] == "admin" ? Role::admin : Role::member, hash);
+    io.out << "пользователь «" << a[1] << "» добавлен в «" << a[0] << "»\n";
+}
+
+void changePassword(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+    const Person found = person(storage, a[0]);
+    storage.setPasswordHash(found.id, PasswordHasher::hash(newPassword(io)));
+    io.out << "пароль «" << a[0] << "» изменён\n";
+}
+
+void disableUser(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+    const Person found = person(storage, a[0]);
+    storage.disablePerson(found.firmId, found.id);
+    io.out << "пользователь «" << a[0] << "» отключён, его сеансы завершены\n";
+}
+
+void addToken(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+    const std::string firm = firmId(storage, a[0]);
+    const std::string token = SecretToken::make();
+    storage.addToken(firm, a[1], SecretToken::hashOf(token));
+    // Shown this once: only its hash is kept.
+    io.out << token << '\n';
+}
+
+void revokeToken(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+    const std::string firm = firmId(storage, a[0]);
+    const auto tokens = storage.tokens(firm);
+    const auto found = std::find_if(tokens.begin(), tokens.end(),
+                                    [&](const ScriptToken& t) { return t.name == a[1]; });
+    if (found == tokens.end())
+        throw Refused("нет токена «" + a[1] + "»");
+    storage.revokeToken(firm, found->id);
+    io.out << "токен «" << a[1] << "» отозван\n";
+}
+
+struct Command {
+    std::size_t arguments;
+    const char* usage;
+    void (*run)(Storage&, const std::vector<std::string>&, Streams&);
+};
+
+const std::map<std::string, Command, std::less<>>& commands() {
+    static const std::map<std::string, Command, std::less<>> table = {
+        {"add-firm", {1, "add-firm ФИРМА", addFirm}},
+        {"add-user", {4, "add-user ФИРМА ЛОГИН --role admin|member", addUser}},
+        {"passwd", {1, "passwd ЛОГИН", changePassword}},
+        {"disable-user", {1, "disable-user ЛОГИН", disableUser}},
+        {"add-token", {2, "add-token ФИРМА ИМЯ", addToken}},
+        {"revoke-token", {2, "revoke-token ФИРМА ИМЯ", revokeToken}},
+    };
+    return table;
+}
+
+} // namespace
+
+int runAdminCommand(Storage& storage, const std::string& command,
+                    const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
+    const auto found = commands().find(command);
+    if (found == commands().end())
+        return -1;
+    if (arguments.size() != found->second.arguments) {
+        err << "kavro-server: вызов: kavro-server --data ПАПКА " << found->second.usage << '\n';
+        return 2;
+    }
+    Streams io{in, out, err};
+    try {
+        found->second.run(storage, arguments, io);
+        return 0;
+    } catch (const Refused& refused) {
+        err << "kavro-server: " << command << ": " << refused.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace kavro::server

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "storage/storage.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kavro::server {
+
+// The administrator's commands on the data folder: add-firm NAME, add-user
+// FIRM LOGIN --role admin|member, passwd LOGIN, disable-user LOGIN,
+// add-token FIRM NAME, revoke-token FIRM NAME. Passwords come from `in`,
+// one line, never from the arguments. Returns the exit status; -1 when
+// `command` is none of them.
+int runAdminCommand(Storage& storage, const std::string& command,
+                    const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                    std::ostream& err);
+
+} // namespace kavro::server

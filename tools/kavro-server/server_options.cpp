@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "server_options.h"
+
+#include <charconv>
+#include <stdexcept>
+
+namespace kavro::server {
+
+namespace {
+
+void setListen(ListenOptions& listen, const std::string& text) {
+    const auto colon = text.rfind(':');
+    unsigned short port = 0;
+    const char* end = text.data() + text.size();
+    if (colon == std::string::npos || colon == 0 ||
+        std::from_chars(text.data() + colon + 1, end, port).ptr != end || colon + 1 == text.size())
+        throw std::invalid_argument("--listen ХОСТ:ПОРТ, например 127.0.0.1:8090");
+    listen.host = text.substr(0, colon);
+    listen.port = port;
+}
+
+} // namespace
+
+ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
+                                 const std::filesystem::path& defaultSite) {
+    ServerOptions options;
+    options.listen.site = defaultSite;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool valued = argument == "--listen" || argument == "--data" || argument == "--site";
+        if (valued && options.command.empty()) {
+            if (i + 1 == arguments.size())
+                throw std::invalid_argument(argument + ": нет значения");
+            const std::string& value = arguments[++i];
+            if (argument == "--listen")
+                setListen(options.listen, value);
+            else if (argument == "--data")
+                options.data = value;
+            else
+                options.listen.site = value;
+        } else if (options.command.empty()) {
+            if (argument.starts_with("-"))
+                throw std::invalid_argument("неизвестный параметр " + argument);
+            options.command = argument;
+        } else {
+            options.arguments.push_back(argument);
+        }
+    }
+    return options;
+}
+
+} // namespace kavro::server

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "http/http_server.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kavro::server {
+
+struct ServerOptions {
+    ListenOptions listen;
+    std::filesystem::path data = "kavro-data";
+    // An admin command and its arguments; empty: serve.
+    std::string command;
+    std::vector<std::string> arguments;
+};
+
+// Reads the command line; throws std::invalid_argument with the fault.
+ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
+                                 const std::filesystem::path& defaultSite);
+
+} // namespace kavro::server
