@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "api/api_message.h"
-#include "http_client.h"
+#include "server_client.h"
 #include "server_process.h"
 
 #include <Poco/Net/HTTPClientSession.h>
@@ -41,11 +41,11 @@ TEST_F(HttpEdge, OversizedBodyIsRefusedBeforeItIsRead) {
 }
 
 TEST_F(HttpEdge, WaitingClientHearsOfAChangeWithinASecond) {
-    HttpClient waiter(server.port), writer(server.port);
-    ASSERT_TRUE(waiter.signIn("admin", "password-1"));
-    ASSERT_TRUE(writer.signIn("admin", "password-1"));
+    cli::ServerClient waiter(server.url(), 20), writer(server.url(), 20);
+    ASSERT_TRUE(signedIn(waiter, "admin", "password-1"));
+    ASSERT_TRUE(signedIn(writer, "admin", "password-1"));
     auto heard = std::async(std::launch::async, [&] {
-        const HttpAnswer answer = waiter.request("GET", "/api/v1/changes?since=0&wait=10");
+        const cli::ServerReply answer = waiter.request("GET", "/api/v1/changes?since=0&wait=10");
         return std::make_pair(answer, std::chrono::steady_clock::now());
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

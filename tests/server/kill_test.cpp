@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "http_client.h"
 #include "orderio/order_file.h"
+#include "server_client.h"
 #include "server_process.h"
 #include "storage/sqlite_db.h"
 
@@ -34,7 +34,8 @@ std::uint32_t seed() {
 // got no answer is sent again with the same edit id until it gets one.
 class Pusher {
 public:
-    Pusher(int number, unsigned short port) : number_(number), client_(port) {
+    Pusher(int number, unsigned short port)
+        : number_(number), client_("http://127.0.0.1:" + std::to_string(port), 20) {
         order_.id = "kill-test-order-" + std::to_string(number);
     }
 
@@ -42,9 +43,9 @@ public:
     std::string run(std::atomic<int>& answered) {
         for (bool in = false; !in;) {
             try {
-                in = client_.signIn("pusher-" + std::to_string(number_), "password-1");
+                in = signedIn(client_, "pusher-" + std::to_string(number_), "password-1");
             } catch (const Poco::Exception&) {
-                client_.reset();
+                client_.reconnect();
             }
             if (!in)
                 pause();
@@ -56,7 +57,7 @@ public:
             order_.openings.push_back(opening);
             order_.title = expectedTitle(number_, push);
             const std::string edit = "edit-" + std::to_string(number_) + "-" + std::to_string(push);
-            const HttpAnswer answer = pushUntilAnswered(edit);
+            const cli::ServerReply answer = pushUntilAnswered(edit);
             if (answer.status != 200)
                 return "push " + std::to_string(push) + ": " + std::to_string(answer.status) + " " +
                        answer.body;
@@ -71,18 +72,18 @@ public:
     }
 
 private:
-    HttpAnswer pushUntilAnswered(const std::string& edit) {
+    cli::ServerReply pushUntilAnswered(const std::string& edit) {
         const std::string body = OrderFile::serialize(order_);
         for (;;) {
             try {
-                const HttpAnswer answer =
+                const cli::ServerReply answer =
                     client_.request("PUT", "/api/v1/orders/" + order_.id + "?edit=" + edit, body);
                 if (answer.status < 500)
                     return answer;
             } catch (const Poco::Exception&) {
                 // Killed mid-request: the reply, not necessarily the write, is lost.
             }
-            client_.reset();
+            client_.reconnect();
             pause();
         }
     }
@@ -90,7 +91,7 @@ private:
     static void pause() { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
 
     int number_;
-    HttpClient client_;
+    cli::ServerClient client_;
     Order order_;
 };
 
@@ -147,10 +148,10 @@ TEST(ServerKill, EveryAnsweredPushSurvivesSigkill) {
     // One more kill after the last answer, then everything is read back.
     server.kill();
     server.start();
-    HttpClient reader(server.port);
-    ASSERT_TRUE(reader.signIn("admin", "password-1"));
+    cli::ServerClient reader(server.url(), 20);
+    ASSERT_TRUE(signedIn(reader, "admin", "password-1"));
     for (int i = 0; i < kClients; ++i) {
-        const HttpAnswer answer =
+        const cli::ServerReply answer =
             reader.request("GET", "/api/v1/orders/kill-test-order-" + std::to_string(i));
         ASSERT_EQ(answer.status, 200);
         const Order order = OrderFile::parse(answer.body);

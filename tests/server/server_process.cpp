@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -91,6 +92,11 @@ void ServerProcess::addFirmAndAdmin(const std::string& firm, const std::string& 
     if (admin({"add-firm", firm}) != 0 ||
         admin({"add-user", firm, login, "--role", "admin"}, "password-1") != 0)
         throw std::runtime_error("kavro-server's admin commands failed");
+}
+
+bool signedIn(cli::ServerClient& client, const std::string& login, const std::string& password) {
+    const nlohmann::json body{{"login", login}, {"password", password}};
+    return client.request("POST", "/api/v1/sign-in", body.dump()).status == 200;
 }
 
 } // namespace kavro::server::test

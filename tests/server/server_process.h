@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "server_client.h"
+
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
@@ -38,6 +40,9 @@ public:
 private:
     pid_t pid_ = 0;
 };
+
+// Signs `client` in; whether the server took the login and password.
+bool signedIn(cli::ServerClient& client, const std::string& login, const std::string& password);
 
 // The exit status of a shell command.
 int shell(const std::string& command);

@@ -37,7 +37,7 @@ std::string randomEditId() {
     return id;
 }
 
-ServerClient::ServerClient(const std::string& url) {
+ServerClient::ServerClient(const std::string& url, int timeout) {
     Poco::URI uri;
     try {
         uri = Poco::URI(url);
@@ -48,7 +48,7 @@ ServerClient::ServerClient(const std::string& url) {
         throw ServerFailure(ServerFailure::Kind::unreachable,
                             "адрес сервера вида http://ХОСТ:ПОРТ, а не " + url);
     session_ = std::make_unique<Poco::Net::HTTPClientSession>(uri.getHost(), uri.getPort());
-    session_->setTimeout(Poco::Timespan(60, 0));
+    session_->setTimeout(Poco::Timespan(timeout, 0));
 }
 
 ServerClient::~ServerClient() = default;
@@ -60,8 +60,8 @@ void ServerClient::useToken(const std::string& token) {
 void ServerClient::signIn(const std::string& login, const std::string& password) {
     ServerReply reply;
     try {
-        reply = exchange("POST", "/api/v1/sign-in",
-                         Json{{"login", login}, {"password", password}}.dump());
+        reply = request("POST", "/api/v1/sign-in",
+                        Json{{"login", login}, {"password", password}}.dump());
     } catch (const Poco::Exception& error) {
         throw ServerFailure(ServerFailure::Kind::unreachable,
                             "сервер недоступен: " + error.displayText());
@@ -74,22 +74,22 @@ void ServerClient::signOut() {
     if (cookie_.empty())
         return;
     try {
-        exchange("POST", "/api/v1/sign-out", {});
+        request("POST", "/api/v1/sign-out", {});
     } catch (const Poco::Exception&) {
         // The session expires by itself.
     }
 }
 
-ServerReply ServerClient::exchange(const std::string& method, const std::string& path,
-                                   const std::string& body) {
-    Poco::Net::HTTPRequest request(method, path, Poco::Net::HTTPMessage::HTTP_1_1);
-    request.setContentType("application/json");
-    request.setContentLength64(static_cast<Poco::Int64>(body.size()));
+ServerReply ServerClient::request(const std::string& method, const std::string& path,
+                                  const std::string& body) {
+    Poco::Net::HTTPRequest message(method, path, Poco::Net::HTTPMessage::HTTP_1_1);
+    message.setContentType("application/json");
+    message.setContentLength64(static_cast<Poco::Int64>(body.size()));
     if (!token_.empty())
-        request.set("Authorization", "Bearer " + token_);
+        message.set("Authorization", "Bearer " + token_);
     if (!cookie_.empty())
-        request.set("Cookie", "kavro_session=" + cookie_);
-    session_->sendRequest(request) << body;
+        message.set("Cookie", "kavro_session=" + cookie_);
+    session_->sendRequest(message) << body;
     Poco::Net::HTTPResponse response;
     std::istream& in = session_->receiveResponse(response);
     ServerReply reply{static_cast<int>(response.getStatus()), {}};
@@ -106,16 +106,20 @@ ServerReply ServerClient::exchange(const std::string& method, const std::string&
     return reply;
 }
 
+void ServerClient::reconnect() {
+    session_->reset();
+}
+
 ServerReply ServerClient::send(const std::string& method, const std::string& path,
                                const std::string& body) {
     ServerReply reply;
     try {
         try {
-            reply = exchange(method, path, body);
+            reply = request(method, path, body);
         } catch (const Poco::Net::NetException&) {
             // The connection broke before the reply: sent again, on a new one.
-            session_->reset();
-            reply = exchange(method, path, body);
+            reconnect();
+            reply = request(method, path, body);
         }
     } catch (const Poco::Exception& error) {
         throw ServerFailure(ServerFailure::Kind::unreachable,

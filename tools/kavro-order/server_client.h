@@ -36,7 +36,8 @@ struct ServerReply {
 // and the session's cookie goes with each request.
 class ServerClient {
 public:
-    explicit ServerClient(const std::string& url);
+    // `timeout`: how long a reply may keep the client waiting, in seconds.
+    explicit ServerClient(const std::string& url, int timeout = 60);
     ~ServerClient();
 
     void useToken(const std::string& token);
@@ -49,10 +50,14 @@ public:
     ServerReply send(const std::string& method, const std::string& path,
                      const std::string& body = {});
 
-private:
-    ServerReply exchange(const std::string& method, const std::string& path,
-                         const std::string& body);
+    // One request and its reply, whatever its status; throws
+    // Poco::Exception when the connection fails or the reply is cut short.
+    ServerReply request(const std::string& method, const std::string& path,
+                        const std::string& body = {});
+    // A new connection for the next request, after a failed one.
+    void reconnect();
 
+private:
     std::unique_ptr<Poco::Net::HTTPClientSession> session_;
     std::string token_;
     std::string cookie_;
