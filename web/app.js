@@ -50,6 +50,9 @@ async function main() {
   const router = new ActionRouter(calc, form, view, dialog);
   const order = new OrderPage(calc, router, dialog, () => storing);
   router.onAnswer = (answer) => order.answered(answer);
+  // A change of the order made elsewhere is shown as the page's own
+  // would be, without taking the focus from where the user types.
+  calc.listen((answer) => router.present(JSON.parse(answer), { follow: false }));
   router.wire(root);
   fitWindow(root, document.getElementById('order-panel'));
   // The start puts the focus on the drive list, as the window does; the
@@ -65,6 +68,7 @@ async function main() {
   root.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
   performance.mark('kavro-ready'); // the first results are on screen
+  return calc;
 }
 
 // A new version is installed beside the running one and taken at the
@@ -72,8 +76,11 @@ async function main() {
 if ('serviceWorker' in navigator)
   navigator.serviceWorker.register('sw.js').catch(() => {});
 
-main().catch((error) => {
+// The order's session once the page has started: what brings changes from
+// elsewhere into the open order goes through it, and the page shows them.
+export const session = main().catch((error) => {
   console.error(error);
   const line = document.getElementById('loading') ?? document.body.appendChild(document.createElement('p'));
   line.textContent = `Не удалось запустить калькулятор: ${error?.message ?? error}`;
+  return null;
 });

@@ -41,6 +41,11 @@ val exportPartsList(const kavro::OrderCalculator& calculator) {
     return fileAnswer(calculator.exportPartsList());
 }
 
+// The page's listener of changes made elsewhere gets each answer as text.
+void listen(kavro::OrderCalculator& calculator, val listener) {
+    calculator.setNewsListener([listener](const std::string& answer) { listener(val(answer)); });
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(kavro_core) {
@@ -88,6 +93,7 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("setTitle", &OrderCalculator::setTitle)
         .function("setQuantity", &OrderCalculator::setQuantity)
         .function("replaceOpening", &OrderCalculator::replaceOpening)
+        .function("listen", &listen)
         .function("newOrder", &OrderCalculator::newOrder)
         .function("openOrder", &OrderCalculator::openOrder)
         .function("importOpenings", &OrderCalculator::importOpenings)

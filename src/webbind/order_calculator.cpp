@@ -234,7 +234,8 @@ std::string OrderCalculator::newOrder() {
 }
 
 std::string OrderCalculator::replaceOpening(const std::string& id, const std::string& bytes) {
-    return orderAct([&] {
+    bool replaced = false;
+    std::string answer = orderAct([&] {
         Order order;
         try {
             order = OrderFile::parse(bytes);
@@ -243,8 +244,17 @@ std::string OrderCalculator::replaceOpening(const std::string& id, const std::st
         }
         if (order.openings.size() != 1)
             return ActionResult::failed("нужен файл заказа с одним проёмом");
-        return session_.replaceOpening(id, std::move(order.openings.front()));
+        ActionResult result = session_.replaceOpening(id, std::move(order.openings.front()));
+        replaced = result.kind == ActionResult::Kind::Done;
+        return result;
     });
+    if (replaced && news_)
+        news_(answer);
+    return answer;
+}
+
+void OrderCalculator::setNewsListener(std::function<void(const std::string&)> listener) {
+    news_ = std::move(listener);
 }
 
 std::string OrderCalculator::openOrder(const std::string& name, const std::string& bytes,

@@ -8,6 +8,7 @@
 #include "core/order/order_session.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace kavro {
@@ -49,7 +50,12 @@ public:
     std::string setQuantity(const std::string& article, const std::string& text);
     // The opening with that id as it was changed elsewhere (another device,
     // a file merged in): `bytes` is an order file holding that one opening.
+    // The answer goes to the news listener too, since whoever brought the
+    // change is not the page that shows it.
     std::string replaceOpening(const std::string& id, const std::string& bytes);
+    // Told every change of the order that no control of the page made, as
+    // the answer of a page action would tell it.
+    void setNewsListener(std::function<void(const std::string&)> listener);
 
     std::string newOrder();
     std::string openOrder(const std::string& name, const std::string& bytes, bool unsaved);
@@ -81,6 +87,7 @@ private:
     bool reload_ = false;
     bool starting_ = false;
     bool orderAction_ = false;
+    std::function<void(const std::string&)> news_;
 };
 
 } // namespace kavro

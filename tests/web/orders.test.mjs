@@ -11,7 +11,8 @@ import { mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { spawnSync } from 'node:child_process';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { startServer, launch, openPage, siteMissing, ROOT, closeMessage } from './harness.mjs';
+import { readFileSync } from 'node:fs';
+import { startServer, launch, openPage, siteMissing, siteFile, ROOT, closeMessage } from './harness.mjs';
 import {
   kavroOrder, checkedRows, listedRows, killBrowser, chooseFile, downloaded, orderToolMissing,
 } from './orders-harness.mjs';
@@ -187,5 +188,31 @@ test('a second tab of the open order shows it read-only and says why', { skip },
     await first.close();
     await second.waitForSelector('#order-title:not([disabled])');
     assert.equal(await second.evaluate(() => document.getElementById('form').inert), false);
+  });
+});
+
+// What the firm's server or a merged file will do: an opening changed
+// through the order's session, by its id, while the user types elsewhere.
+test('an opening changed through the session is shown at once, the focus left where it was', { skip }, async () => {
+  const house = JSON.parse(readFileSync(path.join(ROOT, 'examples/house.kavro'), 'utf8'));
+  const one = (opening) => JSON.stringify({ ...house, openings: [opening] });
+  const shown = { ...house.openings[0], width: '1111', location: 'Кухня у окна' };
+  const other = { ...house.openings[1], height: '2050' };
+  await withBrowser(async (context) => {
+    const page = await openPage(context, server.url);
+    await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
+    await page.waitForSelector('#openings tbody tr:nth-child(5)');
+    await page.focus('#order-title');
+    const answers = await page.evaluate(async ({ app, files }) => {
+      const session = await (await import(app)).session;
+      const ids = JSON.parse(session.rows(0, 2)).rows.map((r) => r.id);
+      return files.map((bytes, i) => JSON.parse(session.replaceOpening(ids[i], bytes)).result);
+    }, { app: `/${siteFile('app.js')}`, files: [one(shown), one(other)] });
+    assert.deepEqual(answers, ['done', 'done']);
+    const rows = await listedRows(page);
+    assert.deepEqual(rows[0].slice(1, 4), ['Кухня у окна', '1', '1111 × 1400']);
+    assert.equal(rows[1][3], '1800 × 2050');
+    assert.equal(await page.inputValue('#Wirina'), '1111', 'the form shows the current opening anew');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'order-title');
   });
 });

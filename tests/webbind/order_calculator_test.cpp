@@ -8,6 +8,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace kavro {
 namespace {
@@ -165,6 +167,8 @@ TEST(OrderCalculator, ImportsIntoAnUntouchedOrderAndRefusesWorkbooks) {
 // and in the form when the form shows that opening.
 TEST(OrderCalculator, AnOpeningChangedElsewhereIsShownAtOnce) {
     House house;
+    std::vector<std::string> news;
+    house.calc.setNewsListener([&](const std::string& answer) { news.push_back(answer); });
     const Json first = Json::parse(house.calc.rows(0, 2))["rows"];
     Order changed = OrderFile::parse(houseOrder());
     changed.openings.resize(1);
@@ -185,6 +189,7 @@ TEST(OrderCalculator, AnOpeningChangedElsewhereIsShownAtOnce) {
     EXPECT_EQ(Json::parse(
                   house.calc.replaceOpening("no such id", OrderFile::serialize(changed)))["result"],
               "refused");
+    EXPECT_EQ(news.size(), 2u) << "the page hears what was replaced, not what was refused";
 }
 
 } // namespace
