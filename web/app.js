@@ -17,13 +17,14 @@ import { OrderMenu } from './order-menu.js';
 import { ResultsNews, describeSummary } from './results-news.js';
 
 // The build wrote the first screen into the page, to be painted before
-// the module has loaded: it gives way to the form the core now builds,
-// which stands in the same places.
-function takeOver(root) {
+// the module has loaded: the form takes it over as it stands, or builds
+// itself from the core's layout where the page came without one.
+function formOf(root, calc) {
   document.getElementById('loading')?.remove();
-  if (root.dataset.prerendered === undefined) return;
-  root.replaceChildren();
+  const builder = new FormBuilder(root);
+  if (root.dataset.prerendered === undefined) return builder.build(JSON.parse(calc.formLayout()));
   delete root.dataset.prerendered;
+  return builder.adopt();
 }
 
 // Lets the browser paint and take input between the long steps of the
@@ -42,8 +43,7 @@ async function main() {
   const calc = new core.OrderCalculator();
   performance.mark('kavro-core');
   await breathe();
-  takeOver(root);
-  const form = new FormBuilder(root).build(JSON.parse(calc.formLayout()));
+  const form = formOf(root, calc);
   const view = new StateView(calc, form);
   view.showAll();
   const dialog = new ErrorMessageBox(document.getElementById('message'));

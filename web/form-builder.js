@@ -141,6 +141,34 @@ export class FormBuilder {
     return this;
   }
 
+  // Takes over the form that the site's build made with build() and wrote
+  // into the page, so that the browser keeps what it has painted: the
+  // same elements, found by what build() named them, and the layout they
+  // were made from.
+  adopt() {
+    const layout = JSON.parse(this.root.dataset.layout);
+    this.learnKinds(layout.items ?? []);
+    for (const item of layout.items ?? []) if (item.kind === 'caption') this.captions[item.for] = item.text;
+    for (const row of this.root.querySelectorAll('[data-row]')) this.rows[row.dataset.row] = row;
+    for (const field of this.fields) {
+      if (this.kindOf(field) === 'radio') {
+        for (const input of this.root.querySelectorAll(`input[type="radio"][name="${field}"]`))
+          (this.radios[field] ??= [])[Number(input.value)] = input;
+        continue;
+      }
+      const el = document.getElementById(field);
+      if (el) this.elements[field] = el;
+      if (this.kindOf(field) === 'combo') this.lists[field] = document.getElementById(`${field}-list`);
+    }
+    this.tabList = this.root.querySelector('.tab-list');
+    this.driveLine = this.root.querySelector('.summary-drive');
+    for (const img of this.root.querySelectorAll('img.logo')) {
+      if (img.complete && !img.naturalWidth) img.remove();
+      else img.addEventListener('error', () => img.remove());
+    }
+    return this;
+  }
+
   // Puts ROWS in one box of class NAME where the first of them stood. The
   // window's layout looks through the box (its rows are placed on the form);
   // a phone lays it out as one block.
