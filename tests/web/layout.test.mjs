@@ -45,7 +45,8 @@ for (const width of [899, 390, 360]) {
       const out = document.documentElement.scrollWidth > width ? [`scrollWidth ${document.documentElement.scrollWidth}`] : [];
       for (const el of document.querySelectorAll('#form *')) {
         const r = el.getBoundingClientRect();
-        if (r.right > width + 0.5 && !el.closest('.grid')) out.push(`wide ${el.id || el.className || el.tagName}`);
+        // The grids and the maker's line scroll sideways by themselves.
+        if (r.right > width + 0.5 && !el.closest('.grid, .maker')) out.push(`wide ${el.id || el.className || el.tagName}`);
         if (getComputedStyle(el).position === 'absolute' && r.width) out.push(`placed ${el.id || el.className}`);
       }
       for (const el of document.querySelectorAll('#form :is(input[type=text], select, button, a, .radio, .check)')) {
@@ -53,6 +54,9 @@ for (const width of [899, 390, 360]) {
         const h = el.getBoundingClientRect().height;
         if (h > 0 && h < 44) out.push(`small ${el.id || el.className} ${h}`);
       }
+      // The maker's logo, details and links: one line of a finger's height.
+      const maker = document.querySelector('#form .maker').getBoundingClientRect().height;
+      if (maker > 48) out.push(`maker ${maker} px high`);
       for (const id of ['Visota', 'Wirina', 'Tolwina', 'Massa', 'NizhniyProfil', 'Diametr'])
         if (document.getElementById(id).inputMode !== 'decimal') out.push(`inputmode ${id}`);
       for (const el of document.querySelectorAll('#form :is(input, select, table, button)'))
