@@ -15,8 +15,9 @@ constexpr Oid kBytea = 17;
 constexpr Oid kInt8 = 20;
 constexpr Oid kText = 25;
 
-// A lock key of this program's own, for pg_advisory_xact_lock.
-constexpr std::string_view kWriteLock = "SELECT pg_advisory_xact_lock(4702185238114377807)";
+// The writers' turn: a lock key of this program's own, held to the end of
+// the transaction; sent with BEGIN, one round trip for both.
+constexpr std::string_view kBeginWrite = "BEGIN; SELECT pg_advisory_xact_lock(4702185238114377807)";
 
 struct ResultDeleter {
     void operator()(PGresult* result) const { PQclear(result); }
@@ -175,8 +176,14 @@ Statement PostgresDb::prepare(std::string_view sql) {
 }
 
 void PostgresDb::beginWrite() {
-    exec("BEGIN");
-    exec(kWriteLock);
+    try {
+        exec(kBeginWrite);
+    } catch (const StorageError&) {
+        // BEGIN may have gone through: the connection goes back to its pool
+        // outside any transaction. Fails quietly on a lost connection.
+        PQclear(PQexec(conn_, "ROLLBACK"));
+        throw;
+    }
 }
 
 std::int64_t PostgresDb::schemaVersion() {
