@@ -19,6 +19,14 @@ constexpr Oid kText = 25;
 // the transaction; sent with BEGIN, one round trip for both.
 constexpr std::string_view kBeginWrite = "BEGIN; SELECT pg_advisory_xact_lock(4702185238114377807)";
 
+// libpq's messages end in a newline, which the caller's own line adds.
+std::string trimmed(const char* message) {
+    std::string text = message ? message : "out of memory";
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
 struct ResultDeleter {
     void operator()(PGresult* result) const { PQclear(result); }
 };
@@ -28,8 +36,9 @@ Result checked(PGconn* conn, PGresult* raw, std::string_view what) {
     Result result(raw);
     const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
-        throw StorageError(std::string(what) + ": " +
-                           (result ? PQresultErrorMessage(result.get()) : PQerrorMessage(conn)));
+        throw StorageError(
+            std::string(what) + ": " +
+            trimmed(result ? PQresultErrorMessage(result.get()) : PQerrorMessage(conn)));
     return result;
 }
 
@@ -145,7 +154,7 @@ private:
 
 PostgresDb::PostgresDb(const std::string& uri) : conn_(PQconnectdb(uri.c_str())) {
     if (PQstatus(conn_) != CONNECTION_OK) {
-        const std::string message = conn_ ? PQerrorMessage(conn_) : "out of memory";
+        const std::string message = trimmed(conn_ ? PQerrorMessage(conn_) : nullptr);
         PQfinish(conn_);
         throw StorageError("PostgreSQL: " + message);
     }
@@ -162,7 +171,7 @@ void PostgresDb::reconnectIfLost() {
         return;
     PQreset(conn_);
     if (PQstatus(conn_) != CONNECTION_OK)
-        throw StorageError(std::string("PostgreSQL: ") + PQerrorMessage(conn_));
+        throw StorageError("PostgreSQL: " + trimmed(PQerrorMessage(conn_)));
     exec("SET client_min_messages = warning");
 }
 
