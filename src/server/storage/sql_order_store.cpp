@@ -162,7 +162,10 @@ EditOutcome SqlStorage::applyEdit(const std::string& firmId, const std::string& 
             return {seen.integer(0), true, {}};
     }
     const StoredOrder current = stateAt(*db, orderId, revision);
-    const StoredOrder base = stateAt(*db, orderId, baseRevision);
+    // An edit of the newest revision, the usual case, reads it once: on
+    // PostgreSQL each read is a round trip made while other writers wait.
+    const StoredOrder base =
+        baseRevision == revision ? current : stateAt(*db, orderId, baseRevision);
     merge::MergeResult merged = merge::mergeOrder(base.state, current.state, edit);
 
     std::int64_t next = revision;
