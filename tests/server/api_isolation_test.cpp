@@ -43,9 +43,11 @@ std::string withTitle(const std::string& file, const std::string& title) {
     return order.dump();
 }
 
-class Isolation : public ::testing::Test, public ApiFixture {
+class Isolation : public ::testing::TestWithParam<Backend>, public ApiFixture {
 protected:
     void SetUp() override {
+        KAVRO_SKIP_WITHOUT(GetParam());
+        open(GetParam());
         firmA = storage->addFirm("Фирма А");
         firmB = storage->addFirm("Фирма Б");
         adminA = signedIn(firmA, "admin-a", Role::admin);
@@ -95,7 +97,7 @@ protected:
     std::string firmA, firmB, adminA, adminB, memberA, orderA, conflictA, tokenA;
 };
 
-TEST_F(Isolation, TheDocumentedRoutesAreTheServedOnes) {
+TEST_P(Isolation, TheDocumentedRoutesAreTheServedOnes) {
     std::set<std::string> served;
     for (const Route& route : routes())
         served.insert(std::string(route.method) + " " + std::string(route.pattern));
@@ -104,7 +106,7 @@ TEST_F(Isolation, TheDocumentedRoutesAreTheServedOnes) {
 
 // Another firm's admin calls every route with firm A's ids and a body that
 // would be accepted from A's own: nothing of A is read or changed.
-TEST_F(Isolation, AnotherFirmReachesNothingOfTheFirm) {
+TEST_P(Isolation, AnotherFirmReachesNothingOfTheFirm) {
     const std::string fileOfA = call("GET", "/api/v1/orders/" + orderA, {}, adminA).body;
     const std::map<std::string, std::string> bodies = {
         {"POST /api/v1/sign-in", R"({"login": "admin-b", "password": "password-1"})"},
@@ -140,7 +142,7 @@ TEST_F(Isolation, AnotherFirmReachesNothingOfTheFirm) {
     EXPECT_EQ(snapshotOfA(), before);
 }
 
-TEST_F(Isolation, NoValidSessionReachesNothing) {
+TEST_P(Isolation, NoValidSessionReachesNothing) {
     const std::string expiring = [&] {
         const auto at = now.load();
         now = at - SignIn::kSessionSeconds - 1;
@@ -174,7 +176,7 @@ TEST_F(Isolation, NoValidSessionReachesNothing) {
     EXPECT_EQ(snapshotOfA(), before);
 }
 
-TEST_F(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
+TEST_P(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
     const auto signIn = [&](const char* password) {
         return call("POST", "/api/v1/sign-in",
                     Json{{"login", "admin-a"}, {"password", password}}.dump());
@@ -190,6 +192,10 @@ TEST_F(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
     now += SignIn::kMaxWait;
     EXPECT_EQ(signIn("password-1").status, 200);
 }
+
+INSTANTIATE_TEST_SUITE_P(Databases, Isolation,
+                         ::testing::Values(Backend::sqlite, Backend::postgres),
+                         [](const auto& info) { return backendName(info.param); });
 
 } // namespace
 } // namespace kavro::server::test

@@ -39,10 +39,20 @@ int shell(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-ServerProcess::ServerProcess()
+ServerProcess::ServerProcess(Backend backend, std::string database)
     : data(std::filesystem::temp_directory_path() /
            ("kavro-server-" + std::to_string(std::random_device{}()))),
-      port(freePort()) {}
+      database(backend == Backend::postgres && database.empty() ? newPostgresDatabase()
+                                                                : std::move(database)),
+      port(freePort()) {
+    std::filesystem::create_directories(data);
+}
+
+std::vector<std::string> ServerProcess::storageArguments() const {
+    if (database.empty())
+        return {"--data", data.string()};
+    return {"--database", database};
+}
 
 ServerProcess::~ServerProcess() {
     if (running())
@@ -53,13 +63,14 @@ ServerProcess::~ServerProcess() {
 
 void ServerProcess::start() {
     const std::string listen = "127.0.0.1:" + std::to_string(port);
+    const std::vector<std::string> where = storageArguments();
     pid_ = fork();
     if (pid_ == 0) {
         // Only async-signal-safe calls before exec: the test has threads.
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
-        execl(KAVRO_SERVER, KAVRO_SERVER, "--listen", listen.c_str(), "--data", data.c_str(),
-              static_cast<char*>(nullptr));
+        execl(KAVRO_SERVER, KAVRO_SERVER, "--listen", listen.c_str(), where[0].c_str(),
+              where[1].c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -81,8 +92,9 @@ void ServerProcess::kill() {
 }
 
 int ServerProcess::admin(const std::vector<std::string>& arguments, const std::string& input) {
-    std::string command = "printf '%s\\n' " + quoted(input) + " | " + KAVRO_SERVER + " --data " +
-                          quoted(data.string());
+    std::string command = "printf '%s\\n' " + quoted(input) + " | " + KAVRO_SERVER;
+    for (const std::string& argument : storageArguments())
+        command += " " + quoted(argument);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
     return shell(command + " >/dev/null");

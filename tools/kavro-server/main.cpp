@@ -8,7 +8,7 @@
 #include "api/api.h"
 #include "http/http_server.h"
 #include "server_options.h"
-#include "storage/sqlite_storage.h"
+#include "storage/open_storage.h"
 
 #include <Poco/Exception.h>
 #include <chrono>
@@ -18,7 +18,8 @@
 namespace {
 
 constexpr kavro::ProgramAbout kAbout{
-    "kavro-server", "[--listen ХОСТ:ПОРТ] [--data ПАПКА] [--site ПАПКА] [КОМАНДА ...]",
+    "kavro-server",
+    "[--listen ХОСТ:ПОРТ] [--data ПАПКА | --database URI] [--site ПАПКА] [КОМАНДА ...]",
     "Сервер фирмы для калькулятора KAVRO: заказы, реквизиты и прайс-лист\n"
     "фирмы, общие для всех её устройств; JSON API /api/v1 и страница\n"
     "калькулятора.\n"
@@ -26,6 +27,7 @@ constexpr kavro::ProgramAbout kAbout{
     "Параметры:\n"
     "  --listen ХОСТ:ПОРТ  где принимать запросы (127.0.0.1:8090)\n"
     "  --data ПАПКА        папка базы данных server.db (kavro-data)\n"
+    "  --database URI      база PostgreSQL вместо неё: postgresql://…\n"
     "  --site ПАПКА        собранная страница калькулятора\n"
     "\n"
     "Команды (пароль читается со стандартного ввода, одной строкой):\n"
@@ -51,7 +53,7 @@ int serve(kavro::server::Storage& storage, const kavro::server::ServerOptions& o
     sigaddset(&stop, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stop, nullptr);
     kavro::server::SignIn signIn(storage, now);
-    kavro::server::ChangeNotifier notifier;
+    kavro::server::ChangeNotifier notifier(storage);
     kavro::server::ServerContext context{storage, signIn, notifier, now};
     kavro::server::Api api(context);
     kavro::server::HttpServer http(api, options.listen);
@@ -70,11 +72,11 @@ int main(int argc, char** argv) {
     try {
         const auto options = kavro::server::parseServerOptions(
             std::vector<std::string>(argv + 1, argv + argc), KAVRO_DEFAULT_SITE);
-        kavro::server::SqliteStorage storage(options.data);
+        const auto storage = kavro::server::openStorage(options.database, options.data);
         if (options.command.empty())
-            return serve(storage, options);
+            return serve(*storage, options);
         const int status = kavro::server::runAdminCommand(
-            storage, options.command, options.arguments, std::cin, std::cout, std::cerr);
+            *storage, options.command, options.arguments, std::cin, std::cout, std::cerr);
         if (status == -1) {
             std::cerr << "kavro-server: неизвестная команда " << options.command
                       << " (kavro-server --help)\n";

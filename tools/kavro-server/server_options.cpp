@@ -3,6 +3,8 @@
 
 #include "server_options.h"
 
+#include "storage/open_storage.h"
+
 #include <charconv>
 #include <stdexcept>
 
@@ -21,6 +23,12 @@ void setListen(ListenOptions& listen, const std::string& text) {
     listen.port = port;
 }
 
+void setDatabase(std::string& database, const std::string& value) {
+    if (!isPostgresUri(value))
+        throw std::invalid_argument("--database postgresql://ПОЛЬЗОВАТЕЛЬ@ХОСТ/БАЗА");
+    database = value;
+}
+
 } // namespace
 
 ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
@@ -29,7 +37,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
     options.listen.site = defaultSite;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const bool valued = argument == "--listen" || argument == "--data" || argument == "--site";
+        const bool valued = argument == "--listen" || argument == "--data" ||
+                            argument == "--site" || argument == "--database";
         if (valued && options.command.empty()) {
             if (i + 1 == arguments.size())
                 throw std::invalid_argument(argument + ": нет значения");
@@ -38,6 +47,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
                 setListen(options.listen, value);
             else if (argument == "--data")
                 options.data = value;
+            else if (argument == "--database")
+                setDatabase(options.database, value);
             else
                 options.listen.site = value;
         } else if (options.command.empty()) {

@@ -14,6 +14,8 @@ namespace kavro::server {
 struct ServerOptions {
     ListenOptions listen;
     std::filesystem::path data = "kavro-data";
+    // A postgresql:// URI, used instead of `data` when given.
+    std::string database;
     // An admin command and its arguments; empty: serve.
     std::string command;
     std::vector<std::string> arguments;

@@ -6,6 +6,7 @@
 #include "merge/order_merge.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -147,6 +148,12 @@ public:
     virtual std::vector<Change> changes(const std::string& firmId, std::int64_t since,
                                         int limit) = 0;
     virtual std::int64_t lastChange(const std::string& firmId) = 0;
+
+    // Calls `heard` (on a thread of its own) whenever a change may have been
+    // committed, by this process or another; an empty function stops it.
+    // Where the database has no such word, nothing is called, and waiters
+    // look again on their own.
+    virtual void listenForChanges(std::function<void()> /*heard*/) {}
 };
 
 } // namespace kavro::server
