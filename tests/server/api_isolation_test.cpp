@@ -193,6 +193,24 @@ TEST_P(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
     EXPECT_EQ(signIn("password-1").status, 200);
 }
 
+// A push of a new order whose answer was lost is sent again with the same
+// edit id: one order, in the pushing firm only.
+TEST_P(Isolation, ANewOrderSentAgainIsMadeOnceInItsOwnFirm) {
+    const auto push = [&](const std::string& session) {
+        const ApiReply reply =
+            call("POST", "/api/v1/orders?edit=lost-reply", orderText("повтор"), session);
+        EXPECT_EQ(reply.status, 200) << reply.body;
+        return Json::parse(reply.body);
+    };
+    const Json first = push(adminA), again = push(adminA), other = push(adminB);
+    EXPECT_EQ(again["id"], first["id"]);
+    EXPECT_TRUE(again["repeated"].get<bool>());
+    EXPECT_NE(other["id"], first["id"]);
+    EXPECT_FALSE(other["repeated"].get<bool>());
+    EXPECT_EQ(storage->orders(firmA).size(), 2u) << "orderA and the one pushed twice";
+    EXPECT_EQ(storage->orders(firmB).size(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, Isolation,
                          ::testing::Values(Backend::sqlite, Backend::postgres),
                          [](const auto& info) { return backendName(info.param); });
