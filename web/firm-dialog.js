@@ -14,7 +14,7 @@ const FIELDS = {
   name: 'firmName', address: 'firmAddress', phone: 'firmPhone', email: 'firmEmail', website: 'firmWebsite',
   inn: 'firmInn', kpp: 'firmKpp', installationPrice: 'firmInstallation', vatRate: 'firmVat',
 };
-const LOGO_FILE = { description: 'Изображения PNG и JPEG', extensions: ['.png', '.jpg', '.jpeg'], mime: 'image/*' };
+const LOGO_FILE = { description: 'Изображения PNG и JPEG', extensions: ['.png', '.jpg', '.jpeg'], mime: 'image/png' };
 const FIRM_FILES = {
   description: 'Реквизиты (firm.json) и логотип', extensions: ['.json', '.png', '.jpg', '.jpeg'], mime: 'application/json',
 };
