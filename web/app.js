@@ -92,9 +92,10 @@ async function main() {
   document.body.dataset.ready = 'true';
   performance.mark('kavro-ready'); // the first results are on screen
   preloadPapers();
-  // The letterhead is not needed for the first results; any paper asked
-  // for after the start has it.
-  for (const kept of [firm, quotation]) kept.restore().catch((error) => dialog.show(error?.message ?? String(error)));
+  // The letterhead and the price list are not needed for the first
+  // results. A storage the browser refuses holds none to bring back (the
+  // order's keeper tells the user of it); what the core refuses is told.
+  for (const kept of [firm, quotation]) kept.restore().catch(() => {});
   return calc;
 }
 

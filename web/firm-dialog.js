@@ -8,7 +8,8 @@
 // at the next start. Импорт реквизитов takes the desktop's firm.json and
 // its logo, picked together.
 
-import { pickFiles } from './file-access.js';
+import { pickFiles, saveFile } from './file-access.js';
+import { papersModule } from './papers-module.js';
 
 const FIELDS = {
   name: 'firmName', address: 'firmAddress', phone: 'firmPhone', email: 'firmEmail', website: 'firmWebsite',
@@ -16,8 +17,10 @@ const FIELDS = {
 };
 const LOGO_FILE = { description: 'Изображения PNG и JPEG', extensions: ['.png', '.jpg', '.jpeg'], mime: 'image/png' };
 const FIRM_FILES = {
-  description: 'Реквизиты (firm.json) и логотип', extensions: ['.json', '.png', '.jpg', '.jpeg'], mime: 'application/json',
+  description: 'Реквизиты (firm.json) и логотип, или их архив', extensions: ['.json', '.png', '.jpg', '.jpeg', '.zip'],
+  mime: 'application/json',
 };
+const ZIP_FILE = { description: 'Архив реквизитов', extensions: ['.zip'], mime: 'application/zip' };
 const STORED_NAME = 'реквизиты из браузера';
 
 // Whether the browser can draw BYTES: the window decodes a chosen logo too.
@@ -40,6 +43,7 @@ export class FirmDialog {
     on('firm-logo-choose', () => this.chooseLogo());
     on('firm-logo-remove', () => this.setLogo(null));
     on('firm-import', () => this.importFiles());
+    on('firm-export', () => this.exportArchive());
     on('firm-ok', () => this.accept());
     this.field('firmNoVat').addEventListener('change', () => this.showVat());
   }
@@ -104,10 +108,12 @@ export class FirmDialog {
     this.dialog.close();
   }
 
-  // The desktop's firm.json and the logo it names, in one pick.
+  // The desktop's firm.json and the logo it names, in one pick, or the
+  // archive Экспорт реквизитов wrote.
   async importFiles() {
     const files = await pickFiles({ ...FIRM_FILES, multiple: true });
     if (!files.length) return;
+    if (files.length === 1 && this.calc.isWorkbook(files[0].bytes)) return this.importArchive(files[0]);
     const json = files.find((f) => f.name.toLowerCase().endsWith('.json'));
     if (!json) return this.message.show('Среди выбранных файлов нет файла реквизитов (.json).');
     const logo = files.find((f) => f !== json);
@@ -117,6 +123,25 @@ export class FirmDialog {
     const kept = { json: answer.firm, logo: logo?.bytes ?? null };
     await this.keep(kept);
     this.fill(JSON.parse(this.calc.firmEntry()), kept);
+  }
+
+  async importArchive(file) {
+    const read = JSON.parse((await papersModule()).firmOfArchive(file.name, file.bytes));
+    if (read.result !== 'done') return this.message.show(read.error);
+    const logo = read.logo ? Uint8Array.from(atob(read.logo), (c) => c.charCodeAt(0)) : null;
+    const answer = JSON.parse(this.calc.loadFirm(file.name, read.firm, logo ?? new Uint8Array()));
+    if (answer.result !== 'done') return this.message.show(answer.error);
+    const kept = { json: answer.firm, logo };
+    await this.keep(kept);
+    this.fill(JSON.parse(this.calc.firmEntry()), kept);
+  }
+
+  // The details as kept (what the dialog shows once OK is pressed).
+  async exportArchive() {
+    if (!this.kept) return this.message.show('Реквизиты ещё не заданы.');
+    const answer = (await papersModule()).firmArchive(this.kept.json, this.kept.logo ?? new Uint8Array());
+    if (answer.result !== 'done') throw new Error(answer.error);
+    await saveFile(answer.bytes, { ...ZIP_FILE, name: 'Реквизиты.zip' });
   }
 
   async keep(record) {

@@ -35,14 +35,19 @@ export class PapersStore {
     return (await request(tx.objectStore(PAPERS).get(name))) ?? null;
   }
 
-  // Resolves once the record is on disk.
+  // Resolves once the record is on disk; a refusal is told in words: what
+  // was set stays in use until the page is closed.
   async put(name, record) {
-    const tx = this.db.transaction(PAPERS, 'readwrite');
-    tx.objectStore(PAPERS).put(record, name);
-    await new Promise((resolve, reject) => {
-      tx.oncomplete = () => resolve();
-      tx.onabort = () => reject(tx.error);
-      tx.onerror = () => reject(tx.error);
-    });
+    try {
+      const tx = this.db.transaction(PAPERS, 'readwrite');
+      tx.objectStore(PAPERS).put(record, name);
+      await new Promise((resolve, reject) => {
+        tx.oncomplete = () => resolve();
+        tx.onabort = () => reject(tx.error);
+        tx.onerror = () => reject(tx.error);
+      });
+    } catch (error) {
+      throw new Error(`Браузер не сохранил это на устройстве (${error?.message || error}): до закрытия страницы оно действует, потом его придётся задать снова.`);
+    }
   }
 }

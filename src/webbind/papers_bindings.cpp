@@ -4,6 +4,7 @@
 // The papers' module as the page's JavaScript sees it: the writers the
 // calculator does not need to show its first results, loaded after them.
 #include "file_answer_js.h"
+#include "firm_archive.h"
 #include "sheet_papers.h"
 #include "word_documents.h"
 
@@ -26,6 +27,10 @@ val workbookFile(const std::string& sheet) {
     return kavro::fileAnswerValue(kavro::workbookFile(sheet));
 }
 
+val firmArchive(const std::string& firmJson, const std::string& logo) {
+    return kavro::fileAnswerValue(kavro::firmArchive(firmJson, logo));
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(kavro_papers) {
@@ -35,4 +40,6 @@ EMSCRIPTEN_BINDINGS(kavro_papers) {
     emscripten::function("workbookFile", &workbookFile);
     emscripten::function("readPriceList", &kavro::readPriceList);
     emscripten::function("readOpenings", &kavro::readOpenings);
+    emscripten::function("firmArchive", &firmArchive);
+    emscripten::function("firmOfArchive", &kavro::firmOfArchive);
 }
