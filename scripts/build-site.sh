@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the browser calculator and assembles the static site in
 # build-web/site/: the page (web/), the core's module and its art, the
-# icons, each named by its content; a service worker that precaches all of
+# papers' module, the icons, each named by its content; a service worker that precaches all of
 # it; and a gzip and a brotli copy of every file that compresses.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +24,7 @@ rm -rf "$site"
 mkdir -p "$site"
 cp web/*.html web/*.js web/*.css web/manifest.webmanifest "$site"/
 cp "$module"/kavro-core.js "$module"/kavro-core.wasm "$site"/
+cp "$module"/kavro-papers.js "$module"/kavro-papers.wasm "$site"/
 for art in "$module"/*.png; do
   [ -e "$art" ] && cp "$art" "$site"/
 done

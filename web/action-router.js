@@ -6,7 +6,6 @@
 // sent to the core, which filters it, and the state view shows the result.
 
 import { toCodePoints } from './text-positions.js';
-import { openReport } from './report-link.js';
 
 // A phone or a tablet, whose keyboard is the one on its screen.
 function coarsePointer() {
@@ -30,6 +29,10 @@ export class ActionRouter {
     this.fresh = null;
     this.onAnswer = null; // sees every answer after the form has shown it
     this.fromKeypad = false; // the last key came from a screen keypad
+    // Takes the report an answer brings: (answer, print) with print true
+    // when «Печать» asked for it, false for the report button's Word.
+    this.onReport = null;
+    this.printing = false;
   }
 
   // Shows the state's caret again once the browser has placed its own.
@@ -47,6 +50,17 @@ export class ActionRouter {
     return this.present(JSON.parse(this.calc[method](...args)));
   }
 
+  // «Печать»: the report button's own report, as a printable page; the
+  // focus stays where the user has it.
+  printReport() {
+    this.printing = true;
+    try {
+      return this.present(JSON.parse(this.calc.report()), { follow: false });
+    } finally {
+      this.printing = false;
+    }
+  }
+
   // The window's start. It focuses the drive list, which a phone shows
   // far down: the page is not scrolled to it.
   start() {
@@ -62,7 +76,7 @@ export class ActionRouter {
     if (answer.clipboard !== undefined)
       navigator.clipboard?.writeText(answer.clipboard).catch(() => {});
     if (answer.open) window.open(answer.open, '_blank', 'noopener');
-    if (answer.report) openReport(answer.report);
+    if (answer.report) this.onReport?.(answer, this.printing);
     if (answer.result === 'failed') this.dialog.show(answer.error, () => follow && this.followFocus(true));
     else if (follow) this.followFocus(false, scroll);
     return answer;

@@ -15,6 +15,11 @@ import { OrderPage } from './order-page.js';
 import { OrderStore } from './order-store.js';
 import { OrderMenu } from './order-menu.js';
 import { ResultsNews, describeSummary } from './results-news.js';
+import { ReportPapers } from './report-papers.js';
+import { preloadPapers } from './papers-module.js';
+import { FirmDialog } from './firm-dialog.js';
+import { PapersStore } from './papers-store.js';
+import { QuotationPapers } from './quotation-papers.js';
 
 // The build wrote the first screen into the page, to be painted before
 // the module has loaded: the form takes it over as it stands, or builds
@@ -34,6 +39,8 @@ const breathe = () => new Promise((resolve) => setTimeout(resolve, 0));
 async function main() {
   // The browser opens its storage while the core loads.
   const storing = OrderStore.open();
+  const papersStore = PapersStore.open();
+  papersStore.catch(() => {}); // told once the details are kept
   new OrderMenu(document.getElementById('menu-button'), document.getElementById('order-menu'));
   storing.catch(() => {}); // told once the page asks for it
   const root = document.getElementById('form');
@@ -48,7 +55,23 @@ async function main() {
   view.showAll();
   const dialog = new ErrorMessageBox(document.getElementById('message'));
   const router = new ActionRouter(calc, form, view, dialog);
-  const order = new OrderPage(calc, router, dialog, () => storing);
+  const firm = new FirmDialog(document.getElementById('firm-dialog'), {
+    calc, logoFault: (...a) => core.Calculator.logoFault(...a), store: papersStore, message: dialog,
+  });
+  document.getElementById('firm-button').addEventListener('click', () => firm.show());
+  const papers = new ReportPapers();
+  // The report button gives the Word document, as the window's does.
+  router.onReport = (answer, print) => {
+    if (print) return papers.print(answer.report);
+    const typing = calc.reportTyping();
+    papers.word(typing, (module) => module.reportDocumentName()).catch((error) => dialog.show(error.message));
+  };
+  document.getElementById('report-print').addEventListener('click', () => router.printReport());
+  const quotation = new QuotationPapers({
+    calc, act: (method, ...a) => order.act(method, ...a), order: () => order.order,
+    ask: document.getElementById('ask-dialog'), store: papersStore, papers, message: dialog,
+  });
+  const order = new OrderPage(calc, router, dialog, () => storing, papers, quotation);
   router.onAnswer = (answer) => order.answered(answer);
   // A change of the order made elsewhere is shown as the page's own
   // would be, without taking the focus from where the user types.
@@ -69,6 +92,11 @@ async function main() {
   root.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
   performance.mark('kavro-ready'); // the first results are on screen
+  preloadPapers();
+  // The letterhead and the price list are not needed for the first
+  // results. A storage the browser refuses holds none to bring back (the
+  // order's keeper tells the user of it); what the core refuses is told.
+  for (const kept of [firm, quotation]) kept.restore().catch(() => {});
   return calc;
 }
 

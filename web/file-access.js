@@ -11,33 +11,55 @@ function types(description, extensions, mime) {
   return [{ description, accept: { [mime]: extensions } }];
 }
 
+const read = async (file) => ({ name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) });
+
+// The files the user picks in a file input; none when cancelled.
+async function inputFiles(extensions, multiple) {
+  const input = document.createElement('input');
+  input.type = 'file';
+  input.accept = extensions.join(',');
+  input.multiple = multiple;
+  input.hidden = true;
+  document.body.append(input);
+  try {
+    return await new Promise((resolve) => {
+      input.addEventListener('change', () => resolve([...(input.files ?? [])]), { once: true });
+      input.addEventListener('cancel', () => resolve([]), { once: true });
+      input.click();
+    });
+  } finally {
+    input.remove();
+  }
+}
+
 // Resolves to { name, bytes, handle } or null when the user cancelled.
 export async function pickFile({ description, extensions, mime }) {
   if (hasPickers()) {
     try {
       const [handle] = await window.showOpenFilePicker({ types: types(description, extensions, mime) });
-      const file = await handle.getFile();
-      return { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()), handle };
+      return { ...(await read(await handle.getFile())), handle };
     } catch (error) {
       if (error?.name === 'AbortError') return null;
       throw error;
     }
   }
-  const input = document.createElement('input');
-  input.type = 'file';
-  input.accept = extensions.join(',');
-  input.hidden = true;
-  document.body.append(input);
-  try {
-    const file = await new Promise((resolve) => {
-      input.addEventListener('change', () => resolve(input.files?.[0] ?? null), { once: true });
-      input.addEventListener('cancel', () => resolve(null), { once: true });
-      input.click();
-    });
-    return file && { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()), handle: null };
-  } finally {
-    input.remove();
+  const [file] = await inputFiles(extensions, false);
+  return file ? { ...(await read(file)), handle: null } : null;
+}
+
+// Several files in one pick (MULTIPLE), or one: resolves to a list of
+// { name, bytes }, empty when the user cancelled.
+export async function pickFiles({ description, extensions, mime, multiple = false }) {
+  if (hasPickers()) {
+    try {
+      const handles = await window.showOpenFilePicker({ multiple, types: types(description, extensions, mime) });
+      return Promise.all(handles.map(async (handle) => read(await handle.getFile())));
+    } catch (error) {
+      if (error?.name === 'AbortError') return [];
+      throw error;
+    }
   }
+  return Promise.all((await inputFiles(extensions, multiple)).map(read));
 }
 
 // Writes BYTES to HANDLE, or to a file the user chooses, or downloads

@@ -12,10 +12,14 @@ import { PartsView } from './parts-view.js';
 import { OrderKeeper } from './order-keeper.js';
 import { OrdersDialog } from './orders-dialog.js';
 import { pickFile, saveFile } from './file-access.js';
-import { openReport } from './report-link.js';
+import { papersModule } from './papers-module.js';
 
 const ORDER_FILE = { description: 'Заказы KAVRO', extensions: ['.kavro'], mime: 'application/json' };
 const CSV_FILE = { description: 'Таблица CSV', extensions: ['.csv', '.txt'], mime: 'text/csv' };
+const TABLE_FILE = { description: 'Таблицы', extensions: ['.csv', '.txt', '.xlsx'], mime: 'text/csv' };
+const XLSX_FILE = {
+  description: 'Книги Excel', extensions: ['.xlsx'], mime: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+};
 // The name the stored order is shown under when the core refuses it.
 const STORED_NAME = 'заказ из браузера';
 
@@ -24,8 +28,10 @@ const $ = (id) => document.getElementById(id);
 export class OrderPage {
   // STORE_OPENER gives the order store (its opening may have begun while
   // the core was loading).
-  constructor(calc, router, dialog, storeOpener) {
-    Object.assign(this, { calc, router, dialog });
+  // PAPERS writes the order report's Word document and prints it;
+  // QUOTATION makes the quotation's papers.
+  constructor(calc, router, dialog, storeOpener, papers, quotation) {
+    Object.assign(this, { calc, router, dialog, papers, quotation });
     this.order = null; // the last order change the core told
     this.handle = null; // the file the order was opened from or saved to
     this.untouched = false; // a new order, not changed since
@@ -106,7 +112,15 @@ export class OrderPage {
     on('openings-import', () => this.importOpenings());
     on('openings-export', () => this.export('exportOpenings', 'Проёмы.csv'));
     on('parts-export', () => this.export('exportPartsList', 'Ведомость.csv'));
-    on('order-report', () => this.report());
+    on('openings-export-xlsx', () => this.exportWorkbook('openingsSheet', 'Проёмы.xlsx'));
+    on('parts-export-xlsx', () => this.exportWorkbook('partsListSheet', 'Ведомость.xlsx'));
+    on('order-report', () => this.report(false));
+    on('order-report-print', () => this.report(true));
+    const q = this.quotation;
+    for (const [id, step] of [['price-list', () => q.loadPriceList()], ['order-discount', () => q.editDiscount()],
+      ['opening-installation', () => q.editInstallationPrice()], ['quotation-print', () => q.preview()],
+      ['quotation-docx', () => q.writeDocx()], ['quotation-xlsx', () => q.writeXlsx()], ['quotation-csv', () => q.writeCsv()]])
+      on(id, step);
     for (const [id, method] of [['opening-add', 'add'], ['opening-copy', 'copy'], ['opening-remove', 'remove'],
       ['opening-up', 'moveUp'], ['opening-down', 'moveDown']])
       on(id, () => this.act(method));
@@ -157,21 +171,38 @@ export class OrderPage {
     this.act('markSaved');
   }
 
+  // A workbook is read by the papers' module, a text table by the core.
   async importOpenings() {
-    const file = await pickFile(CSV_FILE);
+    const file = await pickFile(TABLE_FILE);
     if (!file) return;
-    const answer = this.replace(() => this.calc.importOpenings(file.name, file.bytes));
+    let call = () => this.calc.importOpenings(file.name, file.bytes);
+    if (this.calc.isWorkbook(file.bytes)) {
+      const read = JSON.parse((await papersModule()).readOpenings(file.name, file.bytes));
+      if (read.result !== 'done') return this.dialog.show(read.error);
+      call = () => this.calc.appendOpenings(read.order);
+    }
+    const answer = this.replace(call);
     if (answer.result !== 'done') this.dialog.show(answer.error);
+  }
+
+  async exportWorkbook(method, name) {
+    const made = JSON.parse(this.calc[method]());
+    if (made.result !== 'done') throw new Error(made.error);
+    const answer = (await papersModule()).workbookFile(JSON.stringify(made.sheet));
+    if (answer.result !== 'done') throw new Error(answer.error);
+    await saveFile(answer.bytes, { ...XLSX_FILE, name });
   }
 
   async export(method, name) {
     await saveFile(this.bytes(method), { ...CSV_FILE, name });
   }
 
-  report() {
+  // The window's names: Отчёт по заказу (Word) and Печать отчёта по заказу.
+  async report(print) {
     const answer = JSON.parse(this.calc.orderReport(''));
     if (answer.result !== 'done') return this.dialog.show(answer.error);
-    openReport(answer.report);
+    if (print) return this.papers.print(answer.report);
+    await this.papers.word(answer.typing, 'Отчёт по заказу.docx');
   }
 
   setReadOnly(readOnly) {

@@ -20,6 +20,10 @@ std::optional<std::string> logoFault(std::string_view bytes) {
     return std::nullopt;
 }
 
+std::string logoRefusal(std::string_view name, std::string_view fault) {
+    return "Файл «" + std::string(name) + "» не подходит:\n" + std::string(fault);
+}
+
 std::optional<std::string> logoFileFault(const std::filesystem::path& path) {
     std::error_code opened;
     const auto loaded = loadPicture(path, &opened);

@@ -21,6 +21,13 @@ inline constexpr std::size_t kMaxLogoBytes = kMaxPictureBytes;
 // window decodes the whole image as well; this check needs no display.
 std::optional<std::string> logoFault(std::string_view bytes);
 
+// The fault of a logo whose header reads as a picture but whose image does
+// not decode (the window's and the browser's own decoders tell).
+inline constexpr std::string_view kUndecodableLogo = "логотип повреждён: изображение не читается";
+
+// The message that refuses the logo file `name` for `fault`.
+std::string logoRefusal(std::string_view name, std::string_view fault);
+
 // The same for a file; a file that cannot be read is a fault too.
 std::optional<std::string> logoFileFault(const std::filesystem::path& path);
 

@@ -167,4 +167,16 @@ std::filesystem::path userPriceListPath() {
     return firm.empty() ? firm : firm.parent_path() / "prices.csv";
 }
 
+std::string priceListRefusal(std::string_view name, const PriceList& list) {
+    // More would fill the message box beyond the screen.
+    constexpr std::size_t kFaultsShown = 20;
+    std::string text = "Прайс-лист «" + std::string(name) + "» не взят:";
+    for (std::size_t i = 0; i < list.errors.size() && i < kFaultsShown; ++i)
+        text +=
+            "\n" + (list.cellAddresses ? describeCell(list.errors[i]) : describe(list.errors[i]));
+    if (list.errors.size() > kFaultsShown)
+        text += "\n… и ещё " + std::to_string(list.errors.size() - kFaultsShown);
+    return text;
+}
+
 } // namespace kavro

@@ -36,6 +36,11 @@ PriceList importPriceList(std::string_view text);
 // the columns. At most the rows of importPriceList.
 PriceList priceListOfRows(const std::vector<CsvRow>& rows);
 
+// The message that refuses the list in the file `name` for its faults, each
+// placed by row (a text table) or by cell (a workbook), the first twenty of
+// them and how many more.
+std::string priceListRefusal(std::string_view name, const PriceList& list);
+
 // The list as the program keeps it: a CSV of the three columns, UTF-8 with
 // a byte-order mark and `;`, prices written "1234,50"; importPriceList reads
 // it back to the same articles.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace kavro {
@@ -17,6 +18,11 @@ namespace kavro {
 struct TemplateLimits {
     std::uintmax_t fileBytes = 32u << 20;
     ZipLimits unpacked;
+};
+
+// A template's bytes, read already.
+struct TemplateBytes {
+    std::string bytes;
 };
 
 // The Word document (.docx, or a .dotx template, which becomes a document)

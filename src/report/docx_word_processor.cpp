@@ -70,6 +70,10 @@ DocxWordProcessor::DocxWordProcessor(std::filesystem::path templateFile,
                                      ReportDestination& destination, TemplateLimits limits)
     : templateFile_(std::move(templateFile)), destination_(destination), limits_(limits) {}
 
+DocxWordProcessor::DocxWordProcessor(TemplateBytes templateBytes, ReportDestination& destination,
+                                     TemplateLimits limits)
+    : templateBytes_(std::move(templateBytes.bytes)), destination_(destination), limits_(limits) {}
+
 DocxDocument& DocxWordProcessor::current() {
     require(document_ != nullptr, "no document is open");
     return *document_;
@@ -96,7 +100,8 @@ void DocxWordProcessor::use(std::unique_ptr<DocxDocument> document, pugi::xml_no
 // The report follows the template's own content. An empty last paragraph is
 // where Word's insertion point would stand; typing goes on there.
 void DocxWordProcessor::openTemplate() {
-    std::unique_ptr<DocxDocument> opened = openDocx(templateFile_, limits_);
+    std::unique_ptr<DocxDocument> opened =
+        templateBytes_ ? openDocxBytes(*templateBytes_, limits_) : openDocx(templateFile_, limits_);
     require(opened != nullptr, "the template cannot be opened");
     const pugi::xml_node last = lastBlock(opened->body());
     const bool reusable =

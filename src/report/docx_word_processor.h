@@ -11,7 +11,9 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <pugixml.hpp>
+#include <string>
 #include <vector>
 
 namespace kavro {
@@ -22,6 +24,9 @@ namespace kavro {
 class DocxWordProcessor : public WordProcessor {
 public:
     DocxWordProcessor(std::filesystem::path templateFile, ReportDestination& destination,
+                      TemplateLimits limits = {});
+    // The template already read, as a browser holds it.
+    DocxWordProcessor(TemplateBytes templateBytes, ReportDestination& destination,
                       TemplateLimits limits = {});
 
     void openTemplate() override;
@@ -57,6 +62,7 @@ private:
     void setSpacing(const char* linesAttribute, const char* twipsAttribute, double lines);
 
     std::filesystem::path templateFile_;
+    std::optional<std::string> templateBytes_; // read instead of the file
     ReportDestination& destination_;
     TemplateLimits limits_;
 

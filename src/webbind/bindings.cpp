@@ -3,7 +3,9 @@
 
 // The Calculator and the OrderCalculator as the page's JavaScript sees them.
 #include "calculator.h"
+#include "file_answer_js.h"
 #include "order_calculator.h"
+#include "orderio/openings_import.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -12,38 +14,44 @@ namespace {
 
 using emscripten::val;
 
-// A file for the page: {result: "done", bytes: Uint8Array} or {result:
-// "failed", error}. The bytes are copied out of the module's memory, which
-// the next call may move.
-val fileAnswer(const kavro::FileAnswer& file) {
-    val answer = val::object();
-    if (!file.error.empty()) {
-        answer.set("result", val("failed"));
-        answer.set("error", val(file.error));
-        return answer;
-    }
-    const val view(emscripten::typed_memory_view(
-        file.bytes.size(), reinterpret_cast<const unsigned char*>(file.bytes.data())));
-    answer.set("result", val("done"));
-    answer.set("bytes", view.call<val>("slice"));
-    return answer;
-}
-
 val saveOrder(const kavro::OrderCalculator& calculator) {
-    return fileAnswer(calculator.saveOrder());
+    return kavro::fileAnswerValue(calculator.saveOrder());
 }
 
 val exportOpenings(const kavro::OrderCalculator& calculator) {
-    return fileAnswer(calculator.exportOpenings());
+    return kavro::fileAnswerValue(calculator.exportOpenings());
 }
 
 val exportPartsList(const kavro::OrderCalculator& calculator) {
-    return fileAnswer(calculator.exportPartsList());
+    return kavro::fileAnswerValue(calculator.exportPartsList());
+}
+
+val quotationCsv(const kavro::OrderCalculator& calculator) {
+    return kavro::fileAnswerValue(calculator.quotationCsv());
+}
+
+// Whether the page hands the file to the papers' module to read.
+bool isWorkbook(const kavro::OrderCalculator&, const std::string& bytes) {
+    return kavro::looksLikeWorkbook(bytes);
 }
 
 // The page's listener of changes made elsewhere gets each answer as text.
 void listen(kavro::OrderCalculator& calculator, val listener) {
     calculator.setNewsListener([listener](const std::string& answer) { listener(val(answer)); });
+}
+
+std::string setFirm(kavro::Calculator& calculator, const std::string& entry,
+                    const std::string& logo) {
+    return calculator.firm().enter(entry, logo);
+}
+
+std::string loadFirm(kavro::Calculator& calculator, const std::string& name,
+                     const std::string& json, const std::string& logo) {
+    return calculator.firm().load(name, json, logo);
+}
+
+std::string firmEntry(const kavro::Calculator& calculator) {
+    return calculator.firm().entry();
 }
 
 } // namespace
@@ -72,9 +80,14 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("tab", &Calculator::tab)
         .function("link", &Calculator::link)
         .function("report", &Calculator::report)
+        .function("reportTyping", &Calculator::reportTyping)
         .function("control", &Calculator::control)
         .function("dump", &Calculator::dump)
-        .function("formLayout", &Calculator::formLayout);
+        .function("formLayout", &Calculator::formLayout)
+        .function("setFirm", &setFirm)
+        .function("loadFirm", &loadFirm)
+        .function("firmEntry", &firmEntry)
+        .class_function("logoFault", &kavro::PageFirm::logoFault);
     emscripten::class_<OrderCalculator, emscripten::base<Calculator>>("OrderCalculator")
         .constructor<>()
         .function("start", &OrderCalculator::start)
@@ -102,5 +115,14 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("exportOpenings", &exportOpenings)
         .function("exportPartsList", &exportPartsList)
         .function("partsList", &OrderCalculator::partsList)
-        .function("orderReport", &OrderCalculator::orderReport);
+        .function("orderReport", &OrderCalculator::orderReport)
+        .function("setPrices", &OrderCalculator::setPrices)
+        .function("setDiscount", &OrderCalculator::setDiscount)
+        .function("setInstallationPrice", &OrderCalculator::setInstallationPrice)
+        .function("quotation", &OrderCalculator::quotation)
+        .function("quotationCsv", &quotationCsv)
+        .function("appendOpenings", &OrderCalculator::appendOpenings)
+        .function("openingsSheet", &OrderCalculator::openingsSheet)
+        .function("partsListSheet", &OrderCalculator::partsListSheet)
+        .function("isWorkbook", &isWorkbook);
 }

@@ -4,6 +4,7 @@
 #include "calculator.h"
 
 #include "form_layout.h"
+#include "htmlreport/html_word_processor.h"
 #include "state_dump.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace kavro {
 namespace {
 
 Services calculatorServices(RecordingServices& recorders, ActionClipboard& clipboard,
-                            HtmlReportLauncher& reports) {
+                            TypedReportLauncher& reports) {
     Services services = recorders.services("kavro");
     return Services{.clipboard = clipboard,
                     .messageBox = services.messageBox,
@@ -29,6 +30,13 @@ bool showsCaret(Field field) {
 
 } // namespace
 
+std::string printablePage(std::string_view typing) {
+    std::string page;
+    HtmlWordProcessor word([&](std::string html) { page = std::move(html); });
+    retypeReport(typing, word);
+    return page;
+}
+
 std::optional<std::int64_t> wholeNumber(double value) {
     // Beyond 2^53 a double no longer holds every whole number.
     if (!std::isfinite(value) || value != std::trunc(value) ||
@@ -39,6 +47,7 @@ std::optional<std::int64_t> wholeNumber(double value) {
 
 Calculator::Calculator()
     : form_(calculatorServices(recorders_, clipboard_, reports_)), input_(form_) {
+    form_.services().firm = &firm_.details();
     form_.setChangeListener([this](Field field) {
         if (std::find(changed_.begin(), changed_.end(), field) == changed_.end())
             changed_.push_back(field);
@@ -50,7 +59,7 @@ std::string Calculator::act(const std::function<ActionResult()>& action,
     changed_.clear();
     clipboard_.put = false;
     recorders_.urlOpener.opened.clear();
-    reports_.document.reset();
+    reports_.typing.reset();
     const ActionResult result = action();
     acted(field);
     Json j = answer(result);
@@ -94,8 +103,8 @@ Calculator::Json Calculator::answer(const ActionResult& result) const {
         j["clipboard"] = clipboard_.text;
     if (!recorders_.urlOpener.opened.empty())
         j["open"] = recorders_.urlOpener.opened.front();
-    if (reports_.document)
-        j["report"] = *reports_.document;
+    if (reports_.typing)
+        j["report"] = printablePage(*reports_.typing);
     return j;
 }
 
@@ -208,6 +217,10 @@ std::string Calculator::link(const std::string& field) {
 
 std::string Calculator::report() {
     return act([&] { return input_.clickButton(Field::Button1); }, Field::Button1);
+}
+
+std::string Calculator::reportTyping() const {
+    return reports_.typing.value_or("");
 }
 
 std::string Calculator::control(const std::string& name) const {

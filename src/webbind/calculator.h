@@ -6,12 +6,14 @@
 #include "core/input/user_input.h"
 #include "core/platform/recording_services.h"
 #include "core/tform1.h"
-#include "htmlreport/html_report_launcher.h"
+#include "page_firm.h"
+#include "typed_report.h"
 
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kavro {
@@ -56,9 +58,15 @@ public:
     std::string tab(double index);
     std::string link(const std::string& field);
     std::string report();
+    // How the last action typed its report, for the module that writes it
+    // as a Word document; empty when the last action typed none.
+    std::string reportTyping() const;
 
     std::string control(const std::string& field) const;
     std::string dump() const;
+    // The firm whose letterhead heads every paper of the page.
+    PageFirm& firm() { return firm_; }
+    const PageFirm& firm() const { return firm_; }
     std::string formLayout() const;
 
 protected:
@@ -77,7 +85,6 @@ protected:
     const TForm1& form() const { return form_; }
     UserInput& input() { return input_; }
     ActionClipboard& clipboard() { return clipboard_; }
-    HtmlReportLauncher& reports() { return reports_; }
 
 private:
     // The field named, or the driver's refusal.
@@ -85,12 +92,16 @@ private:
     Json answer(const ActionResult& result) const;
 
     RecordingServices recorders_;
+    PageFirm firm_;
     ActionClipboard clipboard_;
-    HtmlReportLauncher reports_;
+    TypedReportLauncher reports_;
     TForm1 form_;
     UserInput input_;
     std::vector<Field> changed_;
 };
+
+// The report typed as `typing` as the page prints it (HTML).
+std::string printablePage(std::string_view typing);
 
 // A number from the page as the whole number an action takes; none for a
 // fraction, NaN or a value beyond any index.

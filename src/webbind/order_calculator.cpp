@@ -6,12 +6,14 @@
 #include "core/order/opening_calculator.h"
 #include "core/order/opening_rows.h"
 #include "core/order/parts_list.h"
+#include "core/quote/price_entry.h"
 #include "core/report/order_report.h"
 #include "core/report/report_date.h"
 #include "orderio/file_messages.h"
 #include "orderio/openings_export.h"
 #include "orderio/openings_import.h"
 #include "orderio/order_file.h"
+#include "sheet_table_json.h"
 
 #include <algorithm>
 #include <utility>
@@ -106,6 +108,8 @@ Json OrderCalculator::orderChange(bool reload) const {
             rows.push_back(rowJson(document_, index));
     }
     const std::size_t current = session_.current();
+    const Order& order = document_.order();
+    const Opening& opening = document_.opening(current);
     Json accessories = Json::array();
     for (const OpeningAccessoryRow& row : openingAccessoryRows(document_, current))
         accessories.push_back({{"article", row.article},
@@ -121,6 +125,9 @@ Json OrderCalculator::orderChange(bool reload) const {
             {"rows", std::move(rows)},
             {"accessories", std::move(accessories)},
             {"problems", document_.results(current).problems},
+            {"discount", order.discount ? percentText(*order.discount) : ""},
+            {"installationPrice",
+             opening.installationPrice ? moneyText(*opening.installationPrice) : ""},
             {"id", document_.id()}};
 }
 
@@ -308,6 +315,18 @@ std::string OrderCalculator::importOpenings(const std::string& name, const std::
     });
 }
 
+std::string OrderCalculator::appendOpenings(const std::string& bytes) {
+    return orderAct([&] {
+        Order order;
+        try {
+            order = OrderFile::parse(bytes);
+        } catch (const OrderFileError& error) {
+            return ActionResult::failed(error.what());
+        }
+        return session_.appendOpenings(std::move(order.openings));
+    });
+}
+
 std::string OrderCalculator::markSaved() {
     return orderAct([&] {
         session_.markSaved();
@@ -325,34 +344,86 @@ FileAnswer OrderCalculator::saveOrder() const {
 
 FileAnswer OrderCalculator::exportOpenings() const {
     try {
-        return {csvText(openingsSheet(document_.order(), document_.allResults())), {}};
+        return {csvText(kavro::openingsSheet(document_.order(), document_.allResults())), {}};
     } catch (const CsvExportError& error) {
         return {{}, error.what()};
     }
 }
 
 FileAnswer OrderCalculator::exportPartsList() const {
-    return {csvText(partsListSheet(makePartsList(document_.order(), document_.allResults()))), {}};
+    return {
+        csvText(kavro::partsListSheet(makePartsList(document_.order(), document_.allResults()))),
+        {}};
 }
 
 std::string OrderCalculator::partsList() const {
     const SheetTable table =
-        partsListSheet(makePartsList(document_.order(), document_.allResults()));
+        kavro::partsListSheet(makePartsList(document_.order(), document_.allResults()));
     return Json{{"columns", table.names}, {"rows", table.rows}}.dump();
 }
 
+std::string OrderCalculator::openingsSheet() const {
+    try {
+        return Json{{"result", "done"},
+                    {"sheet", sheetTableJson(
+                                  kavro::openingsSheet(document_.order(), document_.allResults()))}}
+            .dump();
+    } catch (const CsvExportError& error) {
+        return Json{{"result", "failed"}, {"error", error.what()}}.dump();
+    }
+}
+
+std::string OrderCalculator::partsListSheet() const {
+    const SheetTable table =
+        kavro::partsListSheet(makePartsList(document_.order(), document_.allResults()));
+    return Json{{"result", "done"}, {"sheet", sheetTableJson(table)}}.dump();
+}
+
 std::string OrderCalculator::orderReport(const std::string& date) const {
-    HtmlReportLauncher launcher;
+    TypedReportLauncher launcher;
     try {
         const std::unique_ptr<WordProcessor> word = launcher.launch();
         typeOrderReport(document_.order(), document_.allResults(),
-                        date.empty() ? todaysReportDate() : date, *word);
+                        date.empty() ? todaysReportDate() : date, *word, &firm().details());
     } catch (const std::exception& error) {
         return Json{{"result", "failed"}, {"error", error.what()}}.dump();
     }
-    if (!launcher.document)
+    if (!launcher.typing)
         return Json{{"result", "failed"}, {"error", "no report"}}.dump();
-    return Json{{"result", "done"}, {"report", *launcher.document}}.dump();
+    return Json{{"result", "done"},
+                {"report", printablePage(*launcher.typing)},
+                {"typing", *launcher.typing}}
+        .dump();
+}
+
+std::string OrderCalculator::setPrices(const std::string& kept) {
+    return quotation_.setPrices(kept);
+}
+
+std::string OrderCalculator::setDiscount(const std::string& text) {
+    return orderAct([&] {
+        auto entered = parseDiscountEntry(text);
+        if (const auto* reason = std::get_if<std::string>(&entered))
+            return ActionResult::failed(*reason);
+        return session_.setDiscount(std::get<std::optional<Percent>>(entered));
+    });
+}
+
+std::string OrderCalculator::setInstallationPrice(const std::string& text) {
+    return orderAct([&] {
+        auto entered = parseInstallationEntry(text);
+        if (const auto* reason = std::get_if<std::string>(&entered))
+            return ActionResult::failed(*reason);
+        return session_.setInstallationPrice(std::get<std::optional<Money>>(entered));
+    });
+}
+
+std::string OrderCalculator::quotation() const {
+    return quotation_.quotation(document_.order(), document_.allResults(), firm().details());
+}
+
+FileAnswer OrderCalculator::quotationCsv() const {
+    return quotation_.quotationCsv(document_.order(), document_.allResults(), firm().details());
 }
 
 } // namespace kavro

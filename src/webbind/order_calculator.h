@@ -6,18 +6,14 @@
 #include "calculator.h"
 #include "core/order/order_document.h"
 #include "core/order/order_session.h"
+#include "file_answer.h"
+#include "page_quotation.h"
 
 #include <cstddef>
 #include <functional>
 #include <string>
 
 namespace kavro {
-
-// A file the page writes: its bytes, or why there are none.
-struct FileAnswer {
-    std::string bytes;
-    std::string error; // empty when written
-};
 
 // The calculator form with an order behind it, for the page: the form's
 // actions as Calculator's, each answer also telling what changed in the
@@ -61,13 +57,31 @@ public:
     std::string openOrder(const std::string& name, const std::string& bytes, bool unsaved);
     std::string importOpenings(const std::string& name, const std::string& bytes);
     std::string markSaved();
+    // The openings of an order file appended, as an import appends them
+    // (a workbook's, which the papers' module read).
+    std::string appendOpenings(const std::string& bytes);
 
     FileAnswer saveOrder() const;
     FileAnswer exportOpenings() const;
     FileAnswer exportPartsList() const;
 
     std::string partsList() const;
+    // The openings and the parts list as the tables a workbook is written
+    // from (sheet_table_json.h).
+    std::string openingsSheet() const;
+    std::string partsListSheet() const;
+    // The order report: its printable page ("report") and how it was typed
+    // ("typing"), which the papers' module types again as a Word document.
     std::string orderReport(const std::string& date) const;
+
+    // The firm's price list as the program keeps it (see PageQuotation).
+    std::string setPrices(const std::string& kept);
+    // The order's discount and the current opening's own installation
+    // price as the user types them; empty for none (the firm's price).
+    std::string setDiscount(const std::string& text);
+    std::string setInstallationPrice(const std::string& text);
+    std::string quotation() const;
+    FileAnswer quotationCsv() const;
 
 protected:
     void acted(std::optional<Field> field) override;
@@ -81,6 +95,7 @@ private:
 
     OrderDocument document_;
     OrderSession session_;
+    PageQuotation quotation_;
     // The rows the action changed in place, and the one the form shows anew.
     std::vector<std::size_t> changedRows_;
     // Openings came, went or moved: the page shows the list anew.

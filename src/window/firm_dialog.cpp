@@ -4,7 +4,7 @@
 #include "firm_dialog.h"
 
 #include "jpeg_decoder.h"
-#include "orderio/firm_file.h"
+#include "orderio/firm_entry.h"
 #include "orderio/logo_check.h"
 #include "qt_text.h"
 
@@ -41,7 +41,7 @@ std::optional<QString> logoProblem(const QString& path) {
     const bool jpeg = bytes.startsWith("\xFF\xD8");
     const QImage image = jpeg ? decodeJpeg(bytes) : QImage::fromData(bytes, "PNG");
     if (image.isNull())
-        return QStringLiteral("логотип повреждён: изображение не читается");
+        return toQString(kUndecodableLogo);
     return std::nullopt;
 }
 
@@ -98,46 +98,30 @@ void FirmDialog::pickLogo() {
     if (path.isEmpty())
         return;
     if (const auto problem = logoProblem(path)) {
-        tell(QStringLiteral("Файл «%1» не подходит:\n%2").arg(path, *problem));
+        tell(toQString(logoRefusal(toUtf8(path), toUtf8(*problem))));
         return;
     }
     logo_->setText(path);
 }
 
 std::optional<FirmDetails> FirmDialog::typed() {
-    FirmDetails firm;
-    firm.name = toUtf8(name_->text().trimmed());
-    firm.address = toUtf8(address_->text().trimmed());
-    firm.phone = toUtf8(phone_->text().trimmed());
-    firm.email = toUtf8(email_->text().trimmed());
-    firm.website = toUtf8(website_->text().trimmed());
-    firm.inn = toUtf8(inn_->text().trimmed());
-    firm.kpp = toUtf8(kpp_->text().trimmed());
-    firm.logo = logo_->text().toStdString();
-    const QString price = installationPrice_->text().trimmed();
-    if (!price.isEmpty()) {
-        auto parsed = parsePrice(toUtf8(price));
-        if (auto* reason = std::get_if<std::string>(&parsed)) {
-            tell(QStringLiteral("Монтаж: %1").arg(toQString(*reason)));
-            return std::nullopt;
-        }
-        firm.installationPrice = std::get<Money>(parsed);
-    }
-    if (!noVat_->isChecked()) {
-        auto rate = parsePercent(toUtf8(vatRate_->text()));
-        if (auto* reason = std::get_if<std::string>(&rate)) {
-            tell(QStringLiteral("НДС: %1").arg(toQString(*reason)));
-            return std::nullopt;
-        }
-        firm.vat = std::get<Percent>(rate);
-    }
-    try {
-        (void)FirmFile::serialize(firm); // the rules of the file, checked now
-    } catch (const FirmFileError& error) {
-        tell(toQString(error.what()));
+    const FirmEntry entry{.name = toUtf8(name_->text().trimmed()),
+                          .address = toUtf8(address_->text().trimmed()),
+                          .phone = toUtf8(phone_->text().trimmed()),
+                          .email = toUtf8(email_->text().trimmed()),
+                          .website = toUtf8(website_->text().trimmed()),
+                          .inn = toUtf8(inn_->text().trimmed()),
+                          .kpp = toUtf8(kpp_->text().trimmed()),
+                          .logo = logo_->text().toStdString(),
+                          .installationPrice = toUtf8(installationPrice_->text()),
+                          .vatRate = toUtf8(vatRate_->text()),
+                          .noVat = noVat_->isChecked()};
+    auto firm = firmFromEntry(entry);
+    if (auto* reason = std::get_if<std::string>(&firm)) {
+        tell(toQString(*reason));
         return std::nullopt;
     }
-    return firm;
+    return std::get<FirmDetails>(firm);
 }
 
 void FirmDialog::accept() {

@@ -13,15 +13,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 
 namespace kavro::window {
 
 namespace {
 
 const QString kTableFilter = QStringLiteral("Таблицы (*.csv *.txt *.xlsx);;Все файлы (*)");
-// The most faults of a list shown in one message.
-constexpr std::size_t kFaultsShown = 20;
 
 std::optional<QByteArray> readAll(const QString& path, QString& reason) {
     QFile file(path);
@@ -30,16 +27,6 @@ std::optional<QByteArray> readAll(const QString& path, QString& reason) {
         return std::nullopt;
     }
     return file.readAll();
-}
-
-QString faultsText(const PriceList& list) {
-    QStringList faults;
-    for (std::size_t i = 0; i < list.errors.size() && i < kFaultsShown; ++i)
-        faults << toQString(list.cellAddresses ? describeCell(list.errors[i])
-                                               : describe(list.errors[i]));
-    if (list.errors.size() > kFaultsShown)
-        faults << QStringLiteral("… и ещё %1").arg(list.errors.size() - kFaultsShown);
-    return faults.join(u'\n');
 }
 
 } // namespace
@@ -56,7 +43,7 @@ Prices savedPrices(const std::filesystem::path& file) {
     }
     PriceList list = importPriceListTable(std::string_view(bytes->constData(), bytes->size()));
     if (!list.errors.empty()) {
-        qWarning("%s: %s", file.string().c_str(), qPrintable(faultsText(list)));
+        qWarning("%s", priceListRefusal(file.string(), list).c_str());
         return {};
     }
     return std::move(list.articles);
@@ -87,8 +74,7 @@ void QuotationPapers::loadPriceList() {
     }
     PriceList list = importPriceListTable(std::string_view(bytes->constData(), bytes->size()));
     if (!list.errors.empty()) {
-        tell(QStringLiteral("Прайс-лист «%1» не взят:\n%2")
-                 .arg(QFileInfo(path).fileName(), faultsText(list)));
+        tell(toQString(priceListRefusal(toUtf8(QFileInfo(path).fileName()), list)));
         return;
     }
     std::error_code ignored;
@@ -145,8 +131,7 @@ std::optional<Quotation> QuotationPapers::quotation() {
     try {
         return makeQuotation(document_.order(), document_.allResults(), prices_, &firm_);
     } catch (const MoneyOverflow&) {
-        tell(QStringLiteral("Сумма коммерческого предложения слишком велика для подсчёта в "
-                            "копейках; проверьте цены прайс-листа и монтажа."));
+        tell(toQString(kQuotationTooLarge));
         return std::nullopt;
     }
 }

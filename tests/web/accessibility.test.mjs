@@ -31,6 +31,8 @@ const views = [
   ['the openings', screen('openings')],
   ['the parts list', screen('parts')],
   ['the kept orders', (page) => press(page, '#orders-button')],
+  ['the firm\'s details', (page) => press(page, '#firm-button')],
+  ['a question of one line', (page) => press(page, '#order-discount')],
   ['a question', async (page) => {
     await page.fill(await reveal(page, '#order-title'), 'Дача'); // a changed order is kept, and can be deleted
     await press(page, '#orders-button');

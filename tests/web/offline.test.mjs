@@ -53,7 +53,7 @@ test('offline the kept order comes back and its list, parts list and report work
     await page.click('#screens [data-screen="parts"]');
     assert.ok((await page.locator('#parts-list tbody tr').count()) > 0, 'the parts list is worked out');
     const opened = browser.context.waitForEvent('page');
-    await page.click('#order-report');
+    await page.click('#order-report-print');
     page = await opened;
     await page.waitForSelector('body[data-ready="true"]');
     assert.match(await page.textContent('#report'), /Без сети/);

@@ -163,7 +163,7 @@ test('the order report prints every line once, each opening in it', { skip }, as
     await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
     await page.waitForSelector('#openings tbody tr:nth-child(5)');
     const opened = context.waitForEvent('page');
-    await page.click('#order-report');
+    await page.click('#order-report-print');
     const report = await opened;
     await report.waitForSelector('body[data-ready="true"]');
     const text = await report.evaluate(() => document.getElementById('report').innerText);

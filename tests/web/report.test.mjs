@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The report button opens the printable report; printed, it holds every
+// «Печать» opens the printable report; printed, it holds every
 // word of the report as often as the report does: nothing lost, nothing
 // printed twice, the page's own button not at all.
 import { test } from 'node:test';
@@ -23,7 +23,7 @@ test('the printed report holds every report line once', { skip: siteMissing || n
   try {
     const page = await openPage(browser.context, server.url);
     const opened = browser.context.waitForEvent('page', { timeout: 10000 });
-    await page.click('#Button1');
+    await page.click('#report-print');
     const report = await opened;
     await report.waitForSelector('body[data-ready="true"]');
     const text = await report.evaluate(() => document.getElementById('report').innerText);

@@ -24,6 +24,9 @@ struct FirmDetails {
     std::string kpp; // 9 digits, or empty
     // The logo image, empty for none.
     std::filesystem::path logo;
+    // The logo's bytes when they are held rather than in the file (the
+    // browser keeps no files); the papers then take these.
+    std::string logoBytes;
     // The price of installing one opening, unless the order sets its own.
     Money installationPrice;
     // The VAT rate that the prices include; none: the firm works without VAT.

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kavro {
@@ -67,6 +68,11 @@ struct Quotation {
 // Money is whole kopecks throughout. The discount is −(total × d / 100 %),
 // the VAT due × N / (100 % + N), each rounded to the kopeck a half away
 // from zero. Throws MoneyOverflow when a sum does not fit 64 bits.
+// What the user is told when makeQuotation throws MoneyOverflow.
+inline constexpr std::string_view kQuotationTooLarge =
+    "Сумма коммерческого предложения слишком велика для подсчёта в копейках; проверьте цены "
+    "прайс-листа и монтажа.";
+
 Quotation makeQuotation(const Order& order, const std::vector<OpeningResults>& results,
                         const Prices& prices, const FirmDetails* firm);
 

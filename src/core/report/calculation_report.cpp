@@ -33,8 +33,9 @@ constexpr double kLineSpacing = 11;
 // The firm's logo in a paragraph of its own. A logo that can no longer be
 // read (moved or deleted since it was chosen) is left out: the paper is
 // still worth more to the installer than no paper.
-void logo(WordProcessor& word, const std::filesystem::path& file) {
-    const std::optional<Picture> picture = readPicture(file);
+void logo(WordProcessor& word, const FirmDetails& firm) {
+    const std::optional<Picture> picture =
+        firm.logoBytes.empty() ? readPicture(firm.logo) : pictureOf(firm.logoBytes);
     if (!picture)
         return;
     const double ratio = static_cast<double>(picture->width) / picture->height;
@@ -170,7 +171,7 @@ void openDocument(WordProcessor& word, const FirmDetails* firm) {
         word.addDocument();
         word.setAlignment(Alignment::Center);
         word.setFontSize(kLetterheadSize);
-        logo(word, firm->logo);
+        logo(word, *firm);
         word.setBold(true);
         word.typeText(letterhead.front());
         word.setBold(false);
