@@ -19,6 +19,7 @@ packages=(
   # The firm's server and kavro-order's talk with it: HTTP (POCO), the
   # database (SQLite), Argon2id and random tokens (libsodium).
   libpoco-dev libsqlite3-dev libsodium-dev sqlite3
+  openssl # the HTTPS test makes its self-signed certificates
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")

@@ -52,14 +52,19 @@ ServerProcess::~ServerProcess() {
 }
 
 void ServerProcess::start() {
-    const std::string listen = "127.0.0.1:" + std::to_string(port);
+    std::vector<std::string> arguments = {
+        KAVRO_SERVER, "--listen", "127.0.0.1:" + std::to_string(port), "--data", data.string()};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         // Only async-signal-safe calls before exec: the test has threads.
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
-        execl(KAVRO_SERVER, KAVRO_SERVER, "--listen", listen.c_str(), "--data", data.c_str(),
-              static_cast<char*>(nullptr));
+        execv(KAVRO_SERVER, argv.data());
         _exit(127);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);

@@ -36,6 +36,8 @@ public:
 
     std::filesystem::path data;
     unsigned short port = 0;
+    // More of kavro-server's options, for the next start.
+    std::vector<std::string> options;
 
 private:
     pid_t pid_ = 0;

@@ -18,7 +18,9 @@
 namespace {
 
 constexpr kavro::ProgramAbout kAbout{
-    "kavro-server", "[--listen ХОСТ:ПОРТ] [--data ПАПКА] [--site ПАПКА] [КОМАНДА ...]",
+    "kavro-server",
+    "[--listen ХОСТ:ПОРТ] [--data ПАПКА] [--site ПАПКА] [--tls-cert ФАЙЛ --tls-key ФАЙЛ] "
+    "[КОМАНДА ...]",
     "Сервер фирмы для калькулятора KAVRO: заказы, реквизиты и прайс-лист\n"
     "фирмы, общие для всех её устройств; JSON API /api/v1 и страница\n"
     "калькулятора.\n"
@@ -27,6 +29,8 @@ constexpr kavro::ProgramAbout kAbout{
     "  --listen ХОСТ:ПОРТ  где принимать запросы (127.0.0.1:8090)\n"
     "  --data ПАПКА        папка базы данных server.db (kavro-data)\n"
     "  --site ПАПКА        собранная страница калькулятора\n"
+    "  --tls-cert ФАЙЛ     сертификат (PEM, с цепочкой): принимать HTTPS\n"
+    "  --tls-key ФАЙЛ      закрытый ключ сертификата (PEM)\n"
     "\n"
     "Команды (пароль читается со стандартного ввода, одной строкой):\n"
     "  add-firm ФИРМА\n"
@@ -55,8 +59,9 @@ int serve(kavro::server::Storage& storage, const kavro::server::ServerOptions& o
     kavro::server::ServerContext context{storage, signIn, notifier, now};
     kavro::server::Api api(context);
     kavro::server::HttpServer http(api, options.listen);
-    std::cout << "kavro-server: http://" << options.listen.host << ':' << http.port() << "/"
-              << std::endl;
+    const char* scheme = options.listen.tlsCert.empty() ? "http" : "https";
+    std::cout << "kavro-server: " << scheme << "://" << options.listen.host << ':' << http.port()
+              << "/" << std::endl;
     int signal = 0;
     sigwait(&stop, &signal);
     return 0;

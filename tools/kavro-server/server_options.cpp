@@ -29,7 +29,9 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
     options.listen.site = defaultSite;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const bool valued = argument == "--listen" || argument == "--data" || argument == "--site";
+        const bool valued = argument == "--listen" || argument == "--data" ||
+                            argument == "--site" || argument == "--tls-cert" ||
+                            argument == "--tls-key";
         if (valued && options.command.empty()) {
             if (i + 1 == arguments.size())
                 throw std::invalid_argument(argument + ": нет значения");
@@ -38,8 +40,10 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
                 setListen(options.listen, value);
             else if (argument == "--data")
                 options.data = value;
-            else
+            else if (argument == "--site")
                 options.listen.site = value;
+            else
+                (argument == "--tls-cert" ? options.listen.tlsCert : options.listen.tlsKey) = value;
         } else if (options.command.empty()) {
             if (argument.starts_with("-"))
                 throw std::invalid_argument("неизвестный параметр " + argument);
@@ -48,6 +52,9 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
             options.arguments.push_back(argument);
         }
     }
+    // One without the other would serve plain HTTP where HTTPS was meant.
+    if (options.listen.tlsCert.empty() != options.listen.tlsKey.empty())
+        throw std::invalid_argument("--tls-cert и --tls-key задаются вместе");
     return options;
 }
 
