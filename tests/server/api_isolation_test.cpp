@@ -17,21 +17,26 @@ namespace {
 
 using Json = nlohmann::json;
 
-// "METHOD /api/v1/path" of every operation the OpenAPI file documents.
+// "METHOD /api/v1/path" of every operation the OpenAPI file documents; a
+// path's own server (`servers: - url: /`) replaces /api/v1.
 std::set<std::string> documentedRoutes() {
     std::ifstream in(std::string(KAVRO_SOURCE_DIR) + "/docs/server-api.yaml");
-    const std::regex path(R"(^  (/\S*):\s*$)"), method(R"(^    (get|post|put|delete):\s*$)");
+    const std::regex path(R"(^  (/\S*):\s*$)"), method(R"(^    (get|post|put|delete):\s*$)"),
+        server(R"(^      - url: (\S*)/\s*$)");
     std::set<std::string> routes;
-    std::string line, current;
+    std::string line, current, base;
     std::smatch match;
     while (std::getline(in, line)) {
-        if (std::regex_match(line, match, path))
+        if (std::regex_match(line, match, path)) {
             current = match[1];
-        else if (!current.empty() && std::regex_match(line, match, method)) {
+            base = "/api/v1";
+        } else if (!current.empty() && std::regex_match(line, match, server)) {
+            base = match[1];
+        } else if (!current.empty() && std::regex_match(line, match, method)) {
             std::string verb = match[1];
             for (char& c : verb)
                 c = static_cast<char>(std::toupper(c));
-            routes.insert(verb + " /api/v1" + current);
+            routes.insert(verb + " " + base + current);
         }
     }
     return routes;
@@ -189,6 +194,15 @@ TEST_F(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
         call("POST", "/api/v1/sign-in", R"({"login": "admin-b", "password": "wrong-one"})").body);
     now += SignIn::kMaxWait;
     EXPECT_EQ(signIn("password-1").status, 200);
+}
+
+// Health is told to anyone, and turns to 503 when the database fails a read.
+TEST_F(Isolation, HealthFollowsTheDatabase) {
+    EXPECT_EQ(call("GET", "/healthz").body, R"({"status":"ok"})");
+    SqliteDb(folder / "server.db").exec("DROP TABLE changes");
+    const ApiReply broken = call("GET", "/healthz");
+    EXPECT_EQ(broken.status, 503);
+    EXPECT_EQ(broken.body, R"({"status":"unavailable"})");
 }
 
 } // namespace
