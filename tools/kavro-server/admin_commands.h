@@ -5,6 +5,7 @@
 
 #include "storage/storage.h"
 
+#include <filesystem>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -14,10 +15,11 @@ namespace kavro::server {
 
 // The administrator's commands on the data folder: add-firm NAME, add-user
 // FIRM LOGIN --role admin|member, passwd LOGIN, disable-user LOGIN,
-// add-token FIRM NAME, revoke-token FIRM NAME. Passwords come from `in`,
-// one line, never from the arguments. Returns the exit status; -1 when
-// `command` is none of them.
-int runAdminCommand(Storage& storage, const std::string& command,
+// add-token FIRM NAME, revoke-token FIRM NAME, backup FILE, restore FILE
+// (`data`, the storage's folder, must have no server running). Passwords
+// come from `in`, one line, never from the arguments. Returns the exit
+// status; -1 when `command` is none of them.
+int runAdminCommand(Storage& storage, const std::filesystem::path& data, const std::string& command,
                     const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err);
 

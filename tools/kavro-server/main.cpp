@@ -6,6 +6,7 @@
 #include "accounts/sign_in.h"
 #include "admin_commands.h"
 #include "api/api.h"
+#include "data_folder_lock.h"
 #include "http/http_server.h"
 #include "server_options.h"
 #include "storage/sqlite_storage.h"
@@ -38,7 +39,9 @@ constexpr kavro::ProgramAbout kAbout{
     "  passwd ЛОГИН\n"
     "  disable-user ЛОГИН  (его сеансы завершаются)\n"
     "  add-token ФИРМА ИМЯ (токен для скриптов выводится один раз)\n"
-    "  revoke-token ФИРМА ИМЯ\n"};
+    "  revoke-token ФИРМА ИМЯ\n"
+    "  backup ФАЙЛ         копия базы, снимается на ходу сервера\n"
+    "  restore ФАЙЛ        база из копии; сервер на папке должен быть остановлен\n"};
 
 std::int64_t now() {
     return std::chrono::duration_cast<std::chrono::seconds>(
@@ -54,6 +57,11 @@ int serve(kavro::server::Storage& storage, const kavro::server::ServerOptions& o
     sigaddset(&stop, SIGINT);
     sigaddset(&stop, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+    const auto working = kavro::server::DataFolderLock::take(
+        options.data, kavro::server::DataFolderLock::Kind::shared);
+    if (!working)
+        throw std::runtime_error("база в " + options.data.string() +
+                                 " восстанавливается из копии: запустите сервер после этого");
     kavro::server::SignIn signIn(storage, now);
     kavro::server::ChangeNotifier notifier;
     kavro::server::ServerContext context{storage, signIn, notifier, now};
@@ -78,8 +86,9 @@ int main(int argc, char** argv) {
         kavro::server::SqliteStorage storage(options.data);
         if (options.command.empty())
             return serve(storage, options);
-        const int status = kavro::server::runAdminCommand(
-            storage, options.command, options.arguments, std::cin, std::cout, std::cerr);
+        const int status =
+            kavro::server::runAdminCommand(storage, options.data, options.command,
+                                           options.arguments, std::cin, std::cout, std::cerr);
         if (status == -1) {
             std::cerr << "kavro-server: неизвестная команда " << options.command
                       << " (kavro-server --help)\n";

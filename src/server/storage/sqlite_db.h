@@ -59,6 +59,8 @@ public:
 
     void exec(std::string_view sql);
     Statement prepare(std::string_view sql) { return Statement(db_, sql); }
+    // For SQLite's own copying of the whole file (sqlite_backup.cpp).
+    sqlite3* handle() { return db_; }
 
 private:
     sqlite3* db_ = nullptr;

@@ -64,8 +64,12 @@ public:
     std::vector<Change> changes(const std::string& firmId, std::int64_t since, int limit) override;
     std::int64_t lastChange(const std::string& firmId) override;
 
+    void backupTo(const std::filesystem::path& file) override;
+    void restoreFrom(const std::filesystem::path& file) override;
+
 private:
     void migrate();
+    void replaceWith(const std::filesystem::path& file);
     void recordChange(const std::string& firmId, std::string_view kind, const std::string& objectId,
                       std::int64_t revision, const std::string& login, std::int64_t now);
     StoredOrder stateAt(const std::string& orderId, std::int64_t revision);

@@ -6,6 +6,7 @@
 #include "merge/order_merge.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -147,6 +148,17 @@ public:
     virtual std::vector<Change> changes(const std::string& firmId, std::int64_t since,
                                         int limit) = 0;
     virtual std::int64_t lastChange(const std::string& firmId) = 0;
+
+    // A consistent copy of everything into `file`, taken while the server
+    // runs; and everything replaced by such a copy, checked first, while
+    // no server runs on it. A storage that its database's own tools copy
+    // (pg_dump, pg_restore) has neither.
+    virtual void backupTo(const std::filesystem::path& /*file*/) {
+        throw std::logic_error("this storage is copied with its database's own tools");
+    }
+    virtual void restoreFrom(const std::filesystem::path& /*file*/) {
+        throw std::logic_error("this storage is copied with its database's own tools");
+    }
 };
 
 } // namespace kavro::server
