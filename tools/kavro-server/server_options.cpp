@@ -44,6 +44,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
                 options.listen.site = value;
             else
                 (argument == "--tls-cert" ? options.listen.tlsCert : options.listen.tlsKey) = value;
+        } else if (argument == "--behind-proxy" && options.command.empty()) {
+            options.listen.behindProxy = true;
         } else if (options.command.empty()) {
             if (argument.starts_with("-"))
                 throw std::invalid_argument("неизвестный параметр " + argument);

@@ -21,19 +21,21 @@ namespace {
 
 class HandlerFactory : public Poco::Net::HTTPRequestHandlerFactory {
 public:
-    HandlerFactory(Api& api, std::filesystem::path site) : api_(api), site_(std::move(site)) {}
+    HandlerFactory(Api& api, const ListenOptions& options)
+        : api_(api), site_(options.site), behindProxy_(options.behindProxy) {}
 
     Poco::Net::HTTPRequestHandler*
     createRequestHandler(const Poco::Net::HTTPServerRequest& request) override {
         const std::string& uri = request.getURI();
         if (uri.starts_with("/api/") || uri == "/healthz" || uri.starts_with("/healthz?"))
-            return new ApiHttpHandler(api_);
+            return new ApiHttpHandler(api_, behindProxy_);
         return new StaticSiteHandler(site_);
     }
 
 private:
     Api& api_;
     std::filesystem::path site_;
+    bool behindProxy_;
 };
 
 // TLS 1.2 or later only, with the certificate and key read now, so that
@@ -70,8 +72,8 @@ HttpServer::HttpServer(Api& api, const ListenOptions& options)
     params->setMaxQueued(options.maxQueued);
     params->setKeepAlive(true);
     params->setTimeout(Poco::Timespan(60, 0));
-    server_ = std::make_unique<Poco::Net::HTTPServer>(new HandlerFactory(api, options.site),
-                                                      *threads_, socket, params);
+    server_ = std::make_unique<Poco::Net::HTTPServer>(new HandlerFactory(api, options), *threads_,
+                                                      socket, params);
     server_->start();
 }
 

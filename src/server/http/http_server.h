@@ -26,6 +26,9 @@ struct ListenOptions {
     // both empty: plain HTTP, for loopback or behind a proxy that has TLS.
     std::filesystem::path tlsCert;
     std::filesystem::path tlsKey;
+    // Behind a reverse proxy on this machine (nginx): a request from
+    // loopback carries the client's address in X-Real-IP.
+    bool behindProxy = false;
     // Each connection is served by a thread of its own while it lasts; a
     // client that waits for changes holds one, so there are enough for a
     // few hundred waiting clients. More wait in the queue.
