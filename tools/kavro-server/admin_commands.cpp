@@ -104,7 +104,11 @@ void revokeToken(Storage& storage, const std::vector<std::string>& a, Call& io) 
 }
 
 void backup(Storage& storage, const std::vector<std::string>& a, Call& io) {
-    storage.backupTo(a[0]);
+    try {
+        storage.backupTo(a[0]);
+    } catch (const StorageError& error) {
+        throw Refused("копия не записана: " + std::string(error.what()));
+    }
     io.out << "копия базы записана в " << a[0] << '\n';
 }
 

@@ -70,17 +70,24 @@ void syncFolder(const std::filesystem::path& folder) {
 } // namespace
 
 void SqliteStorage::backupTo(const std::filesystem::path& file) {
+    const std::lock_guard lock(mutex_);
+    // Renamed over the live database, the copy would part it from its WAL.
+    if (std::filesystem::exists(file) &&
+        std::filesystem::equivalent(file, sqlite3_db_filename(db_.handle(), "main")))
+        throw StorageError(file.string() + " is the database itself");
     // Written beside the file and renamed over it when whole: an
     // interrupted backup never leaves a half copy under the name asked for.
     std::filesystem::path partial = file;
     partial += ".partial";
     std::filesystem::remove(partial);
-    {
-        const std::lock_guard lock(mutex_);
+    try {
         Connection copy = open(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
         copyPages(db_.handle(), copy.get());
         // One self-contained file, synced, rather than the server's WAL mode.
         firstText(copy.get(), "PRAGMA journal_mode=DELETE");
+    } catch (...) {
+        std::filesystem::remove(partial);
+        throw;
     }
     std::filesystem::rename(partial, file);
     syncFolder(file.parent_path());
