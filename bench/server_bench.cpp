@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The firm's server under many clients, on loopback. Starts kavro-server on
-// a fresh data folder; 200 signed-in clients each push an edit of their own
-// order every 2 s on one connection and wait for the firm's changes on
-// another. Prints the push's latency, how long a change takes to reach the
-// other clients, the server's peak memory, and how long a 1,000-opening
-// order takes to pull whole.
+// a fresh data folder, or on an empty PostgreSQL database with --database,
+// as one process or several (--processes, each on its own port, all on the
+// one database); 200 signed-in clients each push an edit of their own order
+// every 2 s on one connection and wait for the firm's changes on another,
+// through the next process, so that with several every change crosses from
+// one to another. Prints the push's latency, how long a change takes to
+// reach the other clients, each process's peak memory, and how long a
+// 1,000-opening order takes to pull whole.
 //
-//   server_bench [CLIENTS] [SECONDS]   (default 200 and 30)
+//   server_bench [CLIENTS] [SECONDS] [--database URI] [--processes N]
+//   (default 200 clients, 30 s, SQLite, one process)
 #include "orderio/order_file.h"
 
 #include <Poco/Net/HTTPClientSession.h>
@@ -37,7 +41,10 @@ using Json = nlohmann::json;
 constexpr unsigned short kPort = 18491;
 
 struct Client {
-    Poco::Net::HTTPClientSession session{"127.0.0.1", kPort};
+    explicit Client(int process = 0)
+        : session("127.0.0.1", static_cast<unsigned short>(kPort + process)) {}
+
+    Poco::Net::HTTPClientSession session;
     std::string cookie;
 
     std::string call(const std::string& method, const std::string& path,
@@ -80,24 +87,63 @@ std::string peakMemory(pid_t pid) {
     return "?";
 }
 
+struct Options {
+    int clients = 200;
+    int seconds = 30;
+    std::string database; // empty: SQLite in a fresh folder
+    int processes = 1;
+};
+
+Options options(int argc, char** argv) {
+    Options o;
+    std::vector<std::string> plain;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--database" && i + 1 < argc)
+            o.database = argv[++i];
+        else if (argument == "--processes" && i + 1 < argc)
+            o.processes = std::max(1, std::atoi(argv[++i]));
+        else
+            plain.push_back(argument);
+    }
+    if (!plain.empty())
+        o.clients = std::atoi(plain[0].c_str());
+    if (plain.size() > 1)
+        o.seconds = std::atoi(plain[1].c_str());
+    return o;
+}
+
+pid_t startServer(const std::string& server, const std::string& where, const std::string& value,
+                  int process) {
+    const std::string listen = "127.0.0.1:" + std::to_string(kPort + process);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execl(server.c_str(), server.c_str(), "--listen", listen.c_str(), where.c_str(),
+              value.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return pid;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const int clients = argc > 1 ? std::atoi(argv[1]) : 200;
-    const int seconds = argc > 2 ? std::atoi(argv[2]) : 30;
+    const Options o = options(argc, argv);
+    const int clients = o.clients;
+    const int seconds = o.seconds;
     const std::string data = "/tmp/kavro-server-bench-" + std::to_string(getpid());
     const std::string server = KAVRO_SERVER;
-    std::system(("rm -rf " + data + " && " + server + " --data " + data +
-                 " add-firm F >/dev/null && echo bench-password | " + server + " --data " + data +
+    // Values of our own or the caller's, quoted for the shell.
+    const std::string where = o.database.empty() ? "--data" : "--database";
+    const std::string value = o.database.empty() ? data : o.database;
+    const std::string at = " " + where + " '" + value + "'";
+    std::system(("rm -rf " + data + " && " + server + at + " add-firm F >/dev/null && " +
+                 "echo bench-password | " + server + at +
                  " add-user F bench --role admin >/dev/null")
                     .c_str());
-    const pid_t pid = fork();
-    if (pid == 0) {
-        execl(server.c_str(), server.c_str(), "--listen",
-              ("127.0.0.1:" + std::to_string(kPort)).c_str(), "--data", data.c_str(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    std::vector<pid_t> pids;
+    for (int process = 0; process < o.processes; ++process)
+        pids.push_back(startServer(server, where, value, process));
     // One sign-in for all: each takes an Argon2id hash, and 200 of them one
     // after another would measure the hash, not the pushes.
     Client first;
@@ -115,9 +161,9 @@ int main(int argc, char** argv) {
     }
     std::vector<std::unique_ptr<Client>> pushers, waiters;
     for (int i = 0; i < clients; ++i) {
-        pushers.push_back(std::make_unique<Client>());
+        pushers.push_back(std::make_unique<Client>(i % o.processes));
         pushers.back()->cookie = first.cookie;
-        waiters.push_back(std::make_unique<Client>());
+        waiters.push_back(std::make_unique<Client>((i + 1) % o.processes));
         waiters.back()->cookie = first.cookie;
     }
     std::atomic<int> failures = 0;
@@ -196,7 +242,9 @@ int main(int argc, char** argv) {
         puller.call("GET", "/api/v1/orders/bench-big");
         pullMs.push_back(ms(Clock::now() - started));
     }
-    std::cout << clients << " clients, " << seconds << " s, " << pushMs.size() << " pushes\n"
+    std::cout << clients << " clients, " << seconds << " s, "
+              << (o.database.empty() ? "SQLite" : "PostgreSQL") << ", " << o.processes
+              << " process(es), " << pushMs.size() << " pushes\n"
               << "push latency: p50 " << percentile(pushMs, 0.5) << " ms, p99 "
               << percentile(pushMs, 0.99) << " ms\n"
               << "change heard by the other clients: p50 " << percentile(heardMs, 0.5)
@@ -204,10 +252,14 @@ int main(int argc, char** argv) {
               << " deliveries)\n"
               << "1,000-opening order pulled: p50 " << percentile(pullMs, 0.5) << " ms, max "
               << percentile(pullMs, 1.0) << " ms\n"
-              << "server peak memory:" << peakMemory(pid) << "\n"
-              << "clients stopped by an error: " << failures << "\n";
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
+              << "server peak memory:";
+    for (const pid_t pid : pids)
+        std::cout << ' ' << peakMemory(pid);
+    std::cout << "\nclients stopped by an error: " << failures << "\n";
+    for (const pid_t pid : pids) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
     std::system(("rm -rf " + data).c_str());
     return 0;
 }

@@ -29,7 +29,7 @@ struct FuzzServer {
         std::filesystem::temp_directory_path() / ("kavro-api-fuzz-" + randomHex(8));
     SqliteStorage storage{folder};
     SignIn signIn{storage, [] { return std::int64_t{1'800'000'000}; }};
-    ChangeNotifier notifier;
+    ChangeNotifier notifier{storage};
     ServerContext context{storage, signIn, notifier, [] { return std::int64_t{1'800'000'000}; }};
     Api api{context};
 

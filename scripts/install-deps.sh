@@ -17,8 +17,10 @@ packages=(
   # Excel workbooks: libxlsxwriter is compiled from its source package on zlib.
   zlib1g-dev
   # The firm's server and kavro-order's talk with it: HTTP (POCO), the
-  # database (SQLite), Argon2id and random tokens (libsodium).
-  libpoco-dev libsqlite3-dev libsodium-dev sqlite3
+  # database (SQLite, or PostgreSQL through libpq), Argon2id and random
+  # tokens (libsodium); the server's tests start a PostgreSQL 15 cluster of
+  # their own.
+  libpoco-dev libsqlite3-dev libsodium-dev sqlite3 libpq-dev postgresql-15
   openssl # the HTTPS test makes its self-signed certificates
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).

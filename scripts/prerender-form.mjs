@@ -12,10 +12,7 @@ import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { parseHTML } from 'linkedom';
-import { webcrypto } from 'node:crypto';
-
-// Node 18 has no global crypto, from which the module draws its random ids.
-globalThis.crypto ??= webcrypto;
+import './lib/node-crypto.mjs';
 
 const site = path.resolve(process.argv[2] ?? '');
 const indexFile = path.join(site, 'index.html');

@@ -55,6 +55,7 @@ async function main() {
   calc.listen((answer) => router.present(JSON.parse(answer), { follow: false }));
   router.wire(root);
   fitWindow(root, document.getElementById('order-panel'));
+  await breathe();
   // The start puts the focus on the drive list, as the window does; the
   // page still opens at its top. Nothing reached the form before it.
   root.removeAttribute('inert');

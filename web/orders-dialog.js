@@ -9,7 +9,10 @@ import { confirmDialog } from './confirm-dialog.js';
 
 export const UNTITLED = 'Заказ без названия';
 
-const when = new Intl.DateTimeFormat('ru-RU', { dateStyle: 'short', timeStyle: 'short' });
+// Made when the list is first shown: loading the locale's data takes
+// tens of milliseconds that the page's start need not wait for.
+let when = null;
+const timeText = (changed) => (when ??= new Intl.DateTimeFormat('ru-RU', { dateStyle: 'short', timeStyle: 'short' })).format(changed);
 
 function make(tag, props = {}) {
   return Object.assign(document.createElement(tag), props);
@@ -39,7 +42,7 @@ export class OrdersDialog {
     li.dataset.id = id;
     const name = title || UNTITLED;
     const open = make('button', { type: 'button', className: 'open-stored', textContent: name });
-    const time = make('time', { textContent: when.format(changed), dateTime: new Date(changed).toISOString() });
+    const time = make('time', { textContent: timeText(changed), dateTime: new Date(changed).toISOString() });
     const remove = make('button', { type: 'button', className: 'remove-stored', textContent: 'Удалить' });
     remove.setAttribute('aria-label', `Удалить ${name}`);
     if (id === this.keeper.id) {

@@ -6,10 +6,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { webcrypto } from 'node:crypto';
-
-// Node 18 has no global crypto, from which the module draws its random ids.
-globalThis.crypto ??= webcrypto;
+import '../../scripts/lib/node-crypto.mjs';
 
 const dir = path.resolve(process.argv[2] ?? 'build-web/module');
 const { default: createKavroCore } = await import(pathToFileURL(path.join(dir, 'kavro-core.js')));

@@ -5,6 +5,7 @@
 
 #include "accounts/password_hasher.h"
 #include "orderio/order_file.h"
+#include "storage/open_storage.h"
 #include "storage/random_id.h"
 
 #include <nlohmann/json.hpp>
@@ -12,16 +13,21 @@
 namespace kavro::server::test {
 
 ApiFixture::ApiFixture()
-    : folder(std::filesystem::temp_directory_path() / ("kavro-server-test-" + randomHex(8))) {
-    storage = std::make_unique<SqliteStorage>(folder);
+    : folder(std::filesystem::temp_directory_path() / ("kavro-server-test-" + randomHex(8))) {}
+
+void ApiFixture::open(Backend backend) {
+    storage =
+        openStorage(backend == Backend::postgres ? newPostgresDatabase() : std::string(), folder);
     signIn = std::make_unique<SignIn>(*storage, [this] { return now.load(); });
+    notifier = std::make_unique<ChangeNotifier>(*storage);
     context = std::make_unique<ServerContext>(
-        ServerContext{*storage, *signIn, notifier, [this] { return now.load(); }});
+        ServerContext{*storage, *signIn, *notifier, [this] { return now.load(); }});
     api = std::make_unique<Api>(*context);
 }
 
 ApiFixture::~ApiFixture() {
     api.reset();
+    notifier.reset();
     storage.reset();
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

@@ -4,7 +4,8 @@
 #pragma once
 
 #include "api/api.h"
-#include "storage/sqlite_storage.h"
+#include "storage/storage.h"
+#include "test_database.h"
 
 #include <atomic>
 #include <filesystem>
@@ -13,12 +14,14 @@
 
 namespace kavro::server::test {
 
-// A fresh server in a temporary folder, called without the network, on a
+// A fresh server on a new database, called without the network, on a
 // clock the test sets.
 class ApiFixture {
 public:
     ApiFixture();
     ~ApiFixture();
+    // Makes the database and the server on it; once, before any call.
+    void open(Backend backend);
 
     ApiReply call(const std::string& method, const std::string& path, const std::string& body = {},
                   const std::string& session = {}, const std::string& bearer = {});
@@ -28,9 +31,9 @@ public:
 
     std::filesystem::path folder;
     std::atomic<std::int64_t> now{1'800'000'000};
-    std::unique_ptr<SqliteStorage> storage;
+    std::unique_ptr<Storage> storage;
     std::unique_ptr<SignIn> signIn;
-    ChangeNotifier notifier;
+    std::unique_ptr<ChangeNotifier> notifier;
     std::unique_ptr<ServerContext> context;
     std::unique_ptr<Api> api;
 };

@@ -4,6 +4,7 @@
 #include "api/route_table.h"
 #include "api_fixture.h"
 #include "core/picture_bytes.h"
+#include "storage/sqlite_db.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -48,9 +49,11 @@ std::string withTitle(const std::string& file, const std::string& title) {
     return order.dump();
 }
 
-class Isolation : public ::testing::Test, public ApiFixture {
+class Isolation : public ::testing::TestWithParam<Backend>, public ApiFixture {
 protected:
     void SetUp() override {
+        KAVRO_SKIP_WITHOUT(GetParam());
+        open(GetParam());
         firmA = storage->addFirm("Фирма А");
         firmB = storage->addFirm("Фирма Б");
         adminA = signedIn(firmA, "admin-a", Role::admin);
@@ -100,7 +103,7 @@ protected:
     std::string firmA, firmB, adminA, adminB, memberA, orderA, conflictA, tokenA;
 };
 
-TEST_F(Isolation, TheDocumentedRoutesAreTheServedOnes) {
+TEST_P(Isolation, TheDocumentedRoutesAreTheServedOnes) {
     std::set<std::string> served;
     for (const Route& route : routes())
         served.insert(std::string(route.method) + " " + std::string(route.pattern));
@@ -109,7 +112,7 @@ TEST_F(Isolation, TheDocumentedRoutesAreTheServedOnes) {
 
 // Another firm's admin calls every route with firm A's ids and a body that
 // would be accepted from A's own: nothing of A is read or changed.
-TEST_F(Isolation, AnotherFirmReachesNothingOfTheFirm) {
+TEST_P(Isolation, AnotherFirmReachesNothingOfTheFirm) {
     const std::string fileOfA = call("GET", "/api/v1/orders/" + orderA, {}, adminA).body;
     const std::map<std::string, std::string> bodies = {
         {"POST /api/v1/sign-in", R"({"login": "admin-b", "password": "password-1"})"},
@@ -145,7 +148,7 @@ TEST_F(Isolation, AnotherFirmReachesNothingOfTheFirm) {
     EXPECT_EQ(snapshotOfA(), before);
 }
 
-TEST_F(Isolation, NoValidSessionReachesNothing) {
+TEST_P(Isolation, NoValidSessionReachesNothing) {
     const std::string expiring = [&] {
         const auto at = now.load();
         now = at - SignIn::kSessionSeconds - 1;
@@ -179,7 +182,7 @@ TEST_F(Isolation, NoValidSessionReachesNothing) {
     EXPECT_EQ(snapshotOfA(), before);
 }
 
-TEST_F(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
+TEST_P(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
     const auto signIn = [&](const char* password) {
         return call("POST", "/api/v1/sign-in",
                     Json{{"login", "admin-a"}, {"password", password}}.dump());
@@ -196,8 +199,37 @@ TEST_F(Isolation, ManyWrongPasswordsMakeEvenTheRightOneWait) {
     EXPECT_EQ(signIn("password-1").status, 200);
 }
 
+// A push of a new order whose answer was lost is sent again with the same
+// edit id: one order, in the pushing firm only.
+TEST_P(Isolation, ANewOrderSentAgainIsMadeOnceInItsOwnFirm) {
+    const auto push = [&](const std::string& session) {
+        const ApiReply reply =
+            call("POST", "/api/v1/orders?edit=lost-reply", orderText("повтор"), session);
+        EXPECT_EQ(reply.status, 200) << reply.body;
+        return Json::parse(reply.body);
+    };
+    const Json first = push(adminA), again = push(adminA), other = push(adminB);
+    EXPECT_EQ(again["id"], first["id"]);
+    EXPECT_TRUE(again["repeated"].get<bool>());
+    EXPECT_NE(other["id"], first["id"]);
+    EXPECT_FALSE(other["repeated"].get<bool>());
+    EXPECT_EQ(storage->orders(firmA).size(), 2u) << "orderA and the one pushed twice";
+    EXPECT_EQ(storage->orders(firmB).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, Isolation,
+                         ::testing::Values(Backend::sqlite, Backend::postgres),
+                         [](const auto& info) { return backendName(info.param); });
+
+// On SQLite only: the test breaks the database by dropping a table through
+// a second connection to its file.
+class Health : public ::testing::Test, public ApiFixture {
+protected:
+    void SetUp() override { open(Backend::sqlite); }
+};
+
 // Health is told to anyone, and turns to 503 when the database fails a read.
-TEST_F(Isolation, HealthFollowsTheDatabase) {
+TEST_F(Health, FollowsTheDatabase) {
     EXPECT_EQ(call("GET", "/healthz").body, R"({"status":"ok"})");
     SqliteDb(folder / "server.db").exec("DROP TABLE changes");
     const ApiReply broken = call("GET", "/healthz");

@@ -95,11 +95,16 @@ private:
     Order order_;
 };
 
-TEST(ServerKill, EveryAnsweredPushSurvivesSigkill) {
+class ServerKill : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override { KAVRO_SKIP_WITHOUT(GetParam()); }
+};
+
+TEST_P(ServerKill, EveryAnsweredPushSurvivesSigkill) {
     const std::uint32_t chosen = seed();
     RecordProperty("seed", std::to_string(chosen));
     SCOPED_TRACE("KAVRO_KILL_SEED=" + std::to_string(chosen));
-    ServerProcess server;
+    ServerProcess server(GetParam());
     server.addFirmAndAdmin("Фирма", "admin");
     for (int i = 0; i < kClients; ++i)
         ASSERT_EQ(
@@ -162,11 +167,17 @@ TEST(ServerKill, EveryAnsweredPushSurvivesSigkill) {
             EXPECT_EQ(order.openings[push - 1].location, std::to_string(push));
     }
     server.kill();
+    if (GetParam() != Backend::sqlite)
+        return; // PostgreSQL was never killed; its own file checks are its own
     SqliteDb db(server.data / "server.db");
     auto check = db.prepare("PRAGMA integrity_check");
     ASSERT_TRUE(check.step());
     EXPECT_EQ(check.text(0), "ok");
 }
+
+INSTANTIATE_TEST_SUITE_P(Databases, ServerKill,
+                         ::testing::Values(Backend::sqlite, Backend::postgres),
+                         [](const auto& info) { return backendName(info.param); });
 
 } // namespace
 } // namespace kavro::server::test

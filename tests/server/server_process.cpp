@@ -39,10 +39,20 @@ int shell(const std::string& command) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-ServerProcess::ServerProcess()
+ServerProcess::ServerProcess(Backend backend, std::string database)
     : data(std::filesystem::temp_directory_path() /
            ("kavro-server-" + std::to_string(std::random_device{}()))),
-      port(freePort()) {}
+      database(backend == Backend::postgres && database.empty() ? newPostgresDatabase()
+                                                                : std::move(database)),
+      port(freePort()) {
+    std::filesystem::create_directories(data);
+}
+
+std::vector<std::string> ServerProcess::storageArguments() const {
+    if (database.empty())
+        return {"--data", data.string()};
+    return {"--database", database};
+}
 
 ServerProcess::~ServerProcess() {
     if (running())
@@ -52,8 +62,10 @@ ServerProcess::~ServerProcess() {
 }
 
 void ServerProcess::start() {
-    std::vector<std::string> arguments = {
-        KAVRO_SERVER, "--listen", "127.0.0.1:" + std::to_string(port), "--data", data.string()};
+    std::vector<std::string> arguments = {KAVRO_SERVER, "--listen",
+                                          "127.0.0.1:" + std::to_string(port)};
+    for (std::string& argument : storageArguments())
+        arguments.push_back(std::move(argument));
     arguments.insert(arguments.end(), options.begin(), options.end());
     std::vector<char*> argv;
     for (std::string& argument : arguments)
@@ -86,8 +98,9 @@ void ServerProcess::kill() {
 }
 
 int ServerProcess::admin(const std::vector<std::string>& arguments, const std::string& input) {
-    std::string command = "printf '%s\\n' " + quoted(input) + " | " + KAVRO_SERVER + " --data " +
-                          quoted(data.string());
+    std::string command = "printf '%s\\n' " + quoted(input) + " | " + KAVRO_SERVER;
+    for (const std::string& argument : storageArguments())
+        command += " " + quoted(argument);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
     return shell(command + " >/dev/null");

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "server_client.h"
+#include "test_database.h"
 
 #include <filesystem>
 #include <string>
@@ -13,10 +14,11 @@
 namespace kavro::server::test {
 
 // A kavro-server process on a loopback port, with its data in a temporary
-// folder; killed when the object goes.
+// folder or a new PostgreSQL database (or `database`, another process's);
+// killed when the object goes.
 class ServerProcess {
 public:
-    ServerProcess();
+    explicit ServerProcess(Backend backend = Backend::sqlite, std::string database = {});
     ~ServerProcess();
     ServerProcess(const ServerProcess&) = delete;
     ServerProcess& operator=(const ServerProcess&) = delete;
@@ -35,11 +37,15 @@ public:
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port); }
 
     std::filesystem::path data;
+    std::string database; // a postgresql:// URI, or empty for SQLite in `data`
     unsigned short port = 0;
     // More of kavro-server's options, for the next start.
     std::vector<std::string> options;
 
 private:
+    // --data FOLDER or --database URI.
+    std::vector<std::string> storageArguments() const;
+
     pid_t pid_ = 0;
 };
 

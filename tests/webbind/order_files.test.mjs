@@ -9,10 +9,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { webcrypto } from 'node:crypto';
-
-// Node 18 has no global crypto, from which the module draws its random ids.
-globalThis.crypto ??= webcrypto;
+import '../../scripts/lib/node-crypto.mjs';
 
 const [moduleDir, kavroOrder, sourceDir, workDir] = process.argv.slice(2).map((p) => path.resolve(p));
 fs.mkdirSync(workDir, { recursive: true });

@@ -7,7 +7,7 @@
 #include "accounts/secret_token.h"
 #include "data_folder_lock.h"
 #include "password_input.h"
-#include "storage/sqlite_db.h"
+#include "storage/sql_connection.h"
 
 #include <algorithm>
 #include <functional>
@@ -23,7 +23,7 @@ struct Call {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    const std::filesystem::path& data; // the data folder
+    const std::optional<std::filesystem::path>& data; // SQLite's folder
 };
 
 // A refusal of the command, told on standard error with exit status 1.
@@ -103,7 +103,18 @@ void revokeToken(Storage& storage, const std::vector<std::string>& a, Call& io) 
     io.out << "токен «" << a[1] << "» отозван\n";
 }
 
+// Copies of SQLite's file are made here; a PostgreSQL database's by its own
+// tools, which also keep what this program's copy would leave out (roles,
+// grants).
+const std::filesystem::path& sqliteFolder(const Call& io) {
+    if (!io.data)
+        throw Refused("базу PostgreSQL копируют и восстанавливают её средства: pg_dump и "
+                      "pg_restore");
+    return *io.data;
+}
+
 void backup(Storage& storage, const std::vector<std::string>& a, Call& io) {
+    sqliteFolder(io);
     try {
         storage.backupTo(a[0]);
     } catch (const StorageError& error) {
@@ -116,9 +127,10 @@ void backup(Storage& storage, const std::vector<std::string>& a, Call& io) {
 // database it had open. The folder's lock tells (see DataFolderLock), and
 // holding it alone keeps a server from starting until the copy is in.
 void restore(Storage& storage, const std::vector<std::string>& a, Call& io) {
-    const auto alone = DataFolderLock::take(io.data, DataFolderLock::Kind::exclusive);
+    const auto& folder = sqliteFolder(io);
+    const auto alone = DataFolderLock::take(folder, DataFolderLock::Kind::exclusive);
     if (!alone)
-        throw Refused("на папке " + io.data.string() +
+        throw Refused("на папке " + folder.string() +
                       " работает сервер: остановите его и повторите");
     try {
         storage.restoreFrom(a[0]);
@@ -150,9 +162,9 @@ const std::map<std::string, Command, std::less<>>& commands() {
 
 } // namespace
 
-int runAdminCommand(Storage& storage, const std::filesystem::path& data, const std::string& command,
-                    const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                    std::ostream& err) {
+int runAdminCommand(Storage& storage, const std::optional<std::filesystem::path>& data,
+                    const std::string& command, const std::vector<std::string>& arguments,
+                    std::istream& in, std::ostream& out, std::ostream& err) {
     const auto found = commands().find(command);
     if (found == commands().end())
         return -1;

@@ -9,7 +9,7 @@
 #include "data_folder_lock.h"
 #include "http/http_server.h"
 #include "server_options.h"
-#include "storage/sqlite_storage.h"
+#include "storage/open_storage.h"
 
 #include <Poco/Exception.h>
 #include <chrono>
@@ -20,8 +20,8 @@ namespace {
 
 constexpr kavro::ProgramAbout kAbout{
     "kavro-server",
-    "[--listen ХОСТ:ПОРТ] [--data ПАПКА] [--site ПАПКА] [--tls-cert ФАЙЛ --tls-key ФАЙЛ] "
-    "[--behind-proxy] [КОМАНДА ...]",
+    "[--listen ХОСТ:ПОРТ] [--data ПАПКА | --database URI] [--site ПАПКА] "
+    "[--tls-cert ФАЙЛ --tls-key ФАЙЛ] [--behind-proxy] [КОМАНДА ...]",
     "Сервер фирмы для калькулятора KAVRO: заказы, реквизиты и прайс-лист\n"
     "фирмы, общие для всех её устройств; JSON API /api/v1 и страница\n"
     "калькулятора.\n"
@@ -29,6 +29,7 @@ constexpr kavro::ProgramAbout kAbout{
     "Параметры:\n"
     "  --listen ХОСТ:ПОРТ  где принимать запросы (127.0.0.1:8090)\n"
     "  --data ПАПКА        папка базы данных server.db (kavro-data)\n"
+    "  --database URI      база PostgreSQL вместо неё: postgresql://…\n"
     "  --site ПАПКА        собранная страница калькулятора\n"
     "  --tls-cert ФАЙЛ     сертификат (PEM, с цепочкой): принимать HTTPS\n"
     "  --tls-key ФАЙЛ      закрытый ключ сертификата (PEM)\n"
@@ -43,12 +44,30 @@ constexpr kavro::ProgramAbout kAbout{
     "  add-token ФИРМА ИМЯ (токен для скриптов выводится один раз)\n"
     "  revoke-token ФИРМА ИМЯ\n"
     "  backup ФАЙЛ         копия базы, снимается на ходу сервера\n"
-    "  restore ФАЙЛ        база из копии; сервер на папке должен быть остановлен\n"};
+    "  restore ФАЙЛ        база из копии; сервер на папке должен быть остановлен\n"
+    "                      (обе с --data; базу PostgreSQL копируют pg_dump\n"
+    "                      и pg_restore)\n"};
 
 std::int64_t now() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
+}
+
+// The SQLite folder's lock, held shared while serving, so that a restore
+// never replaces the database under a running server. A PostgreSQL
+// database has no folder here: its own tools restore it.
+std::unique_ptr<kavro::server::DataFolderLock>
+holdDataFolder(const kavro::server::ServerOptions& options) {
+    const auto folder = options.dataFolder();
+    if (!folder)
+        return nullptr;
+    auto working =
+        kavro::server::DataFolderLock::take(*folder, kavro::server::DataFolderLock::Kind::shared);
+    if (!working)
+        throw std::runtime_error("база в " + folder->string() +
+                                 " восстанавливается из копии: запустите сервер после этого");
+    return working;
 }
 
 // Serves until SIGINT or SIGTERM. The signals are blocked before any thread
@@ -59,13 +78,9 @@ int serve(kavro::server::Storage& storage, const kavro::server::ServerOptions& o
     sigaddset(&stop, SIGINT);
     sigaddset(&stop, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stop, nullptr);
-    const auto working = kavro::server::DataFolderLock::take(
-        options.data, kavro::server::DataFolderLock::Kind::shared);
-    if (!working)
-        throw std::runtime_error("база в " + options.data.string() +
-                                 " восстанавливается из копии: запустите сервер после этого");
+    const auto working = holdDataFolder(options);
     kavro::server::SignIn signIn(storage, now);
-    kavro::server::ChangeNotifier notifier;
+    kavro::server::ChangeNotifier notifier(storage);
     kavro::server::ServerContext context{storage, signIn, notifier, now};
     kavro::server::Api api(context);
     kavro::server::HttpServer http(api, options.listen);
@@ -85,11 +100,11 @@ int main(int argc, char** argv) {
     try {
         const auto options = kavro::server::parseServerOptions(
             std::vector<std::string>(argv + 1, argv + argc), KAVRO_DEFAULT_SITE);
-        kavro::server::SqliteStorage storage(options.data);
+        const auto storage = kavro::server::openStorage(options.database, options.data);
         if (options.command.empty())
-            return serve(storage, options);
+            return serve(*storage, options);
         const int status =
-            kavro::server::runAdminCommand(storage, options.data, options.command,
+            kavro::server::runAdminCommand(*storage, options.dataFolder(), options.command,
                                            options.arguments, std::cin, std::cout, std::cerr);
         if (status == -1) {
             std::cerr << "kavro-server: неизвестная команда " << options.command

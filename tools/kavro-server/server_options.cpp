@@ -3,6 +3,8 @@
 
 #include "server_options.h"
 
+#include "storage/open_storage.h"
+
 #include <charconv>
 #include <stdexcept>
 
@@ -21,6 +23,12 @@ void setListen(ListenOptions& listen, const std::string& text) {
     listen.port = port;
 }
 
+void setDatabase(std::string& database, const std::string& value) {
+    if (!isPostgresUri(value))
+        throw std::invalid_argument("--database postgresql://ПОЛЬЗОВАТЕЛЬ@ХОСТ/БАЗА");
+    database = value;
+}
+
 } // namespace
 
 ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
@@ -30,8 +38,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool valued = argument == "--listen" || argument == "--data" ||
-                            argument == "--site" || argument == "--tls-cert" ||
-                            argument == "--tls-key";
+                            argument == "--site" || argument == "--database" ||
+                            argument == "--tls-cert" || argument == "--tls-key";
         if (valued && options.command.empty()) {
             if (i + 1 == arguments.size())
                 throw std::invalid_argument(argument + ": нет значения");
@@ -40,6 +48,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
                 setListen(options.listen, value);
             else if (argument == "--data")
                 options.data = value;
+            else if (argument == "--database")
+                setDatabase(options.database, value);
             else if (argument == "--site")
                 options.listen.site = value;
             else

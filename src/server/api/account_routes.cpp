@@ -5,7 +5,6 @@
 #include "accounts/secret_token.h"
 #include "json_reply.h"
 #include "route_handlers.h"
-#include "storage/sqlite_db.h"
 
 namespace kavro::server {
 

@@ -6,7 +6,6 @@
 #include "json_reply.h"
 #include "orderio/text_file_error.h"
 #include "route_table.h"
-#include "storage/sqlite_db.h"
 
 #include <iostream>
 

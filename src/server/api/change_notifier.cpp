@@ -5,6 +5,14 @@
 
 namespace kavro::server {
 
+ChangeNotifier::ChangeNotifier(Storage& storage) : storage_(storage) {
+    storage_.listenForChanges([this] { notify(); });
+}
+
+ChangeNotifier::~ChangeNotifier() {
+    storage_.listenForChanges({});
+}
+
 void ChangeNotifier::notify() {
     {
         const std::lock_guard lock(mutex_);

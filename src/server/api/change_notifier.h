@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "storage/storage.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -10,13 +12,19 @@
 
 namespace kavro::server {
 
-// Wakes the requests that wait for changes when this process commits one.
-// The database stays the judge of what changed: a waiter looks again after
-// every wake, and at least every kRecheck, so that changes committed by
-// another process are heard within that time as well.
+// Wakes the requests that wait for changes when this process commits one,
+// or the storage hears that another did. The database stays the judge of
+// what changed: a waiter looks again after every wake, and at least every
+// kRecheck, so that changes committed by another process are heard within
+// that time even where the storage cannot tell (SQLite).
 class ChangeNotifier {
 public:
     static constexpr std::chrono::milliseconds kRecheck{500};
+
+    explicit ChangeNotifier(Storage& storage);
+    ~ChangeNotifier();
+    ChangeNotifier(const ChangeNotifier&) = delete;
+    ChangeNotifier& operator=(const ChangeNotifier&) = delete;
 
     void notify();
     // Returns when notify() is called after `seen` was read, or kRecheck passed.
@@ -24,6 +32,7 @@ public:
     std::uint64_t generation();
 
 private:
+    Storage& storage_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::uint64_t generation_ = 0;

@@ -150,9 +150,18 @@ ApiReply listOrders(const RouteCall& call) {
     return jsonReply({{"orders", list}});
 }
 
+// A file that names no order makes a new one. Its id comes from the edit
+// id, so that a retry of a push whose answer was lost finds the order the
+// first try made instead of making a second; the firm is part of the key,
+// so the same edit id in another firm makes that firm's own order.
 ApiReply pushOrder(const RouteCall& call) {
     const ReceivedOrder received = receiveOrder(call.request.body);
-    return applyFile(call, received.id.empty() ? randomHex() : received.id, received);
+    if (!received.id.empty())
+        return applyFile(call, received.id, received);
+    const bool named = call.request.query.count("edit") != 0;
+    const std::string id =
+        named ? derivedHex(call.caller->firmId + '\n' + editIdOf(call.request)) : randomHex();
+    return applyFile(call, id, received);
 }
 
 ApiReply putOrder(const RouteCall& call) {

@@ -9,15 +9,35 @@
 
 namespace kavro::server {
 
-std::string randomHex(std::size_t bytes) {
-    if (sodium_init() < 0)
-        throw std::runtime_error("libsodium cannot start");
-    std::vector<unsigned char> raw(bytes);
-    randombytes_buf(raw.data(), raw.size());
-    std::string hex(bytes * 2 + 1, '\0');
+namespace {
+
+std::string hexOf(const std::vector<unsigned char>& raw) {
+    std::string hex(raw.size() * 2 + 1, '\0');
     sodium_bin2hex(hex.data(), hex.size(), raw.data(), raw.size());
     hex.pop_back();
     return hex;
+}
+
+void startSodium() {
+    if (sodium_init() < 0)
+        throw std::runtime_error("libsodium cannot start");
+}
+
+} // namespace
+
+std::string randomHex(std::size_t bytes) {
+    startSodium();
+    std::vector<unsigned char> raw(bytes);
+    randombytes_buf(raw.data(), raw.size());
+    return hexOf(raw);
+}
+
+std::string derivedHex(const std::string& key) {
+    startSodium();
+    std::vector<unsigned char> raw(16);
+    crypto_generichash(raw.data(), raw.size(), reinterpret_cast<const unsigned char*>(key.data()),
+                       key.size(), nullptr, 0);
+    return hexOf(raw);
 }
 
 } // namespace kavro::server

@@ -9,9 +9,11 @@ namespace kavro::server {
 
 namespace {
 
-// Plain SQL that PostgreSQL reads as well: texts for ids (made on devices
-// as well as here), whole numbers for times (seconds since the epoch) and
-// revisions.
+// Plain SQL that SQLite and PostgreSQL both read: texts for ids (made on
+// devices as well as here), whole numbers for times (seconds since the
+// epoch) and revisions. Its one word PostgreSQL lacks, BLOB, is a domain
+// over bytea there (PostgresDb::schemaVersion); `changes.sequence` is given
+// by the storage, not left to either database's own counter.
 constexpr std::string_view kFirst = R"sql(
 CREATE TABLE firms (
   id TEXT PRIMARY KEY,

@@ -5,6 +5,7 @@
 // are copied by SQLite itself under a read transaction, so a copy taken
 // while the server writes is the database as one commit left it.
 #include "schema.h"
+#include "sqlite_db.h"
 #include "sqlite_storage.h"
 
 #include <fcntl.h>
@@ -70,10 +71,11 @@ void syncFolder(const std::filesystem::path& folder) {
 } // namespace
 
 void SqliteStorage::backupTo(const std::filesystem::path& file) {
-    const std::lock_guard lock(mutex_);
+    const auto connection = lease();
+    sqlite3* db = fileOf(connection).handle();
     // Renamed over the live database, the copy would part it from its WAL.
     if (std::filesystem::exists(file) &&
-        std::filesystem::equivalent(file, sqlite3_db_filename(db_.handle(), "main")))
+        std::filesystem::equivalent(file, sqlite3_db_filename(db, "main")))
         throw StorageError(file.string() + " is the database itself");
     // Written beside the file and renamed over it when whole: an
     // interrupted backup never leaves a half copy under the name asked for.
@@ -82,7 +84,7 @@ void SqliteStorage::backupTo(const std::filesystem::path& file) {
     std::filesystem::remove(partial);
     try {
         Connection copy = open(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-        copyPages(db_.handle(), copy.get());
+        copyPages(db, copy.get());
         // One self-contained file, synced, rather than the server's WAL mode.
         firstText(copy.get(), "PRAGMA journal_mode=DELETE");
     } catch (...) {
@@ -94,15 +96,13 @@ void SqliteStorage::backupTo(const std::filesystem::path& file) {
 }
 
 void SqliteStorage::restoreFrom(const std::filesystem::path& file) {
-    {
-        const std::lock_guard lock(mutex_);
-        replaceWith(file);
-    }
+    replaceWith(file);
     // A copy made by an older server is brought up to this one's schema.
     migrate();
 }
 
 void SqliteStorage::replaceWith(const std::filesystem::path& file) {
+    const auto connection = lease();
     Connection copy = open(file, SQLITE_OPEN_READONLY);
     if (firstText(copy.get(), "PRAGMA integrity_check") != "ok")
         throw StorageError(file.string() + ": the copy is damaged");
@@ -111,7 +111,7 @@ void SqliteStorage::replaceWith(const std::filesystem::path& file) {
         throw StorageError(file.string() + ": not a database of this server (schema " +
                            std::to_string(schema) + ")");
     // In one write transaction of the server's database: all or nothing.
-    copyPages(copy.get(), db_.handle());
+    copyPages(copy.get(), fileOf(connection).handle());
 }
 
 } // namespace kavro::server

@@ -13,45 +13,60 @@ namespace {
     throw StorageError(std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
 }
 
-} // namespace
+class SqliteStatement : public StatementBackend {
+public:
+    SqliteStatement(sqlite3* db, std::string_view sql);
+    ~SqliteStatement() override;
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
 
-Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+    void bind(int index, std::string_view text) override;
+    void bind(int index, std::int64_t value) override;
+    void bindNull(int index) override;
+    void bindBlob(int index, std::string_view bytes) override;
+    bool step() override;
+    std::string text(int column) const override;
+    std::int64_t integer(int column) const override;
+    bool isNull(int column) const override;
+
+private:
+    sqlite3* db_;
+    sqlite3_stmt* statement_ = nullptr;
+};
+
+SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : db_(db) {
     if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement_, nullptr) !=
         SQLITE_OK)
         fail(db, "prepare");
 }
 
-Statement::~Statement() {
+SqliteStatement::~SqliteStatement() {
     sqlite3_finalize(statement_);
 }
 
-Statement& Statement::bind(int index, std::string_view text) {
+void SqliteStatement::bind(int index, std::string_view text) {
     if (sqlite3_bind_text64(statement_, index, text.data(), text.size(), SQLITE_TRANSIENT,
                             SQLITE_UTF8) != SQLITE_OK)
         fail(db_, "bind");
-    return *this;
 }
 
-Statement& Statement::bind(int index, std::int64_t value) {
+void SqliteStatement::bind(int index, std::int64_t value) {
     if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK)
         fail(db_, "bind");
-    return *this;
 }
 
-Statement& Statement::bindNull(int index) {
+void SqliteStatement::bindNull(int index) {
     if (sqlite3_bind_null(statement_, index) != SQLITE_OK)
         fail(db_, "bind");
-    return *this;
 }
 
-Statement& Statement::bindBlob(int index, std::string_view bytes) {
+void SqliteStatement::bindBlob(int index, std::string_view bytes) {
     if (sqlite3_bind_blob64(statement_, index, bytes.data(), bytes.size(), SQLITE_TRANSIENT) !=
         SQLITE_OK)
         fail(db_, "bind");
-    return *this;
 }
 
-bool Statement::step() {
+bool SqliteStatement::step() {
     const int rc = sqlite3_step(statement_);
     if (rc == SQLITE_ROW)
         return true;
@@ -60,24 +75,21 @@ bool Statement::step() {
     return false;
 }
 
-void Statement::run() {
-    while (step()) {
-    }
-}
-
-std::string Statement::text(int column) const {
+std::string SqliteStatement::text(int column) const {
     const auto* data = static_cast<const char*>(sqlite3_column_blob(statement_, column));
     const int size = sqlite3_column_bytes(statement_, column);
     return data ? std::string(data, static_cast<std::size_t>(size)) : std::string();
 }
 
-std::int64_t Statement::integer(int column) const {
+std::int64_t SqliteStatement::integer(int column) const {
     return sqlite3_column_int64(statement_, column);
 }
 
-bool Statement::isNull(int column) const {
+bool SqliteStatement::isNull(int column) const {
     return sqlite3_column_type(statement_, column) == SQLITE_NULL;
 }
+
+} // namespace
 
 SqliteDb::SqliteDb(const std::filesystem::path& file) {
     if (sqlite3_open_v2(file.c_str(), &db_,
@@ -106,23 +118,23 @@ void SqliteDb::exec(std::string_view sql) {
     }
 }
 
-Transaction::Transaction(SqliteDb& db) : db_(db) {
-    db_.exec("BEGIN IMMEDIATE");
+Statement SqliteDb::prepare(std::string_view sql) {
+    return Statement(std::make_unique<SqliteStatement>(db_, sql));
 }
 
-Transaction::~Transaction() {
-    if (!done_) {
-        try {
-            db_.exec("ROLLBACK");
-        } catch (const StorageError&) {
-            // A failed statement may have rolled back already.
-        }
-    }
+void SqliteDb::beginWrite() {
+    exec("BEGIN IMMEDIATE");
 }
 
-void Transaction::commit() {
-    db_.exec("COMMIT");
-    done_ = true;
+std::int64_t SqliteDb::schemaVersion() {
+    auto version = prepare("PRAGMA user_version");
+    version.step();
+    return version.integer(0);
+}
+
+void SqliteDb::setSchemaVersion(std::int64_t version) {
+    // PRAGMA takes no bound value; the number is ours.
+    exec("PRAGMA user_version = " + std::to_string(version));
 }
 
 } // namespace kavro::server

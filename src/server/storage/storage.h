@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -159,6 +160,12 @@ public:
     virtual void restoreFrom(const std::filesystem::path& /*file*/) {
         throw std::logic_error("this storage is copied with its database's own tools");
     }
+
+    // Calls `heard` (on a thread of its own) whenever a change may have been
+    // committed, by this process or another; an empty function stops it.
+    // Where the database has no such word, nothing is called, and waiters
+    // look again on their own.
+    virtual void listenForChanges(std::function<void()> /*heard*/) {}
 };
 
 } // namespace kavro::server

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The orders' half of SqliteStorage: every revision of an order's own
+// The orders' half of SqlStorage: every revision of an order's own
 // fields and of each opening is kept, so that an edit made on an old
 // revision is merged against exactly what it was made on.
 
 #include "random_id.h"
-#include "sqlite_storage.h"
+#include "sql_storage.h"
 
 #include <nlohmann/json.hpp>
 
@@ -66,9 +66,9 @@ std::string titleOf(const merge::Fields& fields) {
 
 } // namespace
 
-std::vector<OrderSummary> SqliteStorage::orders(const std::string& firmId) {
-    const std::lock_guard lock(mutex_);
-    auto row = db_.prepare("SELECT id, title, revision FROM orders WHERE firm_id = ? ORDER BY id");
+std::vector<OrderSummary> SqlStorage::orders(const std::string& firmId) {
+    const auto db = pool_.lease();
+    auto row = db->prepare("SELECT id, title, revision FROM orders WHERE firm_id = ? ORDER BY id");
     row.bind(1, firmId);
     std::vector<OrderSummary> result;
     while (row.step())
@@ -76,17 +76,18 @@ std::vector<OrderSummary> SqliteStorage::orders(const std::string& firmId) {
     return result;
 }
 
-StoredOrder SqliteStorage::stateAt(const std::string& orderId, std::int64_t revision) {
+StoredOrder SqlStorage::stateAt(SqlConnection& db, const std::string& orderId,
+                                std::int64_t revision) {
     StoredOrder stored;
     stored.revision = revision;
-    auto order = db_.prepare("SELECT fields, sequence FROM order_versions WHERE order_id = ? "
-                             "AND revision <= ? ORDER BY revision DESC LIMIT 1");
+    auto order = db.prepare("SELECT fields, sequence FROM order_versions WHERE order_id = ? "
+                            "AND revision <= ? ORDER BY revision DESC LIMIT 1");
     order.bind(1, orderId).bind(2, revision);
     if (order.step()) {
         stored.state.fields = fieldsOf(order.text(0));
         stored.state.sequence = Json::parse(order.text(1)).get<std::vector<std::string>>();
     }
-    auto openings = db_.prepare(
+    auto openings = db.prepare(
         "SELECT v.opening_id, v.fields, v.revision FROM opening_versions v "
         "WHERE v.order_id = ? AND v.revision = (SELECT MAX(w.revision) FROM opening_versions w "
         "WHERE w.order_id = v.order_id AND w.opening_id = v.opening_id AND w.revision <= ?)");
@@ -100,30 +101,29 @@ StoredOrder SqliteStorage::stateAt(const std::string& orderId, std::int64_t revi
     return stored;
 }
 
-std::optional<StoredOrder> SqliteStorage::order(const std::string& firmId,
-                                                const std::string& orderId) {
-    const std::lock_guard lock(mutex_);
-    auto row = db_.prepare("SELECT revision FROM orders WHERE id = ? AND firm_id = ?");
+std::optional<StoredOrder> SqlStorage::order(const std::string& firmId,
+                                             const std::string& orderId) {
+    const auto db = pool_.lease();
+    auto row = db->prepare("SELECT revision FROM orders WHERE id = ? AND firm_id = ?");
     row.bind(1, orderId).bind(2, firmId);
     if (!row.step())
         return std::nullopt;
-    return stateAt(orderId, row.integer(0));
+    return stateAt(*db, orderId, row.integer(0));
 }
 
-void SqliteStorage::writeState(const std::string& orderId, std::int64_t revision,
-                               const merge::OrderState& before, const merge::OrderState& after) {
+void SqlStorage::writeState(SqlConnection& db, const std::string& orderId, std::int64_t revision,
+                            const merge::OrderState& before, const merge::OrderState& after) {
     if (after.fields != before.fields || after.sequence != before.sequence || revision == 1)
-        db_.prepare("INSERT INTO order_versions (order_id, revision, fields, sequence) "
-                    "VALUES (?, ?, ?, ?)")
+        db.prepare("INSERT INTO order_versions (order_id, revision, fields, sequence) "
+                   "VALUES (?, ?, ?, ?)")
             .bind(1, orderId)
             .bind(2, revision)
             .bind(3, fieldsText(after.fields))
             .bind(4, Json(after.sequence).dump())
             .run();
     auto insert = [&](const std::string& id, const merge::Fields* fields) {
-        auto statement =
-            db_.prepare("INSERT INTO opening_versions "
-                        "(order_id, opening_id, revision, fields) VALUES (?, ?, ?, ?)");
+        auto statement = db.prepare("INSERT INTO opening_versions "
+                                    "(order_id, opening_id, revision, fields) VALUES (?, ?, ?, ?)");
         statement.bind(1, orderId).bind(2, id).bind(3, revision);
         if (fields)
             statement.bind(4, fieldsText(*fields));
@@ -141,13 +141,13 @@ void SqliteStorage::writeState(const std::string& orderId, std::int64_t revision
             insert(id, nullptr);
 }
 
-EditOutcome SqliteStorage::applyEdit(const std::string& firmId, const std::string& orderId,
-                                     const std::string& editId, std::int64_t baseRevision,
-                                     const merge::OrderState& edit, const std::string& login,
-                                     std::int64_t now) {
-    const std::lock_guard lock(mutex_);
-    Transaction transaction(db_);
-    auto found = db_.prepare("SELECT firm_id, revision FROM orders WHERE id = ?");
+EditOutcome SqlStorage::applyEdit(const std::string& firmId, const std::string& orderId,
+                                  const std::string& editId, std::int64_t baseRevision,
+                                  const merge::OrderState& edit, const std::string& login,
+                                  std::int64_t now) {
+    const auto db = pool_.lease();
+    Transaction transaction(*db);
+    auto found = db->prepare("SELECT firm_id, revision FROM orders WHERE id = ?");
     found.bind(1, orderId);
     const bool exists = found.step();
     if (exists && found.text(0) != firmId)
@@ -156,39 +156,42 @@ EditOutcome SqliteStorage::applyEdit(const std::string& firmId, const std::strin
     if (baseRevision < 0 || baseRevision > revision)
         throw OrderRefused("the edit names a revision the order never had");
     if (exists) {
-        auto seen = db_.prepare("SELECT revision FROM edits WHERE order_id = ? AND edit_id = ?");
+        auto seen = db->prepare("SELECT revision FROM edits WHERE order_id = ? AND edit_id = ?");
         seen.bind(1, orderId).bind(2, editId);
         if (seen.step())
             return {seen.integer(0), true, {}};
     }
-    const StoredOrder current = stateAt(orderId, revision);
-    const StoredOrder base = stateAt(orderId, baseRevision);
+    const StoredOrder current = stateAt(*db, orderId, revision);
+    // An edit of the newest revision, the usual case, reads it once: on
+    // PostgreSQL each read is a round trip made while other writers wait.
+    const StoredOrder base =
+        baseRevision == revision ? current : stateAt(*db, orderId, baseRevision);
     merge::MergeResult merged = merge::mergeOrder(base.state, current.state, edit);
 
     std::int64_t next = revision;
     if (!exists)
-        db_.prepare("INSERT INTO orders (id, firm_id, revision, title) VALUES (?, ?, 0, '')")
+        db->prepare("INSERT INTO orders (id, firm_id, revision, title) VALUES (?, ?, 0, '')")
             .bind(1, orderId)
             .bind(2, firmId)
             .run();
     if (!exists || merged.merged != current.state || !merged.conflicts.empty()) {
         next = revision + 1;
-        writeState(orderId, next, current.state, merged.merged);
-        db_.prepare("UPDATE orders SET revision = ?, title = ? WHERE id = ?")
+        writeState(*db, orderId, next, current.state, merged.merged);
+        db->prepare("UPDATE orders SET revision = ?, title = ? WHERE id = ?")
             .bind(1, next)
             .bind(2, titleOf(merged.merged.fields))
             .bind(3, orderId)
             .run();
         for (const merge::Conflict& conflict : merged.conflicts)
-            db_.prepare("INSERT INTO conflicts (id, order_id, revision, body) VALUES (?, ?, ?, ?)")
+            db->prepare("INSERT INTO conflicts (id, order_id, revision, body) VALUES (?, ?, ?, ?)")
                 .bind(1, randomHex())
                 .bind(2, orderId)
                 .bind(3, next)
                 .bind(4, conflictText(conflict))
                 .run();
-        recordChange(firmId, "order", orderId, next, login, now);
+        recordChange(*db, firmId, "order", orderId, next, login, now);
     }
-    db_.prepare("INSERT INTO edits (order_id, edit_id, revision) VALUES (?, ?, ?)")
+    db->prepare("INSERT INTO edits (order_id, edit_id, revision) VALUES (?, ?, ?)")
         .bind(1, orderId)
         .bind(2, editId)
         .bind(3, next)
@@ -197,10 +200,10 @@ EditOutcome SqliteStorage::applyEdit(const std::string& firmId, const std::strin
     return {next, false, std::move(merged.conflicts)};
 }
 
-std::vector<StoredConflict> SqliteStorage::conflicts(const std::string& firmId,
-                                                     const std::string& orderId) {
-    const std::lock_guard lock(mutex_);
-    auto row = db_.prepare("SELECT c.id, c.order_id, c.revision, c.body FROM conflicts c "
+std::vector<StoredConflict> SqlStorage::conflicts(const std::string& firmId,
+                                                  const std::string& orderId) {
+    const auto db = pool_.lease();
+    auto row = db->prepare("SELECT c.id, c.order_id, c.revision, c.body FROM conflicts c "
                            "JOIN orders o ON o.id = c.order_id "
                            "WHERE c.order_id = ? AND o.firm_id = ? ORDER BY c.revision, c.id");
     row.bind(1, orderId).bind(2, firmId);
@@ -210,10 +213,10 @@ std::vector<StoredConflict> SqliteStorage::conflicts(const std::string& firmId,
     return result;
 }
 
-std::optional<StoredConflict> SqliteStorage::conflict(const std::string& firmId,
-                                                      const std::string& conflictId) {
-    const std::lock_guard lock(mutex_);
-    auto row = db_.prepare("SELECT c.id, c.order_id, c.revision, c.body FROM conflicts c "
+std::optional<StoredConflict> SqlStorage::conflict(const std::string& firmId,
+                                                   const std::string& conflictId) {
+    const auto db = pool_.lease();
+    auto row = db->prepare("SELECT c.id, c.order_id, c.revision, c.body FROM conflicts c "
                            "JOIN orders o ON o.id = c.order_id WHERE c.id = ? AND o.firm_id = ?");
     row.bind(1, conflictId).bind(2, firmId);
     if (!row.step())
@@ -221,9 +224,9 @@ std::optional<StoredConflict> SqliteStorage::conflict(const std::string& firmId,
     return StoredConflict{row.text(0), row.text(1), row.integer(2), conflictOf(row.text(3))};
 }
 
-void SqliteStorage::dropConflict(const std::string& firmId, const std::string& conflictId) {
-    const std::lock_guard lock(mutex_);
-    db_.prepare("DELETE FROM conflicts WHERE id = ? AND order_id IN "
+void SqlStorage::dropConflict(const std::string& firmId, const std::string& conflictId) {
+    const auto db = pool_.lease();
+    db->prepare("DELETE FROM conflicts WHERE id = ? AND order_id IN "
                 "(SELECT id FROM orders WHERE firm_id = ?)")
         .bind(1, conflictId)
         .bind(2, firmId)
