@@ -12,10 +12,10 @@ if(NOT HELP2MAN)
 endif()
 find_program(GZIP gzip REQUIRED)
 
-# kavro_install_man_page(TARGET SUMMARY): builds TARGET's page in section 1,
-# NAME line "TARGET - SUMMARY", and installs it gzipped as Debian wants it
-# (-n: no name or time stamp in the archive, so the same page gives the same
-# bytes).
+# kavro_install_man_page(TARGET SUMMARY [COMPONENT]): builds TARGET's page
+# in section 1, NAME line "TARGET - SUMMARY", and installs it gzipped as
+# Debian wants it (-n: no name or time stamp in the archive, so the same
+# page gives the same bytes), in COMPONENT's package when one is named.
 # The programs may answer in Russian: help2man reads them as UTF-8.
 function(kavro_install_man_page target summary)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/man/${target}.1)
@@ -29,5 +29,9 @@ function(kavro_install_man_page target summary)
     COMMENT "Writing the manual page of ${target}"
     VERBATIM)
   add_custom_target(${target}_man_page ALL DEPENDS ${page}.gz)
-  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(component ${CMAKE_INSTALL_DEFAULT_COMPONENT_NAME})
+  if(ARGC GREATER 2)
+    set(component ${ARGV2})
+  endif()
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
 endfunction()

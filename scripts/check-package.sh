@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package and installs it as an installer would, with
-# apt-get, into a clean Debian 12 made by debootstrap: nothing of the
-# build's packages is there, only what the package's dependencies bring in.
-# Then starts the installed program under Xvfb and checks that it stays up
-# and shows its window. Before that, Debian's own checker, lintian, must
-# find nothing to warn of in the package. Needs root (debootstrap, chroot)
-# and the Debian mirror that apt uses here.
+# Builds the Debian packages and installs the calculator's as an installer
+# would, with apt-get, into a clean Debian 12 made by debootstrap: nothing of
+# the build's packages is there, only what the package's dependencies bring
+# in. Then starts the installed program under Xvfb and checks that it stays
+# up and shows its window; then the server's package, kavro-server, in the
+# same root (scripts/check-server-package.sh). Before that, Debian's own
+# checker, lintian, must find nothing to warn of in either package. Needs
+# root (debootstrap, chroot) and the Debian mirror that apt uses here.
 #
 # Usage: scripts/check-package.sh [WORK_FOLDER]   (default build/package-check)
 # Leaves the package in build/, and a screenshot of the window as
@@ -30,22 +31,26 @@ step "Building the package"
 scripts/install-deps.sh # cmake, cpack and dpkg-deb come with the build's own packages
 cmake --preset default >/dev/null
 cmake --build --preset default -j"$(nproc)"
-rm -f build/kavro_*.deb
+# The server's package serves the built page: built here when it is not.
+[ -f build-web/site/index.html ] || scripts/build-site.sh
+rm -f build/kavro_*.deb build/kavro-server_*.deb
 (cd build && cpack -G DEB >/dev/null)
 deb=$(realpath build/kavro_*.deb)
+server_deb=$(realpath build/kavro-server_*.deb)
 dpkg-deb --info "$deb"
 dpkg-deb --contents "$deb" | awk '{print $6}'
+dpkg-deb --info "$server_deb"
 
-step "Checking the package with lintian"
+step "Checking the packages with lintian"
 scripts/install-deps.sh lintian
 # Any error or warning fails; what lintian only informs of is shown. Not as
 # root, which lintian advises against: as the user nobody, on a copy it may read.
 lint=$(mktemp -d)
 chmod 755 "$lint"
-cp "$deb" "$lint/"
+cp "$deb" "$server_deb" "$lint/"
 # It must start in a folder it may enter, too (not the clone under /root).
 (cd "$lint" && setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$lint" \
-  lintian --display-info --fail-on error,warning "$(basename "$deb")") ||
+  lintian --display-info --fail-on error,warning "$(basename "$deb")" "$(basename "$server_deb")") ||
   fail "lintian: errors or warnings above"
 rm -rf "$lint"
 
@@ -167,5 +172,7 @@ echo "window \"$title\" shown, size $geometry; screenshot in $work"
 kill "$program"
 wait "$program" 2>/dev/null || true
 program=""
+
+scripts/check-server-package.sh "$root" "$server_deb" "$work"
 passed=1
 echo "package check passed: $(basename "$deb") installs into a clean Debian 12 and starts"

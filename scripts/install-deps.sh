@@ -21,6 +21,7 @@ packages=(
   # tokens (libsodium); the server's tests start a PostgreSQL 15 cluster of
   # their own.
   libpoco-dev libsqlite3-dev libsodium-dev sqlite3 libpq-dev postgresql-15
+  openssl # the HTTPS test makes its self-signed certificates
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# cmake --install into an empty prefix lays out every file where the menu
-# entry, the software centre and the program look for it.
+# cmake --install of the calculator's component into an empty prefix lays
+# out every file where the menu entry, the software centre and the program
+# look for it. (The server's component installs into /etc and /lib as well;
+# scripts/check-package.sh checks its package.)
 # Usage: install_layout.sh BUILD_DIR PREFIX WINDOW   (WINDOW: 1 when the
 # window was built, 0 when only the scripted driver was)
 set -euo pipefail
@@ -15,7 +17,7 @@ fail() {
 }
 
 rm -rf "$prefix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --prefix "$prefix" --component calculator >/dev/null
 
 # Nothing but programs among the programs: the template goes with the data.
 programs=$(cd "$prefix/bin" && ls)

@@ -4,6 +4,7 @@
 #include "api/route_table.h"
 #include "api_fixture.h"
 #include "core/picture_bytes.h"
+#include "storage/sqlite_db.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -17,21 +18,26 @@ namespace {
 
 using Json = nlohmann::json;
 
-// "METHOD /api/v1/path" of every operation the OpenAPI file documents.
+// "METHOD /api/v1/path" of every operation the OpenAPI file documents; a
+// path's own server (`servers: - url: /`) replaces /api/v1.
 std::set<std::string> documentedRoutes() {
     std::ifstream in(std::string(KAVRO_SOURCE_DIR) + "/docs/server-api.yaml");
-    const std::regex path(R"(^  (/\S*):\s*$)"), method(R"(^    (get|post|put|delete):\s*$)");
+    const std::regex path(R"(^  (/\S*):\s*$)"), method(R"(^    (get|post|put|delete):\s*$)"),
+        server(R"(^      - url: (\S*)/\s*$)");
     std::set<std::string> routes;
-    std::string line, current;
+    std::string line, current, base;
     std::smatch match;
     while (std::getline(in, line)) {
-        if (std::regex_match(line, match, path))
+        if (std::regex_match(line, match, path)) {
             current = match[1];
-        else if (!current.empty() && std::regex_match(line, match, method)) {
+            base = "/api/v1";
+        } else if (!current.empty() && std::regex_match(line, match, server)) {
+            base = match[1];
+        } else if (!current.empty() && std::regex_match(line, match, method)) {
             std::string verb = match[1];
             for (char& c : verb)
                 c = static_cast<char>(std::toupper(c));
-            routes.insert(verb + " /api/v1" + current);
+            routes.insert(verb + " " + base + current);
         }
     }
     return routes;
@@ -214,6 +220,22 @@ TEST_P(Isolation, ANewOrderSentAgainIsMadeOnceInItsOwnFirm) {
 INSTANTIATE_TEST_SUITE_P(Databases, Isolation,
                          ::testing::Values(Backend::sqlite, Backend::postgres),
                          [](const auto& info) { return backendName(info.param); });
+
+// On SQLite only: the test breaks the database by dropping a table through
+// a second connection to its file.
+class Health : public ::testing::Test, public ApiFixture {
+protected:
+    void SetUp() override { open(Backend::sqlite); }
+};
+
+// Health is told to anyone, and turns to 503 when the database fails a read.
+TEST_F(Health, FollowsTheDatabase) {
+    EXPECT_EQ(call("GET", "/healthz").body, R"({"status":"ok"})");
+    SqliteDb(folder / "server.db").exec("DROP TABLE changes");
+    const ApiReply broken = call("GET", "/healthz");
+    EXPECT_EQ(broken.status, 503);
+    EXPECT_EQ(broken.body, R"({"status":"unavailable"})");
+}
 
 } // namespace
 } // namespace kavro::server::test

@@ -4,6 +4,7 @@
 #include "api/api_message.h"
 #include "server_client.h"
 #include "server_process.h"
+#include "storage/sqlite_storage.h"
 
 #include <Poco/Net/HTTPClientSession.h>
 #include <Poco/Net/HTTPRequest.h>
@@ -60,6 +61,35 @@ TEST_F(HttpEdge, WaitingClientHearsOfAChangeWithinASecond) {
     const auto changes = nlohmann::json::parse(answer.body)["changes"];
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0]["by"], "admin");
+}
+
+// Behind nginx every request comes from loopback: sign-in failures are
+// counted by the client that nginx names, so one client's failures hold
+// back no other; a server facing clients believes no such header.
+TEST(HttpBehindProxy, SignInFailuresCountByTheAddressTheProxyNames) {
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        std::string counted;
+    } rows[] = {{"behind a proxy", {"--behind-proxy"}, "203.0.113.1"},
+                {"facing clients", {}, "127.0.0.1"}};
+    for (const auto& row : rows) {
+        ServerProcess server;
+        server.options = row.options;
+        server.start();
+        Poco::Net::HTTPClientSession session("127.0.0.1", server.port);
+        Poco::Net::HTTPRequest request("POST", "/api/v1/sign-in", Poco::Net::HTTPMessage::HTTP_1_1);
+        request.set("X-Real-IP", "203.0.113.1");
+        const std::string body = R"({"login": "nobody", "password": "wrong-one"})";
+        request.setContentLength64(static_cast<Poco::Int64>(body.size()));
+        session.sendRequest(request) << body;
+        Poco::Net::HTTPResponse response;
+        session.receiveResponse(response);
+        EXPECT_EQ(response.getStatus(), 401) << row.name;
+        server.kill();
+        SqliteStorage storage(server.data);
+        EXPECT_EQ(storage.failures("address:" + row.counted).count, 1) << row.name;
+    }
 }
 
 } // namespace

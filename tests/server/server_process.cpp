@@ -62,15 +62,21 @@ ServerProcess::~ServerProcess() {
 }
 
 void ServerProcess::start() {
-    const std::string listen = "127.0.0.1:" + std::to_string(port);
-    const std::vector<std::string> where = storageArguments();
+    std::vector<std::string> arguments = {KAVRO_SERVER, "--listen",
+                                          "127.0.0.1:" + std::to_string(port)};
+    for (std::string& argument : storageArguments())
+        arguments.push_back(std::move(argument));
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         // Only async-signal-safe calls before exec: the test has threads.
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
-        execl(KAVRO_SERVER, KAVRO_SERVER, "--listen", listen.c_str(), where[0].c_str(),
-              where[1].c_str(), static_cast<char*>(nullptr));
+        execv(KAVRO_SERVER, argv.data());
         _exit(127);
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);

@@ -39,6 +39,8 @@ public:
     std::filesystem::path data;
     std::string database; // a postgresql:// URI, or empty for SQLite in `data`
     unsigned short port = 0;
+    // More of kavro-server's options, for the next start.
+    std::vector<std::string> options;
 
 private:
     // --data FOLDER or --database URI.

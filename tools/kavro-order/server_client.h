@@ -31,7 +31,8 @@ struct ServerReply {
     std::string body;
 };
 
-// A signed-in connection to the firm's server (http://HOST:PORT). With a
+// A signed-in connection to the firm's server (http://HOST:PORT, or
+// https://HOST:PORT with the certificate checked, see clientTlsContext). With a
 // script token every request carries it; otherwise the login signs in once
 // and the session's cookie goes with each request.
 class ServerClient {

@@ -5,7 +5,9 @@
 
 #include "accounts/password_hasher.h"
 #include "accounts/secret_token.h"
+#include "data_folder_lock.h"
 #include "password_input.h"
+#include "storage/sql_connection.h"
 
 #include <algorithm>
 #include <functional>
@@ -17,10 +19,11 @@ namespace {
 
 constexpr std::size_t kMinPassword = 8;
 
-struct Streams {
+struct Call {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    const std::optional<std::filesystem::path>& data; // SQLite's folder
 };
 
 // A refusal of the command, told on standard error with exit status 1.
@@ -36,7 +39,7 @@ std::string firmId(Storage& storage, const std::string& name) {
     return *id;
 }
 
-std::string newPassword(Streams& io) {
+std::string newPassword(Call& io) {
     const auto password = readPassword(io.in, io.err, "Пароль: ");
     if (!password || password->size() < kMinPassword)
         throw Refused("пароль не короче " + std::to_string(kMinPassword) +
@@ -51,14 +54,14 @@ Person person(Storage& storage, const std::string& login) {
     return *found;
 }
 
-void addFirm(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+void addFirm(Storage& storage, const std::vector<std::string>& a, Call& io) {
     if (storage.firmByName(a[0]))
         throw Refused("фирма «" + a[0] + "» уже есть");
     storage.addFirm(a[0]);
     io.out << "фирма «" << a[0] << "» добавлена\n";
 }
 
-void addUser(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+void addUser(Storage& storage, const std::vector<std::string>& a, Call& io) {
     if (a[2] != "--role" || (a[3] != "admin" && a[3] != "member"))
         throw Refused("add-user ФИРМА ЛОГИН --role admin|member");
     const std::string firm = firmId(storage, a[0]);
@@ -69,19 +72,19 @@ void addUser(Storage& storage, const std::vector<std::string>& a, Streams& io) {
     io.out << "пользователь «" << a[1] << "» добавлен в «" << a[0] << "»\n";
 }
 
-void changePassword(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+void changePassword(Storage& storage, const std::vector<std::string>& a, Call& io) {
     const Person found = person(storage, a[0]);
     storage.setPasswordHash(found.id, PasswordHasher::hash(newPassword(io)));
     io.out << "пароль «" << a[0] << "» изменён\n";
 }
 
-void disableUser(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+void disableUser(Storage& storage, const std::vector<std::string>& a, Call& io) {
     const Person found = person(storage, a[0]);
     storage.disablePerson(found.firmId, found.id);
     io.out << "пользователь «" << a[0] << "» отключён, его сеансы завершены\n";
 }
 
-void addToken(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+void addToken(Storage& storage, const std::vector<std::string>& a, Call& io) {
     const std::string firm = firmId(storage, a[0]);
     const std::string token = SecretToken::make();
     storage.addToken(firm, a[1], SecretToken::hashOf(token));
@@ -89,7 +92,7 @@ void addToken(Storage& storage, const std::vector<std::string>& a, Streams& io) 
     io.out << token << '\n';
 }
 
-void revokeToken(Storage& storage, const std::vector<std::string>& a, Streams& io) {
+void revokeToken(Storage& storage, const std::vector<std::string>& a, Call& io) {
     const std::string firm = firmId(storage, a[0]);
     const auto tokens = storage.tokens(firm);
     const auto found = std::find_if(tokens.begin(), tokens.end(),
@@ -100,10 +103,47 @@ void revokeToken(Storage& storage, const std::vector<std::string>& a, Streams& i
     io.out << "токен «" << a[1] << "» отозван\n";
 }
 
+// Copies of SQLite's file are made here; a PostgreSQL database's by its own
+// tools, which also keep what this program's copy would leave out (roles,
+// grants).
+const std::filesystem::path& sqliteFolder(const Call& io) {
+    if (!io.data)
+        throw Refused("базу PostgreSQL копируют и восстанавливают её средства: pg_dump и "
+                      "pg_restore");
+    return *io.data;
+}
+
+void backup(Storage& storage, const std::vector<std::string>& a, Call& io) {
+    sqliteFolder(io);
+    try {
+        storage.backupTo(a[0]);
+    } catch (const StorageError& error) {
+        throw Refused("копия не записана: " + std::string(error.what()));
+    }
+    io.out << "копия базы записана в " << a[0] << '\n';
+}
+
+// Refused while a server runs on the folder: it would go on with the
+// database it had open. The folder's lock tells (see DataFolderLock), and
+// holding it alone keeps a server from starting until the copy is in.
+void restore(Storage& storage, const std::vector<std::string>& a, Call& io) {
+    const auto& folder = sqliteFolder(io);
+    const auto alone = DataFolderLock::take(folder, DataFolderLock::Kind::exclusive);
+    if (!alone)
+        throw Refused("на папке " + folder.string() +
+                      " работает сервер: остановите его и повторите");
+    try {
+        storage.restoreFrom(a[0]);
+    } catch (const StorageError& error) {
+        throw Refused("база не восстановлена из " + a[0] + ": " + error.what());
+    }
+    io.out << "база восстановлена из " << a[0] << '\n';
+}
+
 struct Command {
     std::size_t arguments;
     const char* usage;
-    void (*run)(Storage&, const std::vector<std::string>&, Streams&);
+    void (*run)(Storage&, const std::vector<std::string>&, Call&);
 };
 
 const std::map<std::string, Command, std::less<>>& commands() {
@@ -114,15 +154,17 @@ const std::map<std::string, Command, std::less<>>& commands() {
         {"disable-user", {1, "disable-user ЛОГИН", disableUser}},
         {"add-token", {2, "add-token ФИРМА ИМЯ", addToken}},
         {"revoke-token", {2, "revoke-token ФИРМА ИМЯ", revokeToken}},
+        {"backup", {1, "backup ФАЙЛ", backup}},
+        {"restore", {1, "restore ФАЙЛ", restore}},
     };
     return table;
 }
 
 } // namespace
 
-int runAdminCommand(Storage& storage, const std::string& command,
-                    const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                    std::ostream& err) {
+int runAdminCommand(Storage& storage, const std::optional<std::filesystem::path>& data,
+                    const std::string& command, const std::vector<std::string>& arguments,
+                    std::istream& in, std::ostream& out, std::ostream& err) {
     const auto found = commands().find(command);
     if (found == commands().end())
         return -1;
@@ -130,7 +172,7 @@ int runAdminCommand(Storage& storage, const std::string& command,
         err << "kavro-server: вызов: kavro-server --data ПАПКА " << found->second.usage << '\n';
         return 2;
     }
-    Streams io{in, out, err};
+    Call io{in, out, err, data};
     try {
         found->second.run(storage, arguments, io);
         return 0;

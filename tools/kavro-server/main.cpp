@@ -6,6 +6,7 @@
 #include "accounts/sign_in.h"
 #include "admin_commands.h"
 #include "api/api.h"
+#include "data_folder_lock.h"
 #include "http/http_server.h"
 #include "server_options.h"
 #include "storage/open_storage.h"
@@ -19,7 +20,8 @@ namespace {
 
 constexpr kavro::ProgramAbout kAbout{
     "kavro-server",
-    "[--listen ХОСТ:ПОРТ] [--data ПАПКА | --database URI] [--site ПАПКА] [КОМАНДА ...]",
+    "[--listen ХОСТ:ПОРТ] [--data ПАПКА | --database URI] [--site ПАПКА] "
+    "[--tls-cert ФАЙЛ --tls-key ФАЙЛ] [--behind-proxy] [КОМАНДА ...]",
     "Сервер фирмы для калькулятора KAVRO: заказы, реквизиты и прайс-лист\n"
     "фирмы, общие для всех её устройств; JSON API /api/v1 и страница\n"
     "калькулятора.\n"
@@ -29,6 +31,10 @@ constexpr kavro::ProgramAbout kAbout{
     "  --data ПАПКА        папка базы данных server.db (kavro-data)\n"
     "  --database URI      база PostgreSQL вместо неё: postgresql://…\n"
     "  --site ПАПКА        собранная страница калькулятора\n"
+    "  --tls-cert ФАЙЛ     сертификат (PEM, с цепочкой): принимать HTTPS\n"
+    "  --tls-key ФАЙЛ      закрытый ключ сертификата (PEM)\n"
+    "  --behind-proxy      за прокси на этой машине (nginx): адрес клиента\n"
+    "                      берётся из его заголовка X-Real-IP\n"
     "\n"
     "Команды (пароль читается со стандартного ввода, одной строкой):\n"
     "  add-firm ФИРМА\n"
@@ -36,12 +42,32 @@ constexpr kavro::ProgramAbout kAbout{
     "  passwd ЛОГИН\n"
     "  disable-user ЛОГИН  (его сеансы завершаются)\n"
     "  add-token ФИРМА ИМЯ (токен для скриптов выводится один раз)\n"
-    "  revoke-token ФИРМА ИМЯ\n"};
+    "  revoke-token ФИРМА ИМЯ\n"
+    "  backup ФАЙЛ         копия базы, снимается на ходу сервера\n"
+    "  restore ФАЙЛ        база из копии; сервер на папке должен быть остановлен\n"
+    "                      (обе с --data; базу PostgreSQL копируют pg_dump\n"
+    "                      и pg_restore)\n"};
 
 std::int64_t now() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
+}
+
+// The SQLite folder's lock, held shared while serving, so that a restore
+// never replaces the database under a running server. A PostgreSQL
+// database has no folder here: its own tools restore it.
+std::unique_ptr<kavro::server::DataFolderLock>
+holdDataFolder(const kavro::server::ServerOptions& options) {
+    const auto folder = options.dataFolder();
+    if (!folder)
+        return nullptr;
+    auto working =
+        kavro::server::DataFolderLock::take(*folder, kavro::server::DataFolderLock::Kind::shared);
+    if (!working)
+        throw std::runtime_error("база в " + folder->string() +
+                                 " восстанавливается из копии: запустите сервер после этого");
+    return working;
 }
 
 // Serves until SIGINT or SIGTERM. The signals are blocked before any thread
@@ -52,13 +78,15 @@ int serve(kavro::server::Storage& storage, const kavro::server::ServerOptions& o
     sigaddset(&stop, SIGINT);
     sigaddset(&stop, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+    const auto working = holdDataFolder(options);
     kavro::server::SignIn signIn(storage, now);
     kavro::server::ChangeNotifier notifier(storage);
     kavro::server::ServerContext context{storage, signIn, notifier, now};
     kavro::server::Api api(context);
     kavro::server::HttpServer http(api, options.listen);
-    std::cout << "kavro-server: http://" << options.listen.host << ':' << http.port() << "/"
-              << std::endl;
+    const char* scheme = options.listen.tlsCert.empty() ? "http" : "https";
+    std::cout << "kavro-server: " << scheme << "://" << options.listen.host << ':' << http.port()
+              << "/" << std::endl;
     int signal = 0;
     sigwait(&stop, &signal);
     return 0;
@@ -75,8 +103,9 @@ int main(int argc, char** argv) {
         const auto storage = kavro::server::openStorage(options.database, options.data);
         if (options.command.empty())
             return serve(*storage, options);
-        const int status = kavro::server::runAdminCommand(
-            *storage, options.command, options.arguments, std::cin, std::cout, std::cerr);
+        const int status =
+            kavro::server::runAdminCommand(*storage, options.dataFolder(), options.command,
+                                           options.arguments, std::cin, std::cout, std::cerr);
         if (status == -1) {
             std::cerr << "kavro-server: неизвестная команда " << options.command
                       << " (kavro-server --help)\n";

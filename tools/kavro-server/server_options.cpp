@@ -38,7 +38,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool valued = argument == "--listen" || argument == "--data" ||
-                            argument == "--site" || argument == "--database";
+                            argument == "--site" || argument == "--database" ||
+                            argument == "--tls-cert" || argument == "--tls-key";
         if (valued && options.command.empty()) {
             if (i + 1 == arguments.size())
                 throw std::invalid_argument(argument + ": нет значения");
@@ -49,8 +50,12 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
                 options.data = value;
             else if (argument == "--database")
                 setDatabase(options.database, value);
-            else
+            else if (argument == "--site")
                 options.listen.site = value;
+            else
+                (argument == "--tls-cert" ? options.listen.tlsCert : options.listen.tlsKey) = value;
+        } else if (argument == "--behind-proxy" && options.command.empty()) {
+            options.listen.behindProxy = true;
         } else if (options.command.empty()) {
             if (argument.starts_with("-"))
                 throw std::invalid_argument("неизвестный параметр " + argument);
@@ -59,6 +64,9 @@ ServerOptions parseServerOptions(const std::vector<std::string>& arguments,
             options.arguments.push_back(argument);
         }
     }
+    // One without the other would serve plain HTTP where HTTPS was meant.
+    if (options.listen.tlsCert.empty() != options.listen.tlsKey.empty())
+        throw std::invalid_argument("--tls-cert и --tls-key задаются вместе");
     return options;
 }
 

@@ -6,6 +6,7 @@
 #include "http/http_server.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ struct ServerOptions {
     // An admin command and its arguments; empty: serve.
     std::string command;
     std::vector<std::string> arguments;
+
+    // The SQLite database's folder; none when `database` names PostgreSQL.
+    std::optional<std::filesystem::path> dataFolder() const {
+        if (!database.empty())
+            return std::nullopt;
+        return data;
+    }
 };
 
 // Reads the command line; throws std::invalid_argument with the fault.

@@ -38,4 +38,7 @@ ApiReply resolveConflict(const RouteCall& call);
 // change_routes.cpp
 ApiReply listChanges(const RouteCall& call);
 
+// health_route.cpp
+ApiReply health(const RouteCall& call);
+
 } // namespace kavro::server

@@ -34,6 +34,7 @@ constexpr auto kRoutes = std::to_array<Route>({
     {"GET", "/api/v1/tokens", Access::admin, listTokens},
     {"POST", "/api/v1/tokens", Access::admin, addToken},
     {"DELETE", "/api/v1/tokens/{token}", Access::admin, revokeToken},
+    {"GET", "/healthz", Access::anyone, health},
 });
 
 } // namespace

@@ -33,7 +33,18 @@ bool readBounded(Poco::Net::HTTPServerRequest& request, std::string& body) {
     return true;
 }
 
-ApiRequest apiRequestOf(Poco::Net::HTTPServerRequest& request) {
+// The address that sign-in failures are counted by. Behind a proxy every
+// request comes from it; the proxy names the client in X-Real-IP, which is
+// believed from loopback only, as anyone else's would be their own word.
+std::string clientAddress(const Poco::Net::HTTPServerRequest& request, bool behindProxy) {
+    const Poco::Net::IPAddress peer = request.clientAddress().host();
+    const std::string named = request.get("X-Real-IP", "");
+    if (behindProxy && peer.isLoopback() && !named.empty())
+        return named;
+    return peer.toString();
+}
+
+ApiRequest apiRequestOf(Poco::Net::HTTPServerRequest& request, bool behindProxy) {
     ApiRequest api;
     api.method = request.getMethod();
     const Poco::URI uri(request.getURI());
@@ -46,7 +57,7 @@ ApiRequest apiRequestOf(Poco::Net::HTTPServerRequest& request) {
     const std::string authorization = request.get("Authorization", "");
     if (authorization.starts_with("Bearer "))
         api.bearer = authorization.substr(7);
-    api.address = request.clientAddress().host().toString();
+    api.address = clientAddress(request, behindProxy);
     return api;
 }
 
@@ -67,7 +78,7 @@ void ApiHttpHandler::handleRequest(Poco::Net::HTTPServerRequest& request,
                                    Poco::Net::HTTPServerResponse& response) {
     ApiRequest api;
     try {
-        api = apiRequestOf(request);
+        api = apiRequestOf(request, behindProxy_);
     } catch (const Poco::Exception&) {
         send(response, errorReply(400, "неверный адрес запроса"));
         return;

@@ -10,15 +10,17 @@
 namespace kavro::server {
 
 // Turns one HTTP request under /api/ into an ApiRequest, bounded before it
-// is read, and the API's reply back into HTTP.
+// is read, and the API's reply back into HTTP. `behindProxy`: a request
+// from loopback is a proxy's, and its X-Real-IP is the client's address.
 class ApiHttpHandler : public Poco::Net::HTTPRequestHandler {
 public:
-    explicit ApiHttpHandler(Api& api) : api_(api) {}
+    ApiHttpHandler(Api& api, bool behindProxy) : api_(api), behindProxy_(behindProxy) {}
     void handleRequest(Poco::Net::HTTPServerRequest& request,
                        Poco::Net::HTTPServerResponse& response) override;
 
 private:
     Api& api_;
+    bool behindProxy_;
 };
 
 } // namespace kavro::server

@@ -22,6 +22,13 @@ struct ListenOptions {
     std::string host = "127.0.0.1";
     unsigned short port = 8090;
     std::filesystem::path site;
+    // Both set: HTTPS with this certificate chain and private key (PEM);
+    // both empty: plain HTTP, for loopback or behind a proxy that has TLS.
+    std::filesystem::path tlsCert;
+    std::filesystem::path tlsKey;
+    // Behind a reverse proxy on this machine (nginx): a request from
+    // loopback carries the client's address in X-Real-IP.
+    bool behindProxy = false;
     // Each connection is served by a thread of its own while it lasts; a
     // client that waits for changes holds one, so there are enough for a
     // few hundred waiting clients. More wait in the queue.
@@ -29,7 +36,8 @@ struct ListenOptions {
     int maxQueued = 1000;
 };
 
-// The API under /api/ and the page everywhere else, over HTTP.
+// The API under /api/, /healthz, and the page everywhere else, over HTTP
+// or HTTPS.
 class HttpServer {
 public:
     HttpServer(Api& api, const ListenOptions& options);

@@ -63,8 +63,14 @@ public:
     std::vector<Change> changes(const std::string& firmId, std::int64_t since, int limit) override;
     std::int64_t lastChange(const std::string& firmId) override;
 
-private:
+protected:
+    // The one pool's connection, for what a database does beyond the SQL
+    // (SQLite's copies of its file).
+    ConnectionPool::Lease lease() { return pool_.lease(); }
+    // Brings the schema up to date; again after the database was replaced.
     void migrate();
+
+private:
     static void recordChange(SqlConnection& db, const std::string& firmId, std::string_view kind,
                              const std::string& objectId, std::int64_t revision,
                              const std::string& login, std::int64_t now);

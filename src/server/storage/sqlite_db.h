@@ -28,6 +28,8 @@ public:
     void setSchemaVersion(std::int64_t version) override;
     // Other processes find changes by looking again (ChangeNotifier).
     void announceChange() override {}
+    // For SQLite's own copying of the whole file (sqlite_backup.cpp).
+    sqlite3* handle() { return db_; }
 
 private:
     sqlite3* db_ = nullptr;

@@ -20,4 +20,9 @@ std::vector<std::unique_ptr<SqlConnection>> fileIn(const std::filesystem::path& 
 
 SqliteStorage::SqliteStorage(const std::filesystem::path& folder) : SqlStorage(fileIn(folder)) {}
 
+SqliteDb& SqliteStorage::fileOf(const ConnectionPool::Lease& lease) {
+    // The pool holds the one connection fileIn made.
+    return static_cast<SqliteDb&>(*lease);
+}
+
 } // namespace kavro::server

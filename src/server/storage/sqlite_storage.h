@@ -9,12 +9,23 @@
 
 namespace kavro::server {
 
+class SqliteDb;
+
 // The storage in one SQLite file, `server.db` in the data folder, made on
 // first use. One connection serves every thread in turn: SQLite writes one
-// transaction at a time anyway, and reads are short.
+// transaction at a time anyway, and reads are short. Its copies are in
+// sqlite_backup.cpp.
 class SqliteStorage : public SqlStorage {
 public:
     explicit SqliteStorage(const std::filesystem::path& folder);
+
+    void backupTo(const std::filesystem::path& file) override;
+    void restoreFrom(const std::filesystem::path& file) override;
+
+private:
+    // The database's pages replaced by those of `file`, checked first.
+    void replaceWith(const std::filesystem::path& file);
+    static SqliteDb& fileOf(const ConnectionPool::Lease& lease);
 };
 
 } // namespace kavro::server

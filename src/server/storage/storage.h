@@ -6,6 +6,7 @@
 #include "merge/order_merge.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <stdexcept>
@@ -148,6 +149,17 @@ public:
     virtual std::vector<Change> changes(const std::string& firmId, std::int64_t since,
                                         int limit) = 0;
     virtual std::int64_t lastChange(const std::string& firmId) = 0;
+
+    // A consistent copy of everything into `file`, taken while the server
+    // runs; and everything replaced by such a copy, checked first, while
+    // no server runs on it. A storage that its database's own tools copy
+    // (pg_dump, pg_restore) has neither.
+    virtual void backupTo(const std::filesystem::path& /*file*/) {
+        throw std::logic_error("this storage is copied with its database's own tools");
+    }
+    virtual void restoreFrom(const std::filesystem::path& /*file*/) {
+        throw std::logic_error("this storage is copied with its database's own tools");
+    }
 
     // Calls `heard` (on a thread of its own) whenever a change may have been
     // committed, by this process or another; an empty function stops it.
