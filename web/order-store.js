@@ -5,26 +5,11 @@
 // id, title, time of the last change and the order file's contents, which
 // only the core reads. Nothing is ever deleted but by remove().
 
+import { request, done, openRequest, yieldToNewer } from './indexed-db.js';
+
 const DB_NAME = 'kavro-orders';
 const DB_VERSION = 1;
 const ORDERS = 'orders';
-
-function request(req) {
-  return new Promise((resolve, reject) => {
-    req.onsuccess = () => resolve(req.result);
-    req.onerror = () => reject(req.error);
-  });
-}
-
-// Resolves when the transaction is on disk (its complete event), not when
-// its request succeeded: only then has the change been kept.
-function done(tx) {
-  return new Promise((resolve, reject) => {
-    tx.oncomplete = () => resolve();
-    tx.onabort = () => reject(tx.error ?? new DOMException('transaction aborted', 'AbortError'));
-    tx.onerror = () => reject(tx.error);
-  });
-}
 
 export class StoreBlockedError extends Error {
   constructor() {
@@ -39,19 +24,13 @@ export function newOrderId() {
 
 export class OrderStore {
   constructor(db) {
-    this.db = db;
-    // A newer page wants to upgrade the database: this one lets go rather
-    // than hold it up; its next write reports the closed store.
-    db.onversionchange = () => db.close();
+    this.db = yieldToNewer(db);
   }
 
   static async open(factory = globalThis.indexedDB) {
-    if (!factory) throw new DOMException('IndexedDB is not available', 'NotSupportedError');
-    const req = factory.open(DB_NAME, DB_VERSION);
-    req.onupgradeneeded = () => {
-      const db = req.result;
+    const req = openRequest(factory, DB_NAME, DB_VERSION, (db) => {
       if (!db.objectStoreNames.contains(ORDERS)) db.createObjectStore(ORDERS, { keyPath: 'id' });
-    };
+    });
     const blocked = new Promise((_, reject) => { req.onblocked = () => reject(new StoreBlockedError()); });
     return new OrderStore(await Promise.race([request(req), blocked]));
   }

@@ -6,27 +6,19 @@
 // bytes), as the desktop keeps them beside each other in its folder. A
 // database of its own, so that the orders' never has to be upgraded for it.
 
+import { request, done, openRequest, yieldToNewer } from './indexed-db.js';
+
 const DB_NAME = 'kavro-papers';
 const DB_VERSION = 1;
 const PAPERS = 'papers';
 
-function request(req) {
-  return new Promise((resolve, reject) => {
-    req.onsuccess = () => resolve(req.result);
-    req.onerror = () => reject(req.error);
-  });
-}
-
 export class PapersStore {
   constructor(db) {
-    this.db = db;
-    db.onversionchange = () => db.close();
+    this.db = yieldToNewer(db);
   }
 
   static async open(factory = globalThis.indexedDB) {
-    if (!factory) throw new DOMException('IndexedDB is not available', 'NotSupportedError');
-    const req = factory.open(DB_NAME, DB_VERSION);
-    req.onupgradeneeded = () => req.result.createObjectStore(PAPERS);
+    const req = openRequest(factory, DB_NAME, DB_VERSION, (db) => db.createObjectStore(PAPERS));
     return new PapersStore(await request(req));
   }
 
@@ -41,11 +33,7 @@ export class PapersStore {
     try {
       const tx = this.db.transaction(PAPERS, 'readwrite');
       tx.objectStore(PAPERS).put(record, name);
-      await new Promise((resolve, reject) => {
-        tx.oncomplete = () => resolve();
-        tx.onabort = () => reject(tx.error);
-        tx.onerror = () => reject(tx.error);
-      });
+      await done(tx);
     } catch (error) {
       throw new Error(`Браузер не сохранил это на устройстве (${error?.message || error}): до закрытия страницы оно действует, потом его придётся задать снова.`);
     }
