@@ -21,7 +21,8 @@ packages=(
   # tokens (libsodium); the server's tests start a PostgreSQL 15 cluster of
   # their own.
   libpoco-dev libsqlite3-dev libsodium-dev sqlite3 libpq-dev postgresql-15
-  openssl # the HTTPS test makes its self-signed certificates
+  # The HTTPS test makes its self-signed certificates.
+  openssl
 )
 # Extra packages named on the command line (CI adds the fuzzing and report checks).
 packages+=("$@")
