@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <future>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <stdexcept>
@@ -115,6 +116,19 @@ void ServerProcess::addFirmAndAdmin(const std::string& firm, const std::string& 
 bool signedIn(cli::ServerClient& client, const std::string& login, const std::string& password) {
     const nlohmann::json body{{"login", login}, {"password", password}};
     return client.request("POST", "/api/v1/sign-in", body.dump()).status == 200;
+}
+
+HeardPush hearPush(cli::ServerClient& waiter, cli::ServerClient& writer, const std::string& order) {
+    auto heard = std::async(std::launch::async, [&] {
+        const cli::ServerReply answer = waiter.request("GET", "/api/v1/changes?since=0&wait=10");
+        return std::make_pair(answer, std::chrono::steady_clock::now());
+    });
+    // The waiter is waiting before the push.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto pushed = std::chrono::steady_clock::now();
+    const int status = writer.request("POST", "/api/v1/orders?edit=first", order).status;
+    const auto [answer, at] = heard.get();
+    return {status, answer, at - pushed};
 }
 
 } // namespace kavro::server::test

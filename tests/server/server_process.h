@@ -6,6 +6,7 @@
 #include "server_client.h"
 #include "test_database.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
@@ -51,6 +52,15 @@ private:
 
 // Signs `client` in; whether the server took the login and password.
 bool signedIn(cli::ServerClient& client, const std::string& login, const std::string& password);
+
+// What a client waiting for changes through `waiter` hears when `writer`
+// then pushes `order` as a new order, and how long after the push.
+struct HeardPush {
+    int pushStatus = 0;
+    cli::ServerReply answer;
+    std::chrono::steady_clock::duration after{};
+};
+HeardPush hearPush(cli::ServerClient& waiter, cli::ServerClient& writer, const std::string& order);
 
 // The exit status of a shell command.
 int shell(const std::string& command);

@@ -55,16 +55,10 @@ TEST_F(TwoServers, AClientWaitingOnOneHearsAChangeMadeThroughTheOther) {
     cli::ServerClient waiter(second->url(), 20), writer(first->url(), 20);
     ASSERT_TRUE(signedIn(waiter, "admin", "password-1"));
     ASSERT_TRUE(signedIn(writer, "admin", "password-1"));
-    auto heard = std::async(std::launch::async, [&] {
-        const cli::ServerReply answer = waiter.request("GET", "/api/v1/changes?since=0&wait=10");
-        return std::make_pair(answer, std::chrono::steady_clock::now());
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const auto pushed = std::chrono::steady_clock::now();
-    ASSERT_EQ(writer.request("POST", "/api/v1/orders?edit=first", kOrder).status, 200);
-    const auto [answer, at] = heard.get();
-    EXPECT_LT(at - pushed, std::chrono::seconds(1));
-    const auto changes = Json::parse(answer.body)["changes"];
+    const HeardPush heard = hearPush(waiter, writer, kOrder);
+    ASSERT_EQ(heard.pushStatus, 200);
+    EXPECT_LT(heard.after, std::chrono::seconds(1));
+    const auto changes = Json::parse(heard.answer.body)["changes"];
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0]["by"], "admin");
 }
