@@ -207,10 +207,15 @@ void PostgresDb::beginWrite() {
 }
 
 void PostgresDb::commitWrite() {
-    exec(kCommitDurably);
+    // The NOTIFY rides in the commit's round trip; PostgreSQL sends it
+    // when the transaction commits, and not at all if it does not.
+    std::string sql = announce_ ? "NOTIFY " + std::string(kChannel) + "; " : std::string();
+    announce_ = false;
+    exec(sql.append(kCommitDurably));
 }
 
 void PostgresDb::rollbackWrite() {
+    announce_ = false;
     if (PQtransactionStatus(conn_) != PQTRANS_IDLE)
         exec("ROLLBACK");
 }
@@ -231,7 +236,7 @@ void PostgresDb::setSchemaVersion(std::int64_t version) {
 }
 
 void PostgresDb::announceChange() {
-    exec("NOTIFY " + std::string(kChannel));
+    announce_ = true;
 }
 
 } // namespace kavro::server

@@ -48,6 +48,7 @@ public:
 
 private:
     pg_conn* conn_ = nullptr;
+    bool announce_ = false; // a change to announce at the commit
 };
 
 } // namespace kavro::server
