@@ -3,6 +3,7 @@
 
 #include "firm_archive.h"
 
+#include "core/text/utf8.h"
 #include "zip/zip_archive.h"
 
 #include <algorithm>
@@ -47,6 +48,9 @@ std::variant<FirmArchive, std::string> readFirmArchive(std::string_view bytes) {
     const auto firm = entry(kFirmFileName);
     if (firm == entries->end())
         return std::string("в архиве нет firm.json");
+    // The page carries the text on as JSON, which holds UTF-8 alone.
+    if (utf8::sanitize(firm->bytes) != firm->bytes)
+        return std::string("firm.json в архиве не в кодировке UTF-8");
     FirmArchive archive{
         .firmJson = firm->bytes, .logoName = logoName(firm->bytes), .logoBytes = {}};
     if (archive.logoName.empty())

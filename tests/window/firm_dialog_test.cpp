@@ -133,6 +133,7 @@ TEST(FirmDialog, ImportRefusesDetailsThatAreNotWhole) {
         {"text-logo.zip", writeFirmArchive(firm, "not a picture"), "firm-logo.png"},
         {"cut-logo.zip", writeFirmArchive(firm, png.substr(0, png.size() - 20)), "не читается"},
         {"damaged.zip", damaged, "damaged.zip: не архив реквизитов"},
+        {"latin1.zip", writeFirmArchive("{\"name\": \"\xC0\"}", {}), "не в кодировке UTF-8"},
         {"bad.json", R"({"format": "kavro-firm", "version": 1, "inn": "123"})", "bad.json:"},
     };
     for (const auto& row : rows) {
