@@ -23,17 +23,26 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { Worker, isMainThread, parentPort, workerData } from 'node:worker_threads';
+import { unzipParts, zipParts } from './zip_parts.mjs';
 
 const HERE = path.dirname(fileURLToPath(import.meta.url));
 const ARTIFACTS = path.resolve(HERE, '../build-web/fuzz-artifacts');
-const HANG_SECONDS = 10;
+// libFuzzer's bound on the desktop is 10 s; the module's first call runs
+// on the engine's baseline code, and the seed of a workbook that unpacks to
+// 70 MB takes 9 s so on a busy two-core machine (1.6 s once optimised).
+const HANG_SECONDS = 30;
 const MAX_BYTES = 1 << 20;
+// The zip bomb among the workbook seeds is fed as it is but not mutated:
+// each of its mutations costs seconds, which the small seeds' would spend
+// on thousands of inputs.
+const MAX_BASE_BYTES = 32 << 10;
 
-// target: its seeds under fuzz/corpus/, its dictionary, the entries each
-// input goes through (run in the worker, with the modules loaded).
+// target: its seeds under fuzz/corpus/, its dictionary, whether they are
+// zip archives, the entries each input goes through (run in the worker,
+// with the modules loaded).
 const TARGETS = {
   firm: { seeds: 'firm', dict: null, run: (m, bytes) => m.firmInputs(bytes) },
-  xlsx: { seeds: 'xlsx', dict: 'xlsx.dict', run: (m, bytes) => m.workbookInputs(bytes) },
+  xlsx: { seeds: 'xlsx', dict: 'xlsx.dict', zipped: true, run: (m, bytes) => m.workbookInputs(bytes) },
   openings: { seeds: 'openings', dict: 'order.dict', run: (m, bytes) => m.openingsInputs(bytes) },
 };
 
@@ -91,13 +100,24 @@ function mutateOnce(bytes, pick, seeds, words) {
   }
 }
 
-// Input number I of a run: every seed as it is first, then mutations.
-function input(i, runSeed, seeds, words) {
+function mutated(bytes, pick, seeds, words) {
+  let out = Buffer.from(bytes);
+  for (let n = 1 + pick(4); n > 0; n -= 1) out = mutateOnce(out, pick, seeds, words);
+  return out;
+}
+
+// Input number I of a run: every seed as it is first, then mutations; an
+// archive's half of the time inside one of its parts, packed again.
+function input(i, runSeed, seeds, words, zipped) {
   if (i < seeds.length) return seeds[i];
   const pick = random(runSeed ^ Math.imul(i, 0x9e3779b1));
-  let bytes = Buffer.from(seeds[pick(seeds.length)]);
-  for (let n = 1 + pick(4); n > 0; n -= 1) bytes = mutateOnce(bytes, pick, seeds, words);
-  return bytes.subarray(0, MAX_BYTES);
+  const bases = seeds.filter((s) => s.length <= MAX_BASE_BYTES);
+  const seed = bases[pick(bases.length)];
+  const parts = zipped && pick(2) ? unzipParts(seed) : null;
+  if (!parts?.length) return mutated(seed, pick, seeds, words).subarray(0, MAX_BYTES);
+  const part = parts[pick(parts.length)];
+  part.bytes = mutated(part.bytes, pick, seeds, words);
+  return zipParts(parts).subarray(0, MAX_BYTES);
 }
 
 // The entries the page calls, with what each answer must be.
@@ -143,6 +163,15 @@ class Entries {
       if (typeof this.core.Calculator.logoFault('logo.png', bytes, drawable) !== 'string') throw new Error('logoFault gave no text');
     }
     this.prices('prices.csv', bytes);
+    // As the page's Экспорт реквизитов packs it, with the seeds' logo.
+    this.archive(zipParts([{ name: 'firm.json', bytes }, { name: 'firm-logo.png', bytes: this.logo }]));
+  }
+
+  archive(bytes) {
+    const archive = this.answer(this.papers.firmOfArchive('firm.zip', bytes), 'firmOfArchive');
+    if (archive.result === 'done') {
+      this.firm('loadFirm', () => this.calc.loadFirm('firm.zip', archive.firm, Buffer.from(archive.logo, 'base64')));
+    }
   }
 
   openings(name, bytes) {
@@ -155,10 +184,7 @@ class Entries {
   workbookInputs(bytes) {
     this.openings('openings.xlsx', bytes);
     this.prices('prices.xlsx', bytes);
-    const archive = this.answer(this.papers.firmOfArchive('firm.zip', bytes), 'firmOfArchive');
-    if (archive.result === 'done') {
-      this.firm('loadFirm', () => this.calc.loadFirm('firm.zip', archive.firm, Buffer.from(archive.logo, 'base64')));
-    }
+    this.archive(bytes);
   }
 
   openingsInputs(bytes) {
@@ -184,9 +210,10 @@ async function work({ moduleDir, target, seconds, runSeed, counter }) {
   for (let i = 0; i < seeds.length || Date.now() < end; i += 1) {
     Atomics.store(done, 0, i);
     try {
-      TARGETS[target].run(entries, input(i, runSeed, seeds, words));
+      TARGETS[target].run(entries, input(i, runSeed, seeds, words, TARGETS[target].zipped));
     } catch (error) {
-      parentPort.postMessage({ failed: i, error: String(error?.stack ?? error) });
+      const escaped = typeof WebAssembly.Exception === 'function' && error instanceof WebAssembly.Exception;
+      parentPort.postMessage({ failed: i, error: escaped ? 'a C++ exception escaped the module' : String(error?.stack ?? error) });
       return;
     }
   }
@@ -206,7 +233,8 @@ function runTarget(moduleDir, target, seconds, runSeed) {
   const worker = new Worker(fileURLToPath(import.meta.url), { workerData: { moduleDir, target, seconds, runSeed, counter } });
   const running = new Int32Array(counter);
   const failure = (i, why, error) => {
-    const file = keep(target, input(i, runSeed, corpus(target), dictionary(TARGETS[target].dict)), why);
+    const { dict, zipped } = TARGETS[target];
+    const file = keep(target, input(i, runSeed, corpus(target), dictionary(dict), zipped), why);
     return `${target}: input ${i} (${file}): ${error}`;
   };
   return new Promise((resolve) => {
