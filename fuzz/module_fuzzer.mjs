@@ -198,16 +198,18 @@ async function load(moduleDir, name) {
   return create({ wasmBinary: fs.readFileSync(path.join(moduleDir, `${name}.wasm`)) });
 }
 
-// The worker: inputs one after another until the time is up; the shared
-// counter tells the main thread which input is running.
+// The worker: the seeds, then mutations until the time is up (the seeds
+// take what they take: the zip bomb's are seconds). The shared counter
+// tells the main thread which input is running.
 async function work({ moduleDir, target, seconds, runSeed, counter }) {
   const done = new Int32Array(counter);
   const entries = new Entries(await load(moduleDir, 'kavro-core'), await load(moduleDir, 'kavro-papers'),
     fs.readFileSync(path.join(HERE, 'corpus/firm/logo.png')));
   const seeds = corpus(target);
   const words = dictionary(TARGETS[target].dict);
-  const end = Date.now() + seconds * 1000;
-  for (let i = 0; i < seeds.length || Date.now() < end; i += 1) {
+  let end = Infinity;
+  for (let i = 0; Date.now() < end; i += 1) {
+    if (i === seeds.length) end = Date.now() + seconds * 1000;
     Atomics.store(done, 0, i);
     try {
       TARGETS[target].run(entries, input(i, runSeed, seeds, words, TARGETS[target].zipped));
@@ -252,7 +254,7 @@ function runTarget(moduleDir, target, seconds, runSeed) {
     worker.on('message', (m) => {
       clearInterval(watch);
       if (m.error) resolve(failure(m.failed, 'crash', m.error));
-      else resolve(console.log(`== ${target}: ${m.inputs} inputs in ${seconds} s`) ?? null);
+      else resolve(console.log(`== ${target}: ${m.inputs} inputs, ${seconds} s of them mutations`) ?? null);
     });
     worker.on('error', (error) => {
       clearInterval(watch);
