@@ -23,7 +23,7 @@ namespace kavro::sync {
 // The session's openings are known to the server by their Opening::id; an
 // opening made here gets one when its addition is recorded, so that the
 // order kept beside the replica names it as the replica does.
-class SessionReplica : private OrderListener {
+class SessionReplica final : private OrderListener {
 public:
     // The replica of order `orderId` kept as `kept` (ReplicaError when it
     // cannot be read), or, with none kept, a new one: confirmed as the
