@@ -87,12 +87,15 @@ const core = await createKavroCore({ wasmBinary: fs.readFileSync(path.join(modul
 
 // What the server applied, by edit id: the delta of the try it applied.
 const applied = new Map();
+const appliedValues = new Set();
 const appliedTwice = [];
 let unique = 0;
+const failures = [];
 
 class Device {
-  constructor(number, orderBytes = null, kept = '') {
+  constructor(number, orderBytes = null, kept = '', writes = []) {
     this.number = number;
+    this.writes = writes; // {key, value} of each location and title typed here; null: removed
     this.online = true;
     this.late = [];
     this.tried = new Map(); // edit id → the delta of its last try
@@ -123,7 +126,11 @@ class Device {
     const edit = new URL(base + p).searchParams.get('edit');
     if (edit && response.status === 200 && !JSON.parse(body).repeated) {
       if (applied.has(edit)) appliedTwice.push(edit);
-      applied.set(edit, this.tried.get(edit));
+      const delta = this.tried.get(edit);
+      applied.set(edit, delta);
+      for (const fields of [delta.order, ...Object.values(delta.openings), ...Object.values(delta.added)]) {
+        for (const value of [fields.location, fields.title]) if (value) appliedValues.add(JSON.parse(value));
+      }
     }
     if (edit && random() < 0.15) {
       this.late.push({ edit, status: response.status, body });
@@ -138,12 +145,36 @@ class Device {
     const size = Math.max(1, JSON.parse(this.sync.localOrder()).openings.length);
     const at = random() < 0.3 ? 0 : below(size);
     const kind = below(6);
-    if (kind === 0) this.calc.setLocation(at, `d${this.number}e${++unique}`);
+    const local = JSON.parse(this.sync.localOrder());
+    const key = `${local.openings[at]?.id}/location`;
+    const value = `d${this.number}e${++unique}`;
+    if (kind === 0) {
+      this.type(key, local.openings[at]?.location, value);
+      this.calc.setLocation(at, value);
+    }
     else if (kind === 1) this.calc.setCount(at, String(1 + below(20)));
     else if (kind === 2 && size < 30) this.calc.add();
-    else if (kind === 3 && size > 1) { this.calc.choose(at); this.calc.remove(); }
+    else if (kind === 3 && size > 1) {
+      this.writes.push({ key, value: null });
+      this.calc.choose(at);
+      this.calc.remove();
+    }
     else if (kind === 4 && size > 1) this.calc.move(at, below(size));
-    else this.calc.setTitle(`t${this.number}e${++unique}`);
+    else {
+      this.type('/title', local.title, value);
+      this.calc.setTitle(value);
+    }
+  }
+
+  // What was typed last into a field shows until the server has it (then
+  // it may stand in a conflict) or it is kept aside.
+  type(key, shown, value) {
+    const last = this.writes.findLast((w) => w.key === key);
+    this.writes.push({ key, value });
+    if (!last?.value || appliedValues.has(last.value) || shown === last.value) return;
+    if (!this.sync.refused().includes(`${last.value}\\"`)) {
+      failures.push(`device ${this.number} typed ${last.value} into ${key}; it shows ${shown}`);
+    }
   }
 
   // Killed and started again from what it kept with the order.
@@ -152,7 +183,7 @@ class Device {
     const kept = this.sync.kept();
     this.sync.delete();
     this.calc.delete();
-    return new Device(this.number, order, kept);
+    return new Device(this.number, order, kept, this.writes);
   }
 
   deliverLate() {
@@ -161,7 +192,6 @@ class Device {
   }
 }
 
-const failures = [];
 try {
   const first = new Device(0);
   first.calc.setTitle('Дом');
@@ -232,6 +262,18 @@ try {
     const kept = present.get(id) === value || conflicts.includes(JSON.stringify(value)) ||
       locationWriters.get(id) > 1 || !present.has(id);
     if (!kept) failures.push(`edit ${edit} set ${id}'s location to ${value}, and it is nowhere`);
+  }
+  // Nothing typed is lost on the way: each value reached the server in an
+  // applied edit, or was typed over or removed here, or is kept aside on
+  // its device with the reason.
+  for (const device of devices) {
+    const keptAside = device.sync.refused(); // field values are JSON texts within it
+    device.writes.forEach(({ key, value }, i) => {
+      if (value === null || appliedValues.has(value) || keptAside.includes(`${value}\\"`)) return;
+      if (!device.writes.slice(i + 1).some((later) => later.key === key)) {
+        failures.push(`device ${device.number} typed ${value} into ${key}, and it never reached the server`);
+      }
+    });
   }
   const refused = devices.reduce((sum, d) => sum + d.counts().refused, 0);
   console.log(`seed ${seed}: ${steps} steps, ${applied.size} edits applied, revision ${held.revision}, ` +
