@@ -21,12 +21,13 @@ const ORDERS = '/api/v1/orders/';
 // rejects when no answer came. `keep(bytes)`: stores the replica's bytes
 // with the order (one storage transaction).
 export class OrderSync {
-  constructor(sync, { orderId, fetch, keep = async () => {}, setTimer = setTimeout }) {
+  constructor(sync, { orderId, fetch, keep = async () => {}, setTimer = setTimeout, clearTimer = clearTimeout }) {
     this.sync = sync;
     this.orderId = orderId;
     this.fetch = fetch;
     this.keep = keep;
     this.setTimer = setTimer;
+    this.clearTimer = clearTimer;
     this.timer = null;
     this.sending = null;
     this.again = false;
@@ -34,7 +35,7 @@ export class OrderSync {
 
   // A local edit was saved: it leaves soon, with whatever follows it.
   saved() {
-    if (this.timer !== null) clearTimeout(this.timer);
+    if (this.timer !== null) this.clearTimer(this.timer);
     this.timer = this.setTimer(() => {
       this.timer = null;
       this.send();

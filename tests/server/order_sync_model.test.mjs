@@ -40,7 +40,10 @@ function random() {
 const below = (n) => Math.floor(random() * n);
 
 async function storage() {
-  if (helper === '-') return { args: ['--data', fs.mkdtempSync(path.join(os.tmpdir(), 'kavro-model-'))], stop() {} };
+  if (helper === '-') {
+    const data = fs.mkdtempSync(path.join(os.tmpdir(), 'kavro-model-'));
+    return { args: ['--data', data], stop: () => fs.rmSync(data, { recursive: true, force: true }) };
+  }
   const cluster = spawn(helper, [], { stdio: ['pipe', 'pipe', 'inherit'] });
   const [line] = await readline.createInterface({ input: cluster.stdout })[Symbol.asyncIterator]().next()
     .then(({ value }) => [value ?? 'SKIPPED: the PostgreSQL helper said nothing']);

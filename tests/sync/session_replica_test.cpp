@@ -162,6 +162,15 @@ TEST(SessionReplica, OrderEmptiedElsewhereShowsABlankOpeningThatIsNotTheOrders) 
     EXPECT_EQ(device.link->replica().local().sequence.size(), 1u);
 }
 
+TEST(SessionReplica, AnotherOrderOpenedInTheSessionIsNotRecordedAsAnEditOfThisOne) {
+    Device device;
+    device.session.replaceOrder(Order{"Другой заказ", {opening("x", "X")}}, false);
+    device.session.setLocation(0, "Y");
+    EXPECT_TRUE(device.link->replica().queue().empty());
+    EXPECT_FALSE(device.link->next());
+    EXPECT_EQ(device.link->replica().local().sequence, (Locations{"a", "b", "c"}));
+}
+
 TEST(OrderReplica, KeptRecordReadsBackAndDamagedOnesAreRefused) {
     Device device;
     device.session.setLocation(0, "Mine");
