@@ -31,6 +31,14 @@ export class OrderSync {
     this.timer = null;
     this.sending = null;
     this.again = false;
+    this.closed = false;
+  }
+
+  // The order is closed and its module object about to go: answers still
+  // on their way are dropped (the replica kept sends again what they were for).
+  close() {
+    this.closed = true;
+    if (this.timer !== null) this.clearTimer(this.timer);
   }
 
   // A local edit was saved: it leaves soon, with whatever follows it.
@@ -62,13 +70,16 @@ export class OrderSync {
 
   async drain() {
     let outcome = 'none';
-    for (let text = this.sync.next(); text; text = this.sync.next()) {
+    while (!this.closed) {
+      const text = this.sync.next();
+      if (!text) break;
       const request = JSON.parse(text);
       const { status, body } = await this.ask(request.path, {
         method: request.method,
         headers: { 'Content-Type': 'application/json' },
         body: request.body,
       });
+      if (this.closed) return 'closed';
       outcome = JSON.parse(this.sync.answered(request.edit, status, body)).outcome;
       await this.keep(this.sync.kept());
       if (outcome === 'retry' || outcome === 'sign-in') break;
@@ -79,9 +90,10 @@ export class OrderSync {
   // The order as the server holds it now, and its conflicts.
   async pull() {
     const order = await this.ask(ORDERS + this.orderId, { method: 'GET' });
-    if (order.status !== 200) return false;
+    if (this.closed || order.status !== 200) return false;
     const arrived = JSON.parse(this.sync.arrived(order.body));
     const conflicts = await this.ask(`${ORDERS}${this.orderId}/conflicts`, { method: 'GET' });
+    if (this.closed) return false;
     if (conflicts.status === 200) this.sync.conflictsListed(conflicts.body);
     await this.keep(this.sync.kept());
     return arrived.result === 'done';

@@ -22,7 +22,7 @@ const [moduleDir, serverProgram, helper = '-'] = process.argv.slice(2);
 // The page's module as an ES module whatever node takes a .js file for
 // (18, Debian's, takes it for CommonJS outside a "type": "module" folder).
 const carrierSource = fs.readFileSync(fileURLToPath(new URL('../../web/order-sync.js', import.meta.url)));
-const { OrderSync } = await import(`data:text/javascript;base64,${carrierSource.toString('base64')}`);
+const { OrderSync, followChanges } = await import(`data:text/javascript;base64,${carrierSource.toString('base64')}`);
 const seed = Number(process.env.KAVRO_SEED ?? Math.floor(Math.random() * 2 ** 31));
 const DEVICES = 12;
 const STEPS = 4000;
@@ -184,6 +184,7 @@ class Device {
   restarted() {
     const order = Buffer.from(this.calc.saveOrder().bytes);
     const kept = this.sync.kept();
+    this.carrier.close();
     this.sync.delete();
     this.calc.delete();
     return new Device(this.number, order, kept, this.writes);
@@ -195,6 +196,8 @@ class Device {
   }
 }
 
+const stopFollowing = new AbortController();
+let following = null;
 try {
   const first = new Device(0);
   first.calc.setTitle('Дом');
@@ -209,6 +212,10 @@ try {
   const opening = await serverOrder();
   for (let n = 1; n < DEVICES; ++n) devices.push(new Device(n, Buffer.from(opening)));
 
+  // Device 1 also hears others' changes as the page does, pulling while its
+  // own requests are out.
+  following = followChanges({ fetch: http, signal: stopFollowing.signal, wait: 1,
+    onOrder: () => devices[1].online && devices[1].carrier.pull() });
   const started = Date.now();
   let steps = 0;
   for (; steps < STEPS && Date.now() - started < STEPS_FOR_MS; ++steps) {
@@ -284,6 +291,8 @@ try {
 } catch (error) {
   failures.push(error.stack ?? String(error));
 } finally {
+  stopFollowing.abort();
+  await following;
   server.kill('SIGKILL');
   store.stop();
 }
