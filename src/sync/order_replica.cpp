@@ -83,23 +83,14 @@ void OrderReplica::record(EditDelta delta) {
 }
 
 std::optional<SyncRequest> OrderReplica::next() {
-    while (!queue_.empty() && !inFlight_) {
+    if (!queue_.empty() && !inFlight_) {
         QueuedEdit& first = queue_.front();
         merge::OrderState edited = confirmed_;
         applyDelta(edited, first.delta);
-        std::string body;
-        try {
-            body = OrderFile::serialize(orderOf(edited, orderId_, revision_));
-        } catch (const OrderFileError& error) {
-            // A value this program's own reader refuses never reaches the
-            // server, and does not hold up the edits after it.
-            refuse(first.id, error.what());
-            continue;
-        }
         first.sent = true;
         inFlight_ = true;
         return SyncRequest{"PUT", "/api/v1/orders/" + orderId_ + "?edit=" + first.id,
-                           std::move(body), first.id};
+                           orderFileText(edited, orderId_, revision_), first.id};
     }
     return std::nullopt;
 }

@@ -65,6 +65,22 @@ Json openingJson(const std::string& id, std::int64_t revision, const merge::Fiel
     return opening;
 }
 
+Json fileJson(const merge::OrderState& state, const std::string& orderId, std::int64_t revision,
+              const std::map<std::string, std::int64_t>& openingRevisions) {
+    Json root = fileRoot(state, orderId, revision);
+    Json openings = Json::array();
+    for (const std::string& id : state.sequence) {
+        const auto fields = state.openings.find(id);
+        if (fields == state.openings.end())
+            continue;
+        const auto known = openingRevisions.find(id);
+        openings.push_back(
+            openingJson(id, known == openingRevisions.end() ? 0 : known->second, fields->second));
+    }
+    root["openings"] = std::move(openings);
+    return root;
+}
+
 } // namespace
 
 merge::OrderState orderState(const Order& order) {
@@ -93,20 +109,14 @@ merge::Fields openingFields(const Opening& opening) {
     return fieldsOf(Json::parse(OrderFile::serialize(alone)).at("openings").at(0), {});
 }
 
+std::string orderFileText(const merge::OrderState& state, const std::string& orderId,
+                          std::int64_t revision) {
+    return fileJson(state, orderId, revision, {}).dump(2);
+}
+
 Order orderOf(const merge::OrderState& state, const std::string& orderId, std::int64_t revision,
               const std::map<std::string, std::int64_t>& openingRevisions) {
-    Json root = fileRoot(state, orderId, revision);
-    Json openings = Json::array();
-    for (const std::string& id : state.sequence) {
-        const auto fields = state.openings.find(id);
-        if (fields == state.openings.end())
-            continue;
-        const auto known = openingRevisions.find(id);
-        openings.push_back(
-            openingJson(id, known == openingRevisions.end() ? 0 : known->second, fields->second));
-    }
-    root["openings"] = std::move(openings);
-    return OrderFile::parse(root.dump());
+    return OrderFile::parse(fileJson(state, orderId, revision, openingRevisions).dump());
 }
 
 Opening openingOf(const merge::OrderState& state, const std::string& openingId) {

@@ -28,6 +28,11 @@ merge::Fields openingFields(const Opening& opening);
 // `openingRevisions` have revision 0.
 Order orderOf(const merge::OrderState& state, const std::string& orderId, std::int64_t revision,
               const std::map<std::string, std::int64_t>& openingRevisions = {});
+// The order file of `state` as it is, without reading it back: the
+// values are the order file writer's own texts already. For sending, where
+// reading a large order back through the reader would hold up the page.
+std::string orderFileText(const merge::OrderState& state, const std::string& orderId,
+                          std::int64_t revision);
 // One opening of `state`, as the order would hold it.
 Opening openingOf(const merge::OrderState& state, const std::string& openingId);
 

@@ -19,6 +19,8 @@ using Json = nlohmann::ordered_json;
 // The deepest a record nests: root, queue, edit, delta, openings, fields;
 // a conflict's openings hold their accessories two deeper.
 constexpr int kMaxDepth = 8;
+// A field's value nests no deeper: the accessories, a list of records.
+constexpr int kMaxValueDepth = 3;
 
 constexpr const char* kFormat = "kavro-replica";
 constexpr int kVersion = 1;
@@ -54,6 +56,13 @@ FieldChanges changesOf(const Json& object) {
     for (const auto& [key, value] : object.items()) {
         if (!value.is_null() && !value.is_string())
             throw ReplicaError("значение поля «" + key + "» не текст");
+        // Each value is a JSON text of the order file, read again when sent.
+        if (value.is_string())
+            try {
+                parseGuardedJson(value.get<std::string>(), kMaxValueDepth);
+            } catch (const JsonTextError&) {
+                throw ReplicaError("значение поля «" + key + "» не JSON");
+            }
         changes[key] = value.is_null() ? std::nullopt : std::optional(value.get<std::string>());
     }
     return changes;
@@ -124,13 +133,11 @@ std::string OrderReplica::save() const {
             {{"id", edit.id}, {"reason", edit.reason}, {"delta", deltaJson(edit.delta)}});
     for (const std::string& conflict : conflicts_)
         conflicts.push_back(Json::parse(conflict));
-    return Json{{"format", kFormat},
-                {"version", kVersion},
-                {"order", orderId_},
-                {"confirmed", OrderFile::serialize(orderOf(confirmed_, orderId_, revision_))},
-                {"queue", queue},
-                {"kept", kept},
-                {"conflicts", conflicts}}
+    return Json{
+        {"format", kFormat},     {"version", kVersion},
+        {"order", orderId_},     {"confirmed", orderFileText(confirmed_, orderId_, revision_)},
+        {"queue", queue},        {"kept", kept},
+        {"conflicts", conflicts}}
         .dump();
 }
 

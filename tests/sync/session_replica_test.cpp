@@ -195,6 +195,8 @@ TEST(OrderReplica, KeptRecordReadsBackAndDamagedOnesAreRefused) {
         {"sent flag not a flag", changed([](Json& r) { r["queue"][0]["sent"] = "no"; })},
         {"field value not a text",
          changed([](Json& r) { r["queue"][0]["delta"]["order"]["title"] = 5; })},
+        {"field value not JSON",
+         changed([](Json& r) { r["queue"][0]["delta"]["openings"].front()["location"] = "{"; })},
         {"another order confirmed", changed([](Json& r) { r["order"] = "o2"; })},
         {"confirmed order unreadable", changed([](Json& r) { r["confirmed"] = "{"; })},
         {"nested too deep", std::string(10'000, '[') + std::string(10'000, ']')},
