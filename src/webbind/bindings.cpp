@@ -5,6 +5,7 @@
 #include "calculator.h"
 #include "file_answer_js.h"
 #include "order_calculator.h"
+#include "order_sync.h"
 #include "orderio/openings_import.h"
 
 #include <emscripten/bind.h>
@@ -125,4 +126,15 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("openingsSheet", &OrderCalculator::openingsSheet)
         .function("partsListSheet", &OrderCalculator::partsListSheet)
         .function("isWorkbook", &isWorkbook);
+    emscripten::class_<kavro::OrderSync>("OrderSync")
+        .constructor<OrderCalculator&>()
+        .function("open", &kavro::OrderSync::open)
+        .function("next", &kavro::OrderSync::next)
+        .function("answered", &kavro::OrderSync::answered)
+        .function("arrived", &kavro::OrderSync::arrived)
+        .function("conflictsListed", &kavro::OrderSync::conflictsListed)
+        .function("kept", &kavro::OrderSync::kept)
+        .function("counts", &kavro::OrderSync::counts)
+        .function("refused", &kavro::OrderSync::refused)
+        .function("localOrder", &kavro::OrderSync::localOrder);
 }

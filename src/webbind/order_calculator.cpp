@@ -260,6 +260,17 @@ std::string OrderCalculator::replaceOpening(const std::string& id, const std::st
     return answer;
 }
 
+std::string OrderCalculator::changeFromElsewhere(const std::function<void(OrderSession&)>& change) {
+    const std::uint64_t before = document_.revision();
+    std::string answer = orderAct([&] {
+        change(session_);
+        return ActionResult::done();
+    });
+    if (document_.revision() != before && news_)
+        news_(answer);
+    return answer;
+}
+
 void OrderCalculator::setNewsListener(std::function<void(const std::string&)> listener) {
     news_ = std::move(listener);
 }

@@ -52,6 +52,11 @@ public:
     // Told every change of the order that no control of the page made, as
     // the answer of a page action would tell it.
     void setNewsListener(std::function<void(const std::string&)> listener);
+    // Runs `change`, which changes the order through the session on behalf
+    // of someone other than the page (the firm's server), and answers as a
+    // page action does; the news listener hears it when the order changed.
+    std::string changeFromElsewhere(const std::function<void(OrderSession&)>& change);
+    OrderSession& session() { return session_; }
 
     std::string newOrder();
     std::string openOrder(const std::string& name, const std::string& bytes, bool unsaved);

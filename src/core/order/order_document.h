@@ -96,6 +96,10 @@ private:
     std::size_t appendOpenings(std::vector<Opening> openings);
     void moveOpening(std::size_t from, std::size_t to);
     bool replaceOpening(std::size_t index, Opening opening);
+    // The opening's id on the firm's server; no change of what it holds.
+    void identify(std::size_t index, std::string serverId) {
+        order_.openings.at(index).id = std::move(serverId);
+    }
     // The form showing the opening at `index` was acted on: new inputs
     // replace the opening's; the drive follows the form. A drive the user
     // pressed is kept as theirs. After a change of the inputs the form

@@ -231,16 +231,51 @@ ActionResult OrderSession::replaceOpening(const std::string& id, Opening opening
     const std::optional<std::size_t> index = document_.indexOf(id);
     if (!index)
         return refused(kNoSuchOpening);
-    if (!isOpeningCount(opening.count))
-        return refused(openingCountRefusal());
-    for (const AccessoryQuantity& accessory : opening.accessories)
-        if (!isAccessoryQuantity(accessory.quantity))
-            return refused(accessoryQuantityRefusal());
-    if (const auto& price = opening.installationPrice; price && !isInstallationPrice(*price))
-        return refused(installationPriceRefusal());
+    if (auto refusal = openingRefusal(opening))
+        return refused(std::move(*refusal));
     if (document_.replaceOpening(*index, std::move(opening)) && *index == current())
         show(*index);
     return finish(done());
+}
+
+ActionResult OrderSession::insertOpening(std::size_t at, Opening opening) {
+    if (at > document_.size())
+        return refused(kNoSuchOpening);
+    if (document_.size() >= Order::kMaxOpenings)
+        return refused(tooManyOpeningsMessage());
+    if (auto refusal = openingRefusal(opening))
+        return refused(std::move(*refusal));
+    document_.insertOpening(at, std::move(opening));
+    return finish(done());
+}
+
+ActionResult OrderSession::removeOpening(const std::string& id) {
+    const std::optional<std::size_t> index = document_.indexOf(id);
+    if (!index)
+        return refused(kNoSuchOpening);
+    if (document_.size() <= 1)
+        return refused("Единственный проём заказа не удаляется.");
+    const bool shown = *index == current();
+    document_.removeOpening(*index);
+    if (shown)
+        show(std::min(*index, document_.size() - 1));
+    return finish(done());
+}
+
+void OrderSession::identify(const std::string& id, std::string serverId) {
+    if (const auto index = document_.indexOf(id))
+        document_.identify(*index, std::move(serverId));
+}
+
+std::optional<std::string> OrderSession::openingRefusal(const Opening& opening) {
+    if (!isOpeningCount(opening.count))
+        return openingCountRefusal();
+    for (const AccessoryQuantity& accessory : opening.accessories)
+        if (!isAccessoryQuantity(accessory.quantity))
+            return accessoryQuantityRefusal();
+    if (const auto& price = opening.installationPrice; price && !isInstallationPrice(*price))
+        return installationPriceRefusal();
+    return std::nullopt;
 }
 
 void OrderSession::replaceOrder(Order order, bool unsaved) {

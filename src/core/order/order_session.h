@@ -87,6 +87,17 @@ public:
     // in), in place of the one with that id; the form shows it at once if it
     // is the one it shows.
     ActionResult replaceOpening(const std::string& id, Opening opening);
+    // An opening made elsewhere, put at `at` (at most the count of openings);
+    // the form keeps showing its own.
+    ActionResult insertOpening(std::size_t at, Opening opening);
+    // The opening with that id, deleted elsewhere; if the form showed it, it
+    // shows the one after it (or the new last one). The only opening is
+    // never removed: an order always has one to show.
+    ActionResult removeOpening(const std::string& id);
+    // The firm's server's id for an opening made here (`id` is the
+    // document's). It names the opening rather than changing what it holds:
+    // nobody is told, and the form is left alone.
+    void identify(const std::string& id, std::string serverId);
     // A whole order in place of the one there (New, Open, a restore);
     // `unsaved` when no file holds it. The form shows its first opening.
     void replaceOrder(Order order, bool unsaved);
@@ -102,6 +113,8 @@ private:
     void showCurrentInForm();
     ActionResult finish(ActionResult result);
     std::optional<std::size_t> checkedIndex(std::size_t index) const;
+    // Why an opening from elsewhere cannot be taken; none when it can.
+    static std::optional<std::string> openingRefusal(const Opening& opening);
 
     OrderDocument& document_;
     const TForm1* form_ = nullptr;

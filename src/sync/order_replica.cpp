@@ -1,0 +1,213 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "order_replica.h"
+
+#include "core/order/random_id.h"
+#include "order_state.h"
+#include "orderio/guarded_json.h"
+#include "orderio/order_file.h"
+
+#include <algorithm>
+
+namespace kavro::sync {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// An answer nests no deeper: a conflict's openings hold their accessories.
+constexpr int kMaxAnswerDepth = 8;
+
+// The server's answer as JSON; null when it is none.
+Json answerJson(const std::string& body) {
+    try {
+        return parseGuardedJson(body, kMaxAnswerDepth);
+    } catch (const JsonTextError&) {
+        return nullptr;
+    }
+}
+
+const char kDeletedElsewhere[] =
+    "Проём удалён на другом устройстве; ваши изменения в нём сохранены отдельно.";
+
+// The server's words of a refusal, or the status where it gave none.
+std::string reasonOf(int status, const std::string& body) {
+    const Json answer = answerJson(body);
+    if (answer.is_object() && answer.contains("error") && answer["error"].is_string())
+        return answer["error"].get<std::string>();
+    return "Сервер отказал: ответ " + std::to_string(status) + ".";
+}
+
+// Whether the same request may succeed later as it is: no answer, a server
+// fault, or a server too busy to take it now.
+bool worthRetrying(int status) {
+    return status == 0 || status == 408 || status == 429 || status >= 500;
+}
+
+// What a confirming answer carries; none when it is not one.
+struct Confirmation {
+    Order order;
+    std::vector<std::string> conflicts;
+};
+
+std::optional<Confirmation> confirmationOf(const std::string& body) {
+    const Json answer = answerJson(body);
+    if (!answer.is_object() || !answer.contains("order") || !answer["order"].is_string())
+        return std::nullopt;
+    Confirmation confirmation;
+    try {
+        confirmation.order = OrderFile::parse(answer["order"].get<std::string>());
+    } catch (const OrderFileError&) {
+        return std::nullopt;
+    }
+    if (answer.contains("conflicts") && answer["conflicts"].is_array())
+        for (const Json& conflict : answer["conflicts"])
+            confirmation.conflicts.push_back(conflict.dump());
+    return confirmation;
+}
+
+} // namespace
+
+OrderReplica::OrderReplica(std::string orderId, std::int64_t revision, merge::OrderState confirmed)
+    : orderId_(std::move(orderId)), revision_(revision), confirmed_(std::move(confirmed)),
+      local_(confirmed_) {}
+
+void OrderReplica::record(EditDelta delta) {
+    if (delta.empty())
+        return;
+    applyDelta(local_, delta);
+    if (!queue_.empty() && !queue_.back().sent && queue_.back().delta.absorb(delta))
+        return;
+    queue_.push_back({randomId(), std::move(delta)});
+}
+
+std::optional<SyncRequest> OrderReplica::next() {
+    if (!queue_.empty() && !inFlight_) {
+        QueuedEdit& first = queue_.front();
+        merge::OrderState edited = confirmed_;
+        applyDelta(edited, first.delta);
+        first.sent = true;
+        inFlight_ = true;
+        return SyncRequest{"PUT", "/api/v1/orders/" + orderId_ + "?edit=" + first.id,
+                           orderFileText(edited, orderId_, revision_), first.id};
+    }
+    return std::nullopt;
+}
+
+AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
+                                     const std::string& body) {
+    const bool first = !queue_.empty() && queue_.front().id == editId;
+    if (first)
+        inFlight_ = false;
+    if (status == 200) {
+        std::optional<Confirmation> confirmation = confirmationOf(body);
+        if (!confirmation)
+            return first ? AnswerOutcome::Retry : AnswerOutcome::Unknown;
+        if (first)
+            queue_.pop_front();
+        for (std::string& conflict : confirmation->conflicts)
+            conflicts_.push_back(std::move(conflict));
+        // A late answer may be older than what arrived since: the newer
+        // state already holds the edit, which was applied before it.
+        if (confirmation->order.revision >= revision_)
+            confirm(confirmation->order.revision, orderState(confirmation->order));
+        else
+            replay();
+        return first ? AnswerOutcome::Confirmed : AnswerOutcome::Unknown;
+    }
+    if (!first)
+        return AnswerOutcome::Unknown;
+    if (worthRetrying(status))
+        return AnswerOutcome::Retry;
+    if (status == 401)
+        return AnswerOutcome::SignIn;
+    return refuse(editId, reasonOf(status, body));
+}
+
+AnswerOutcome OrderReplica::refuse(const std::string& editId, std::string reason) {
+    const auto edit = std::find_if(queue_.begin(), queue_.end(),
+                                   [&](const QueuedEdit& queued) { return queued.id == editId; });
+    if (edit == queue_.end())
+        return AnswerOutcome::Unknown;
+    kept_.push_back({edit->id, std::move(reason), std::move(edit->delta)});
+    if (edit == queue_.begin())
+        inFlight_ = false;
+    queue_.erase(edit);
+    replay();
+    return AnswerOutcome::Refused;
+}
+
+bool OrderReplica::arrived(const std::string& orderFile) {
+    Order order = OrderFile::parse(orderFile);
+    if (order.id != orderId_)
+        throw ReplicaError("Пришёл другой заказ: " + order.id + " вместо " + orderId_ + ".");
+    if (order.revision <= revision_)
+        return false;
+    confirm(order.revision, orderState(order));
+    return true;
+}
+
+void OrderReplica::conflictsListed(const std::string& body) {
+    const Json answer = answerJson(body);
+    if (!answer.is_object() || !answer.contains("conflicts") || !answer["conflicts"].is_array())
+        throw ReplicaError("Список конфликтов не прочитан.");
+    conflicts_.clear();
+    for (const Json& conflict : answer["conflicts"])
+        conflicts_.push_back(conflict.dump());
+}
+
+void OrderReplica::confirm(std::int64_t revision, merge::OrderState state) {
+    revision_ = revision;
+    confirmed_ = std::move(state);
+    replay();
+}
+
+void OrderReplica::replay() {
+    const merge::OrderState seen = std::move(local_);
+    local_ = confirmed_;
+    for (auto edit = queue_.begin(); edit != queue_.end();) {
+        for (const std::string& opening : applyDelta(local_, edit->delta)) {
+            if (!deletedLater(edit, opening))
+                keepDeleted(*edit, opening, seen);
+            edit->delta.openings.erase(opening);
+        }
+        // An edit never sent that has nothing left is no edit; one sent may
+        // be applied already and waits for its answer.
+        if (edit->delta.empty() && !edit->sent)
+            edit = queue_.erase(edit);
+        else
+            ++edit;
+    }
+}
+
+bool OrderReplica::deletedLater(std::deque<QueuedEdit>::const_iterator edit,
+                                const std::string& opening) const {
+    return std::any_of(edit, queue_.cend(),
+                       [&](const QueuedEdit& later) { return later.delta.deleted.count(opening); });
+}
+
+// Put back as a new opening, it would undo the other device's deletion
+// unseen; dropped, the user's work would be lost. Kept aside whole, it is
+// shown with the reason and can be added again by the user.
+void OrderReplica::keepDeleted(const QueuedEdit& edit, const std::string& opening,
+                               const merge::OrderState& seen) {
+    EditDelta kept;
+    const std::string copy = randomId();
+    const auto fields = seen.openings.find(opening);
+    if (fields != seen.openings.end()) {
+        kept.added[copy] = fields->second;
+    } else {
+        merge::Fields changed;
+        for (const auto& [key, value] : edit.delta.openings.at(opening))
+            if (value)
+                changed[key] = *value;
+        kept.added[copy] = std::move(changed);
+    }
+    const auto at = std::find(seen.sequence.begin(), seen.sequence.end(), opening);
+    kept.places.push_back(
+        {copy, at == seen.sequence.end() || at == seen.sequence.begin() ? "" : *(at - 1)});
+    kept_.push_back({edit.id + "-" + opening, kDeletedElsewhere, std::move(kept)});
+}
+
+} // namespace kavro::sync
