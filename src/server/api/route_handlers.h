@@ -15,6 +15,8 @@ ApiReply whoAmI(const RouteCall& call);
 ApiReply listPeople(const RouteCall& call);
 ApiReply addPerson(const RouteCall& call);
 ApiReply disablePerson(const RouteCall& call);
+ApiReply resetPassword(const RouteCall& call);
+ApiReply changeOwnPassword(const RouteCall& call);
 ApiReply listTokens(const RouteCall& call);
 ApiReply addToken(const RouteCall& call);
 ApiReply revokeToken(const RouteCall& call);
