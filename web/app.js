@@ -45,7 +45,9 @@ async function main() {
   papersStore.catch(() => {}); // told once the details are kept
   new OrderMenu(document.getElementById('menu-button'), document.getElementById('order-menu'));
   storing.catch(() => {}); // told once the page asks for it
-  const server = firmServer;
+  // Whether a firm's server sent the page and who is signed in to it; the
+  // one way to it for the page's screens and its sync alike.
+  const server = new FirmServer();
   const finding = server.find();
   const root = document.getElementById('form');
   const core = await createKavroCore();
@@ -113,10 +115,6 @@ async function main() {
 // next start; the service worker never takes over a page half way.
 if ('serviceWorker' in navigator)
   navigator.serviceWorker.register('sw.js').catch(() => {});
-
-// Whether a firm's server sent the page, who is signed in to it, and the
-// requests to it: the screens' and the sync's.
-export const firmServer = new FirmServer();
 
 // The order's session once the page has started: what brings changes from
 // elsewhere into the open order goes through it, and the page shows them.

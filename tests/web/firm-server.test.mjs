@@ -76,6 +76,10 @@ test('signed in, the page works on the firm\'s orders and papers until signed ou
     await page.click('#choice-dialog [value=move]');
     await page.waitForSelector('#account-button:text("Вход: admin")');
     await page.waitForFunction(() => !document.querySelector('#choice-dialog[open]'));
+    for (let i = 0; (await firmData(page)).papers.length < 2; i += 1) {
+      assert.ok(i < 100, 'the firm\'s papers were not fetched');
+      await page.waitForTimeout(100);
+    }
     assert.equal(await firmName(page), 'ООО «Ставни»');
 
     await page.click('#orders-button');
