@@ -60,11 +60,11 @@ const firmViews = [
     await signIn(page, 'admin', 'wrong-password');
     await page.waitForSelector('#sign-in-dialog .form-error:not(:empty)');
   }],
-  ['the account', async (page) => {
+  ['the offer of the kept orders', async (page) => {
     await signIn(page, 'admin', ADMIN_PASSWORD);
-    await page.waitForSelector('#account-button:text("Вход: admin")', { state: 'attached' });
-    await account(page);
+    await page.waitForSelector('#choice-dialog[open]');
   }],
+  ['the account', account],
   ['the firm\'s orders', async (page) => {
     await press(page, '#orders-button');
     await page.waitForSelector('.firm-orders:not([hidden])');
