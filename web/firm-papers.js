@@ -59,6 +59,7 @@ export class FirmPapers {
   async putFirm({ json, logo }) {
     await this.server.request('PUT', 'firm', json);
     if (logo) await this.server.request('PUT', 'firm/logo', logo, 'application/octet-stream');
+    else await this.server.request('DELETE', 'firm/logo');
   }
 
   async putPrices(prices) {

@@ -54,11 +54,25 @@ export class OrderStore {
   // RECORD is { id, title, changed, data }, and may carry the marks; marks
   // it does not name stay as the stored record has them, read in the same
   // transaction, so that an autosave never unmarks a firm's order.
+  // A put the browser refuses at once (a full storage) fails with its own
+  // error, not as the handler's.
   async put(record) {
     const tx = this.db.transaction(ORDERS, 'readwrite');
     const orders = tx.objectStore(ORDERS);
-    orders.get(record.id).onsuccess = (e) => orders.put({ ...(e.target.result ?? {}), ...record });
-    await done(tx);
+    let refused = null;
+    orders.get(record.id).onsuccess = (e) => {
+      try {
+        orders.put({ ...(e.target.result ?? {}), ...record });
+      } catch (error) {
+        refused = error;
+        tx.abort();
+      }
+    };
+    try {
+      await done(tx);
+    } catch (error) {
+      throw refused ?? error;
+    }
   }
 
   async remove(id) {

@@ -219,6 +219,12 @@ TEST_P(Isolation, ANewOrderSentAgainIsMadeOnceInItsOwnFirm) {
     EXPECT_EQ(storage->orders(firmB).size(), 1u);
 }
 
+// A logo taken away stays away: the firm's devices fetch none.
+TEST_P(Isolation, ALogoTakenAwayIsNoLongerServed) {
+    EXPECT_EQ(call("DELETE", "/api/v1/firm/logo", {}, adminA).status, 200);
+    EXPECT_EQ(call("GET", "/api/v1/firm/logo", {}, adminA).status, 404);
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, Isolation,
                          ::testing::Values(Backend::sqlite, Backend::postgres),
                          [](const auto& info) { return backendName(info.param); });

@@ -26,6 +26,7 @@ ApiReply getFirm(const RouteCall& call);
 ApiReply putFirm(const RouteCall& call);
 ApiReply getLogo(const RouteCall& call);
 ApiReply putLogo(const RouteCall& call);
+ApiReply deleteLogo(const RouteCall& call);
 ApiReply getPrices(const RouteCall& call);
 ApiReply putPrices(const RouteCall& call);
 

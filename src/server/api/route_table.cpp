@@ -27,6 +27,7 @@ constexpr auto kRoutes = std::to_array<Route>({
     {"PUT", "/api/v1/firm", Access::admin, putFirm},
     {"GET", "/api/v1/firm/logo", Access::member, getLogo},
     {"PUT", "/api/v1/firm/logo", Access::admin, putLogo},
+    {"DELETE", "/api/v1/firm/logo", Access::admin, deleteLogo},
     {"GET", "/api/v1/prices", Access::member, getPrices},
     {"PUT", "/api/v1/prices", Access::admin, putPrices},
     {"GET", "/api/v1/people", Access::admin, listPeople},
