@@ -329,7 +329,10 @@ private:
             }
             cells.resize(column);
         }
-        cells[column - 1] = std::move(*text);
+        // A workbook's texts are UTF-8; a damaged one's other bytes must not
+        // reach an order, a price list or a message (the page's JSON refuses
+        // them), so they read as U+FFFD.
+        cells[column - 1] = utf8::sanitize(*text);
         return true;
     }
 

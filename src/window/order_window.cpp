@@ -457,20 +457,29 @@ void OrderWindow::showAbout() {
 // The details are saved as soon as the dialog is left with OK, so that the
 // command-line tools see them too; a failed save keeps the previous ones.
 void OrderWindow::editFirm() {
-    FirmDialog dialog(this, firm_, [this](QWidget* parent) {
-        return dialogs_.chooseOpen(parent, QStringLiteral("Логотип"),
-                                   QStringLiteral("Изображения (*.png *.jpg *.jpeg)"));
-    });
+    FirmDialog dialog(
+        this, firm_,
+        [this](QWidget* parent) {
+            return dialogs_.chooseOpen(parent, QStringLiteral("Логотип"),
+                                       QStringLiteral("Изображения (*.png *.jpg *.jpeg)"));
+        },
+        [this](QWidget* parent) {
+            return dialogs_.chooseOpen(parent, QStringLiteral("Импорт реквизитов"),
+                                       QStringLiteral("Реквизиты (*.zip *.json)"));
+        });
     if (dialogs_.run(dialog) != QDialog::Accepted)
         return;
+    // An imported logo is written beside the details, which name it there.
+    FirmDetails firm;
     try {
-        FirmFile::save(dialog.details(), firmFile_);
+        firm = withLogoFile(dialog.details(), firmFile_.parent_path());
+        FirmFile::save(firm, firmFile_);
     } catch (const FirmFileError& error) {
         showError(QStringLiteral("Не удалось сохранить реквизиты в «%1»:\n%2")
                       .arg(toQString(firmFile_.string()), toQString(error.what())));
         return;
     }
-    firm_ = dialog.details();
+    firm_ = firm;
 }
 
 } // namespace kavro::window

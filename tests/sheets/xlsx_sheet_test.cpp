@@ -76,7 +76,8 @@ TEST(FirstWorksheet, EveryKindOfCellBecomesTheWindowsText) {
         "<c r=\"C3\" t=\"b\"><v>0</v></c><c r=\"D3\" t=\"inlineStr\"><is><t>в строке</t></is></c>"
         "<c r=\"E3\" t=\"str\"><f>A1&amp;\"\"</f><v>формула</v></c>"
         "<c r=\"F3\"><f>1+1</f><v>2</v></c><c r=\"G3\" s=\"3\"><v>1E3</v></c>"
-        "<c r=\"H3\" s=\"1\"/><c r=\"I3\" t=\"n\"><v>-0</v></c></row>";
+        "<c r=\"H3\" s=\"1\"/><c r=\"I3\" t=\"n\"><v>-0</v></c>"
+        "<c r=\"J3\" t=\"inlineStr\"><is><t>\xFF\xD0\xB1</t></is></c></row>";
     const std::string strings = "<si><t>Проём</t></si>"
                                 "<si><r><t>Ку</t></r><rPh><t>x</t></rPh><r><t>хня</t></r></si>";
     const SheetRows sheet = readFirstWorksheet(workbook(rows, strings, kStyles), SheetLimits{});
@@ -84,7 +85,7 @@ TEST(FirstWorksheet, EveryKindOfCellBecomesTheWindowsText) {
     const std::vector<CsvRow> expected = {
         {"Кухня", "", "Проём"},
         {},
-        {"3,35", "да", "нет", "в строке", "формула", "2", "1000", "", "0"},
+        {"3,35", "да", "нет", "в строке", "формула", "2", "1000", "", "0", "\uFFFDб"},
     };
     EXPECT_EQ(sheet.rows, expected);
 }

@@ -199,3 +199,94 @@ test('workbooks out are kavro-order\'s and come back in as the same openings', {
     await browser.close();
   }
 });
+
+// The words of a text, the date and the quotation's number masked: the
+// page and kavro-order make theirs at different moments.
+const masked = (text) => text.replace(/\d\d\.\d\d\.\d{4}/g, 'DATE').replace(/\d{6}-\d{4}/g, 'N')
+  .split(/\s+/).filter(Boolean);
+const pdfWords = (pdf) => {
+  const read = spawnSync('pdftotext', ['-raw', '-enc', 'UTF-8', '-', '-'], { input: pdf, encoding: 'utf8' });
+  assert.equal(read.status, 0, read.stderr);
+  return masked(read.stdout);
+};
+// Fails with the first place where the words part and a few on either side.
+function sameWords(actual, expected, what) {
+  let at = 0;
+  while (at < Math.max(actual.length, expected.length) && actual[at] === expected[at]) at += 1;
+  const near = (words) => words.slice(Math.max(0, at - 5), at + 5).join(' ');
+  assert.ok(at === actual.length && at === expected.length,
+    `${what}: word ${at} differs\n  page:       …${near(actual)}…\n  kavro-order: …${near(expected)}…`);
+  assert.ok(expected.length > 100, `${what}: only ${expected.length} words`);
+}
+
+const office = ['soffice', 'libswlo.so', 'libsclo.so'].every((f) => existsSync(`/usr/lib/libreoffice/program/${f}`));
+const pdftotext = spawnSync('pdftotext', ['-v']).status === 0;
+
+// LibreOffice converts FILES (in work) with FILTER into OUT, one profile
+// for every call.
+function libreoffice(filter, out, files) {
+  const run = spawnSync('soffice', [`-env:UserInstallation=file://${work}/office-profile`, '--headless',
+    '--convert-to', filter, '--outdir', path.join(work, out), ...files.map((f) => path.join(work, f))], { encoding: 'utf8' });
+  assert.equal(run.status, 0, run.stderr);
+  return (name) => readFileSync(path.join(work, out, name), 'utf8');
+}
+
+// A first visit, then the server gone: everything the firm's papers need
+// comes from the service worker. The firm, the price list and the order
+// come in from the examples; what the page gives is what kavro-order gives
+// for them, read by pdftotext and by LibreOffice.
+test('offline, the papers of the examples are kavro-order\'s, and LibreOffice reads them', {
+  skip: skip || (!pdftotext && 'pdftotext is not installed') || (!office && 'LibreOffice Writer and Calc are not installed'),
+}, async () => {
+  const site = await startServer();
+  const browser = await launch();
+  try {
+    let page = await openPage(browser.context, site.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await site.stop();
+    await page.reload();
+    await page.waitForSelector('body[data-ready="true"]');
+
+    await page.click('#firm-button');
+    await chooseFile(page, '#firm-import', [path.join(ROOT, 'examples/firm.json'), path.join(ROOT, 'examples/firm-logo.png')]);
+    await holds(page, '#firmLogo', 'firm-logo.png');
+    await page.click('#firm-ok');
+    await chooseFile(page, '#price-list', path.join(ROOT, 'examples/prices.csv'));
+    await chooseFile(page, '#order-open', path.join(ROOT, 'examples/house.kavro'));
+    await page.waitForSelector('#openings tbody tr:nth-child(5)');
+
+    const given = { 'page-report.docx': '#order-report', 'page-quote.docx': '#quotation-docx', 'page-quote.xlsx': '#quotation-xlsx' };
+    for (const [name, button] of Object.entries(given)) await writeFile(path.join(work, name), (await downloaded(page, button)).bytes);
+    const opened = browser.context.waitForEvent('page');
+    await page.click('#quotation-print');
+    page = await opened;
+    await page.waitForSelector('body[data-ready="true"]');
+    const printed = await page.pdf({ format: 'A4' });
+
+    const firm = ['--firm', 'examples/firm.json'];
+    const quote = (out) => native('kavro-order', ['quote', 'examples/house.kavro', '--prices', 'examples/prices.csv', ...firm,
+      '-o', path.join(work, out)], path.join(work, out));
+    sameWords(pdfWords(printed), pdfWords(quote('native-quote.pdf')), 'the printed quotation');
+    quote('native-quote.docx');
+    native('kavro-order', ['report', 'examples/house.kavro', ...firm, '-o', path.join(work, 'native-report.docx')],
+      path.join(work, 'native-report.docx'));
+
+    const text = libreoffice('txt:Text (encoded):UTF8', 'text',
+      ['page-report.docx', 'native-report.docx', 'page-quote.docx', 'native-quote.docx']);
+    for (const paper of ['report', 'quote']) {
+      const words = masked(text(`page-${paper}.txt`));
+      assert.match(text(`page-${paper}.txt`), /ИНН 6900000000/, `${paper}: the letterhead's INN`);
+      sameWords(words, masked(text(`native-${paper}.txt`)), `${paper}.docx in LibreOffice`);
+    }
+    // Tabs between the cells, every text quoted: a number is the cell left bare.
+    const csv = libreoffice('csv:Text - txt - csv (StarCalc):9,34,76,1,,0,true', 'calc', ['page-quote.xlsx']);
+    const rows = csv('page-quote.csv').split('\n').slice(1).filter(Boolean).map((row) => row.split('\t'));
+    const amounts = rows.flatMap((cells) => cells.slice(2, 5)).filter(Boolean);
+    assert.deepEqual(amounts.filter((cell) => !/^\d+(\.\d+)?$/.test(cell)), [], 'quantities, prices and sums are numbers');
+    assert.ok(amounts.length > 60, `only ${amounts.length} numbers`);
+    assert.ok(rows.some((cells) => cells[1] === '"К оплате"' && /^\d/.test(cells[4])), 'the amount due');
+  } finally {
+    await browser.close();
+    await site.stop();
+  }
+});

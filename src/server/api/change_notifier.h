@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "recent_changes.h"
 #include "storage/storage.h"
 
 #include <chrono>
@@ -30,12 +31,15 @@ public:
     // Returns when notify() is called after `seen` was read, or kRecheck passed.
     void waitBeyond(std::uint64_t seen);
     std::uint64_t generation();
+    // The firms' newest changes, read once for all who wait for them.
+    RecentChanges& recent() { return recent_; }
 
 private:
     Storage& storage_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::uint64_t generation_ = 0;
+    RecentChanges recent_{storage_};
 };
 
 } // namespace kavro::server

@@ -51,7 +51,7 @@ ApiReply listChanges(const RouteCall& call) {
     bool gathered = wait == 0;
     for (;;) {
         const std::uint64_t seen = call.server.notifier.generation();
-        changes = call.server.storage.changes(call.caller->firmId, since, limit);
+        changes = call.server.notifier.recent().after(call.caller->firmId, since, limit, seen);
         const auto now = std::chrono::steady_clock::now();
         if (static_cast<int>(changes.size()) == limit || now >= deadline ||
             (!changes.empty() && gathered))

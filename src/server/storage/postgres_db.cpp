@@ -16,8 +16,19 @@ constexpr Oid kInt8 = 20;
 constexpr Oid kText = 25;
 
 // The writers' turn: a lock key of this program's own, held to the end of
-// the transaction; sent with BEGIN, one round trip for both.
-constexpr std::string_view kBeginWrite = "BEGIN; SELECT pg_advisory_xact_lock(4702185238114377807)";
+// the transaction; sent with BEGIN, one round trip for all three. The
+// commit does not wait for the disk while the turn is held: the disk costs
+// a few milliseconds, and every other writer of every firm would wait for
+// it in turn (see commitWrite).
+constexpr std::string_view kBeginWrite = "BEGIN; SET LOCAL synchronous_commit = off; "
+                                         "SELECT pg_advisory_xact_lock(4702185238114377807)";
+
+// After COMMIT, in the same round trip: a transaction that writes one WAL
+// record and commits synchronously, so it returns only once the log is on
+// disk up to its own record, which lies after the commit just made. Writers
+// waiting for the disk together share one flush.
+constexpr std::string_view kCommitDurably =
+    "COMMIT; SELECT pg_logical_emit_message(true, 'kavro', '')";
 
 // libpq's messages end in a newline, which the caller's own line adds.
 std::string trimmed(const char* message) {
@@ -195,6 +206,20 @@ void PostgresDb::beginWrite() {
     }
 }
 
+void PostgresDb::commitWrite() {
+    // The NOTIFY rides in the commit's round trip; PostgreSQL sends it
+    // when the transaction commits, and not at all if it does not.
+    std::string sql = announce_ ? "NOTIFY " + std::string(kChannel) + "; " : std::string();
+    announce_ = false;
+    exec(sql.append(kCommitDurably));
+}
+
+void PostgresDb::rollbackWrite() {
+    announce_ = false;
+    if (PQtransactionStatus(conn_) != PQTRANS_IDLE)
+        exec("ROLLBACK");
+}
+
 std::int64_t PostgresDb::schemaVersion() {
     exec("CREATE TABLE IF NOT EXISTS kavro_schema (version BIGINT NOT NULL)");
     auto row = prepare("SELECT version FROM kavro_schema");
@@ -211,7 +236,7 @@ void PostgresDb::setSchemaVersion(std::int64_t version) {
 }
 
 void PostgresDb::announceChange() {
-    exec("NOTIFY " + std::string(kChannel));
+    announce_ = true;
 }
 
 } // namespace kavro::server

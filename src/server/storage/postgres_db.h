@@ -28,6 +28,12 @@ public:
     // Writers take turns on one transaction-scoped advisory lock, as
     // SQLite's writers do on its write lock; the migrations take it too.
     void beginWrite() override;
+    // Commits, then waits until the log holds the commit on disk: an
+    // answered write outlives a crash of the server and of PostgreSQL.
+    void commitWrite() override;
+    // Only when a transaction is open: the commit may have ended it before
+    // the wait for the disk failed.
+    void rollbackWrite() override;
     // In a table of its own, made with the first migration.
     std::int64_t schemaVersion() override;
     void setSchemaVersion(std::int64_t version) override;
@@ -42,6 +48,7 @@ public:
 
 private:
     pg_conn* conn_ = nullptr;
+    bool announce_ = false; // a change to announce at the commit
 };
 
 } // namespace kavro::server

@@ -37,7 +37,7 @@ Transaction::Transaction(SqlConnection& db) : db_(db) {
 Transaction::~Transaction() {
     if (!done_) {
         try {
-            db_.exec("ROLLBACK");
+            db_.rollbackWrite();
         } catch (const StorageError&) {
             // A failed statement may have rolled back already, or the
             // connection is gone and the transaction with it.
@@ -46,7 +46,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
-    db_.exec("COMMIT");
+    db_.commitWrite();
     done_ = true;
 }
 

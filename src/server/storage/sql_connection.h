@@ -72,6 +72,10 @@ public:
     // process or another, has finished: writers take turns, so a number
     // read and then written (a revision, the change sequence) stays right.
     virtual void beginWrite() = 0;
+    // Ends the writing transaction; returns once what it wrote survives
+    // the process being killed.
+    virtual void commitWrite() { exec("COMMIT"); }
+    virtual void rollbackWrite() { exec("ROLLBACK"); }
     // The number of the last migration applied; called in a writing
     // transaction, and may make what keeps it.
     virtual std::int64_t schemaVersion() = 0;

@@ -82,6 +82,8 @@ struct Change {
     std::int64_t revision = 0;
     std::string login;
     std::int64_t at = 0;
+
+    bool operator==(const Change&) const = default;
 };
 
 // A firm's own document kept whole: its details (the firm file's JSON), its

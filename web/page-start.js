@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The KAVRO calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The first screen comes painted in the page. Nothing else is asked for
+// before the browser has painted it: on a slow mobile network the scripts
+// and the core's WebAssembly would share the first moments with the page's
+// own styles and hold the first paint back. Then all of them are fetched
+// side by side rather than one import after another, and the core's
+// WebAssembly beside them rather than after the scripts have run (the
+// core's loader fetches it in the same mode, so it takes this one).
+
+const MODULES = [
+  'kavro-core.js',
+  'form-builder.js',
+  'state-view.js',
+  'action-router.js',
+  'error-message-box.js',
+  'fit-window.js',
+  'text-positions.js',
+  'report-link.js',
+  'report-papers.js',
+  'firm-dialog.js',
+  'quotation-papers.js',
+  'ask-dialog.js',
+  'papers-store.js',
+  'papers-module.js',
+  'order-page.js',
+  'opening-table.js',
+  'openings-dock.js',
+  'parts-view.js',
+  'order-keeper.js',
+  'order-store.js',
+  'indexed-db.js',
+  'autosaver.js',
+  'order-lock.js',
+  'leave-journal.js',
+  'storage-words.js',
+  'orders-dialog.js',
+  'confirm-dialog.js',
+  'file-access.js',
+  'order-menu.js',
+  'results-news.js',
+  'firm-server.js',
+  'firm-account.js',
+  'firm-orders.js',
+  'firm-papers.js',
+  'server-form.js',
+  'choice-dialog.js',
+  'sign-in-dialog.js',
+  'password-dialog.js',
+  'people-dialog.js',
+  'tokens-dialog.js',
+];
+
+function preload(href, attributes) {
+  const link = Object.assign(document.createElement('link'), { href, ...attributes });
+  document.head.append(link);
+}
+
+let started = false;
+function start() {
+  if (started) return;
+  started = true;
+  preload('kavro-core.wasm', { rel: 'preload', as: 'fetch', type: 'application/wasm', crossOrigin: '' });
+  for (const href of MODULES) preload(href, { rel: 'modulepreload' });
+  import('./app.js');
+}
+
+// After the next frame has been painted; a page opened in the background
+// paints no frame, and starts all the same.
+requestAnimationFrame(() => setTimeout(start, 0));
+setTimeout(start, 250);
