@@ -35,7 +35,7 @@ struct FuzzServer {
 
     FuzzServer() {
         const std::string firm = storage.addFirm("Фирма");
-        const std::string person = storage.addPerson(firm, "admin", Role::admin, "unused");
+        const std::string person = storage.addPerson(firm, "admin", {}, Role::admin, "unused");
         storage.addSession(SecretToken::hashOf(kSession), person, INT64_MAX);
         ApiRequest push{"POST",
                         "/api/v1/orders",

@@ -20,6 +20,8 @@ import { preloadPapers } from './papers-module.js';
 import { FirmDialog } from './firm-dialog.js';
 import { PapersStore } from './papers-store.js';
 import { QuotationPapers } from './quotation-papers.js';
+import { FirmServer } from './firm-server.js';
+import { FirmAccount } from './firm-account.js';
 
 // The build wrote the first screen into the page, to be painted before
 // the module has loaded: the form takes it over as it stands, or builds
@@ -43,6 +45,10 @@ async function main() {
   papersStore.catch(() => {}); // told once the details are kept
   new OrderMenu(document.getElementById('menu-button'), document.getElementById('order-menu'));
   storing.catch(() => {}); // told once the page asks for it
+  // Whether a firm's server sent the page and who is signed in to it; the
+  // one way to it for the page's screens and its sync alike.
+  const server = new FirmServer();
+  const finding = server.find();
   const root = document.getElementById('form');
   const core = await createKavroCore();
   performance.mark('kavro-module');
@@ -73,6 +79,7 @@ async function main() {
   });
   const order = new OrderPage(calc, router, dialog, () => storing, papers, quotation);
   router.onAnswer = (answer) => order.answered(answer);
+  const account = FirmAccount.build({ server, calc, store: papersStore, firm, quotation, page: order, message: dialog });
   // A change of the order made elsewhere is shown as the page's own
   // would be, without taking the focus from where the user types.
   calc.listen((answer) => router.present(JSON.parse(answer), { follow: false }));
@@ -96,7 +103,11 @@ async function main() {
   // The letterhead and the price list are not needed for the first
   // results. A storage the browser refuses holds none to bring back (the
   // order's keeper tells the user of it); what the core refuses is told.
-  for (const kept of [firm, quotation]) kept.restore().catch(() => {});
+  // Signed in to the firm's server, they are the firm's, as last fetched.
+  await finding;
+  await account.prepare();
+  await Promise.all([firm, quotation].map((kept) => kept.restore().catch(() => {})));
+  account.start().catch((error) => dialog.show(error?.message ?? String(error)));
   return calc;
 }
 

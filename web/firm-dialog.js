@@ -37,6 +37,8 @@ export class FirmDialog {
   // LOGO_FAULT is the core's check of a chosen logo; STORE the papers' store.
   constructor(dialog, { calc, logoFault, store, message }) {
     Object.assign(this, { dialog, calc, logoFault, store, message });
+    this.recordName = 'firm'; // the record the details are kept under
+    this.upload = null; // sends accepted details on before they are kept
     this.field = (id) => dialog.querySelector(`#${id}`);
     this.logo = null; // { name, bytes } of the logo shown, or null
     const on = (id, f) => this.field(id).addEventListener('click', () => this.guard(f));
@@ -59,7 +61,7 @@ export class FirmDialog {
   // The kept details back into the core; a record it refuses (kept by a
   // newer version, say) is told and left as it is.
   async restore() {
-    const kept = await (await this.store).get('firm');
+    const kept = await (await this.store).get(this.recordName);
     if (!kept) return;
     const answer = JSON.parse(this.calc.loadFirm(STORED_NAME, kept.json, kept.logo ?? new Uint8Array()));
     if (answer.result !== 'done') this.message.show(answer.error);
@@ -145,7 +147,8 @@ export class FirmDialog {
   }
 
   async keep(record) {
-    await (await this.store).put('firm', record);
+    await this.upload?.(record);
+    await (await this.store).put(this.recordName, record);
     this.kept = record;
   }
 }

@@ -3,7 +3,9 @@
 
 // The orders kept in this browser: one IndexedDB record per order with its
 // id, title, time of the last change and the order file's contents, which
-// only the core reads. Nothing is ever deleted but by remove().
+// only the core reads; a firm's order (signed in to the firm's server) is
+// marked `firm`, under the server's id, and `keep` when the user wants it
+// on the device. Nothing is ever deleted but by remove().
 
 import { request, done, openRequest, yieldToNewer } from './indexed-db.js';
 
@@ -40,7 +42,7 @@ export class OrderStore {
     const tx = this.db.transaction(ORDERS, 'readonly');
     const all = await request(tx.objectStore(ORDERS).getAll());
     return all
-      .map(({ id, title, changed }) => ({ id, title, changed }))
+      .map(({ id, title, changed, firm = false, keep = false }) => ({ id, title, changed, firm, keep }))
       .sort((a, b) => b.changed - a.changed);
   }
 
@@ -49,11 +51,28 @@ export class OrderStore {
     return (await request(tx.objectStore(ORDERS).get(id))) ?? null;
   }
 
-  // RECORD is { id, title, changed, data }.
+  // RECORD is { id, title, changed, data }, and may carry the marks; marks
+  // it does not name stay as the stored record has them, read in the same
+  // transaction, so that an autosave never unmarks a firm's order.
+  // A put the browser refuses at once (a full storage) fails with its own
+  // error, not as the handler's.
   async put(record) {
     const tx = this.db.transaction(ORDERS, 'readwrite');
-    tx.objectStore(ORDERS).put(record);
-    await done(tx);
+    const orders = tx.objectStore(ORDERS);
+    let refused = null;
+    orders.get(record.id).onsuccess = (e) => {
+      try {
+        orders.put({ ...(e.target.result ?? {}), ...record });
+      } catch (error) {
+        refused = error;
+        tx.abort();
+      }
+    };
+    try {
+      await done(tx);
+    } catch (error) {
+      throw refused ?? error;
+    }
   }
 
   async remove(id) {

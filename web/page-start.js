@@ -40,6 +40,16 @@ const MODULES = [
   'file-access.js',
   'order-menu.js',
   'results-news.js',
+  'firm-server.js',
+  'firm-account.js',
+  'firm-orders.js',
+  'firm-papers.js',
+  'server-form.js',
+  'choice-dialog.js',
+  'sign-in-dialog.js',
+  'password-dialog.js',
+  'people-dialog.js',
+  'tokens-dialog.js',
 ];
 
 function preload(href, attributes) {

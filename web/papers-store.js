@@ -27,6 +27,12 @@ export class PapersStore {
     return (await request(tx.objectStore(PAPERS).get(name))) ?? null;
   }
 
+  async remove(name) {
+    const tx = this.db.transaction(PAPERS, 'readwrite');
+    tx.objectStore(PAPERS).delete(name);
+    await done(tx);
+  }
+
   // Resolves once the record is on disk; a refusal is told in words: what
   // was set stays in use until the page is closed.
   async put(name, record) {

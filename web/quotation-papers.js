@@ -23,10 +23,12 @@ export class QuotationPapers {
   // the order's last state the core told.
   constructor({ calc, act, order, ask, store, papers, message }) {
     Object.assign(this, { calc, act, order, ask, store, papers, message });
+    this.recordName = 'prices'; // the record the price list is kept under
+    this.upload = null; // sends a new price list on before it is kept
   }
 
   async restore() {
-    const kept = await (await this.store).get('prices');
+    const kept = await (await this.store).get(this.recordName);
     if (!kept) return;
     const answer = JSON.parse(this.calc.setPrices(kept));
     if (answer.result !== 'done') this.message.show(answer.error);
@@ -38,9 +40,10 @@ export class QuotationPapers {
     if (!file) return;
     const read = JSON.parse((await papersModule()).readPriceList(file.name, file.bytes));
     if (read.result !== 'done') return this.message.show(read.error);
+    await this.upload?.(read.prices);
     const answer = JSON.parse(this.calc.setPrices(read.prices));
     if (answer.result !== 'done') return this.message.show(answer.error);
-    await (await this.store).put('prices', read.prices);
+    await (await this.store).put(this.recordName, read.prices);
   }
 
   async editDiscount() {

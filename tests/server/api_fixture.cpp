@@ -60,7 +60,7 @@ std::string ApiFixture::sessionOf(const ApiReply& reply) {
 }
 
 std::string ApiFixture::signedIn(const std::string& firmId, const std::string& login, Role role) {
-    storage->addPerson(firmId, login, role, PasswordHasher::hash("password-1"));
+    storage->addPerson(firmId, login, {}, role, PasswordHasher::hash("password-1"));
     const nlohmann::json body{{"login", login}, {"password", "password-1"}};
     return sessionOf(call("POST", "/api/v1/sign-in", body.dump()));
 }

@@ -58,7 +58,7 @@ protected:
         firmB = storage->addFirm("Фирма Б");
         adminA = signedIn(firmA, "admin-a", Role::admin);
         adminB = signedIn(firmB, "admin-b", Role::admin);
-        memberA = storage->addPerson(firmA, "member-a", Role::member, "x");
+        memberA = storage->addPerson(firmA, "member-a", {}, Role::member, "x");
         const Json pushed =
             Json::parse(call("POST", "/api/v1/orders", orderText("секрет А"), adminA).body);
         orderA = pushed["id"];
@@ -125,6 +125,8 @@ TEST_P(Isolation, AnotherFirmReachesNothingOfTheFirm) {
         {"POST /api/v1/people",
          R"({"login": "new-b", "password": "password-2", "role": "member"})"},
         {"POST /api/v1/tokens", R"({"name": "b"})"},
+        {"POST /api/v1/people/{person}/password", R"({"password": "password-9"})"},
+        {"POST /api/v1/me/password", R"({"current": "password-1", "password": "password-9"})"},
     };
     const std::string before = snapshotOfA();
     for (const std::string& documented : documentedRoutes()) {
@@ -215,6 +217,12 @@ TEST_P(Isolation, ANewOrderSentAgainIsMadeOnceInItsOwnFirm) {
     EXPECT_FALSE(other["repeated"].get<bool>());
     EXPECT_EQ(storage->orders(firmA).size(), 2u) << "orderA and the one pushed twice";
     EXPECT_EQ(storage->orders(firmB).size(), 1u);
+}
+
+// A logo taken away stays away: the firm's devices fetch none.
+TEST_P(Isolation, ALogoTakenAwayIsNoLongerServed) {
+    EXPECT_EQ(call("DELETE", "/api/v1/firm/logo", {}, adminA).status, 200);
+    EXPECT_EQ(call("GET", "/api/v1/firm/logo", {}, adminA).status, 404);
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Isolation,

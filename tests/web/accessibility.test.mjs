@@ -3,19 +3,26 @@
 
 // axe-core finds nothing against WCAG 2.2 AA and its best practices, on
 // every screen and in every dialog the page has, at the widths of two
-// phones, a tablet and a desktop.
+// phones, a tablet and a desktop; the firm's screens on a page that a
+// kavro-server serves.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { startServer, launch, openPage, siteMissing, ROOT } from './harness.mjs';
+import { startFirmServer, serverMissing, signIn, ADMIN_PASSWORD } from './firm-harness.mjs';
 
 const AXE = readFileSync(path.join(ROOT, 'node_modules/axe-core/axe.min.js'), 'utf8');
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
 
 let server;
-before(async () => { if (!siteMissing) server = await startServer(); });
-after(async () => server?.stop());
+let firmServer;
+before(async () => {
+  if (siteMissing) return;
+  server = await startServer();
+  if (!serverMissing) firmServer = await startFirmServer();
+});
+after(async () => Promise.all([server?.stop(), firmServer?.stop()]));
 
 // On a phone the order's controls are in the menu.
 async function reveal(page, selector) {
@@ -46,20 +53,62 @@ const views = [
   }],
 ];
 
+// In this order: the sign-in form is seen before the admin signs in.
+const account = (page) => press(page, '#account-button');
+const firmViews = [
+  ['the sign-in form', async (page) => {
+    await signIn(page, 'admin', 'wrong-password');
+    await page.waitForSelector('#sign-in-dialog .form-error:not(:empty)');
+  }],
+  ['the offer of the kept orders', async (page) => {
+    await signIn(page, 'admin', ADMIN_PASSWORD);
+    await page.waitForSelector('#choice-dialog[open]');
+  }],
+  ['the account', account],
+  ['the firm\'s orders', async (page) => {
+    await press(page, '#orders-button');
+    await page.waitForSelector('.firm-orders:not([hidden])');
+  }],
+  ['the people', async (page) => {
+    await account(page);
+    await page.click('#people-button');
+    await page.waitForSelector('.people-list tr[data-login="admin"]');
+  }],
+  ['a new token', async (page) => {
+    await account(page);
+    await page.click('#tokens-button');
+    await page.fill('#token-name', 'скрипт');
+    await page.click('.token-form [type=submit]');
+    await page.waitForSelector('.token-made:not([hidden])');
+  }],
+  ['the password', async (page) => {
+    await account(page);
+    await page.click('#password-button');
+  }],
+];
+
+// Each view in a page of its own, opened afresh at URL; the faults found.
+async function faultsOf(context, url, list) {
+  const faults = [];
+  for (const [name, open] of list) {
+    const page = await openPage(context, url);
+    await open(page);
+    await page.evaluate(AXE);
+    const found = await page.evaluate((tags) => axe.run(document, { runOnly: { type: 'tag', values: tags } })
+      .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)), TAGS);
+    faults.push(...found.map((f) => `${name}: ${f}`));
+  }
+  return faults;
+}
+
 for (const width of [360, 390, 768, 1280]) {
   test(`axe finds no fault at ${width} px`, { skip: siteMissing }, async () => {
     const browser = await launch({ width, height: 844 });
     const faults = [];
     try {
       await browser.context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
-      for (const [name, open] of views) {
-        const page = await openPage(browser.context, server.url);
-        await open(page);
-        await page.evaluate(AXE);
-        const found = await page.evaluate((tags) => axe.run(document, { runOnly: { type: 'tag', values: tags } })
-          .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)), TAGS);
-        faults.push(...found.map((f) => `${name}: ${f}`));
-      }
+      faults.push(...await faultsOf(browser.context, server.url, views));
+      if (firmServer) faults.push(...await faultsOf(browser.context, firmServer.url, firmViews));
     } finally {
       await browser.close();
     }

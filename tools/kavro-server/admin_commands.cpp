@@ -68,14 +68,14 @@ void addUser(Storage& storage, const std::vector<std::string>& a, Call& io) {
     if (storage.personByLogin(a[1]))
         throw Refused("логин «" + a[1] + "» уже занят");
     const std::string hash = PasswordHasher::hash(newPassword(io));
-    storage.addPerson(firm, a[1], a[3] == "admin" ? Role::admin : Role::member, hash);
+    storage.addPerson(firm, a[1], {}, a[3] == "admin" ? Role::admin : Role::member, hash);
     io.out << "пользователь «" << a[1] << "» добавлен в «" << a[0] << "»\n";
 }
 
 void changePassword(Storage& storage, const std::vector<std::string>& a, Call& io) {
     const Person found = person(storage, a[0]);
-    storage.setPasswordHash(found.id, PasswordHasher::hash(newPassword(io)));
-    io.out << "пароль «" << a[0] << "» изменён\n";
+    storage.setPasswordHash(found.id, PasswordHasher::hash(newPassword(io)), {});
+    io.out << "пароль «" << a[0] << "» изменён, его сеансы завершены\n";
 }
 
 void disableUser(Storage& storage, const std::vector<std::string>& a, Call& io) {

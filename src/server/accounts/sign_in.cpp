@@ -37,15 +37,15 @@ std::int64_t SignIn::secondsToWait(const std::string& key, std::int64_t free, st
     return failures.count >= free && until > now ? until - now : 0;
 }
 
-SignInAnswer SignIn::signIn(const std::string& login, const std::string& password,
-                            const std::string& address) {
+SignInAnswer SignIn::check(const std::string& login, const std::string& password,
+                           const std::string& address, std::optional<Person>& person) {
     const std::int64_t now = clock_();
     const std::int64_t wait =
         std::max(secondsToWait(loginKey(login), kFreeLoginFailures, now),
                  secondsToWait(addressKey(address), kFreeAddressFailures, now));
     if (wait > 0)
         return {SignInAnswer::Kind::wait, {}, 0, wait};
-    const std::optional<Person> person = storage_.personByLogin(login);
+    person = storage_.personByLogin(login);
     bool good = false;
     if (person && !person->disabled)
         good = PasswordHasher::verify(person->passwordHash, password);
@@ -57,10 +57,25 @@ SignInAnswer SignIn::signIn(const std::string& login, const std::string& passwor
         return {};
     }
     storage_.clearFailures(loginKey(login));
+    return {SignInAnswer::Kind::signedIn, {}, 0, 0};
+}
+
+SignInAnswer SignIn::signIn(const std::string& login, const std::string& password,
+                            const std::string& address) {
+    std::optional<Person> person;
+    const SignInAnswer checked = check(login, password, address, person);
+    if (checked.kind != SignInAnswer::Kind::signedIn)
+        return checked;
     const std::string token = SecretToken::make();
-    const std::int64_t expires = now + kSessionSeconds;
+    const std::int64_t expires = clock_() + kSessionSeconds;
     storage_.addSession(SecretToken::hashOf(token), person->id, expires);
     return {SignInAnswer::Kind::signedIn, token, expires, 0};
+}
+
+SignInAnswer SignIn::confirmPassword(const std::string& login, const std::string& password,
+                                     const std::string& address) {
+    std::optional<Person> person;
+    return check(login, password, address, person);
 }
 
 void SignIn::signOut(const std::string& sessionToken) {

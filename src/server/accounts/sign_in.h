@@ -46,6 +46,11 @@ public:
 
     SignInAnswer signIn(const std::string& login, const std::string& password,
                         const std::string& address);
+    // The password of a signed-in person asked again (to change it): told
+    // `signedIn` when right, and counted and slowed down as a sign-in is,
+    // so that a session left open does not let anyone try passwords freely.
+    SignInAnswer confirmPassword(const std::string& login, const std::string& password,
+                                 const std::string& address);
     void signOut(const std::string& sessionToken);
     std::optional<Caller> bySession(const std::string& sessionToken);
     std::optional<Caller> byScriptToken(const std::string& token);
@@ -54,6 +59,8 @@ public:
     static std::int64_t waitAfter(std::int64_t failures, std::int64_t free);
 
 private:
+    SignInAnswer check(const std::string& login, const std::string& password,
+                       const std::string& address, std::optional<Person>& person);
     std::int64_t secondsToWait(const std::string& key, std::int64_t free, std::int64_t now);
 
     Storage& storage_;

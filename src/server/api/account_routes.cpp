@@ -6,6 +6,8 @@
 #include "json_reply.h"
 #include "route_handlers.h"
 
+#include <algorithm>
+
 namespace kavro::server {
 
 namespace {
@@ -30,6 +32,21 @@ std::string cookie(const std::string& value, std::int64_t maxAge) {
            "; HttpOnly; Secure; SameSite=Strict";
 }
 
+// A new password as the people's routes take it: bounded, and not so
+// short that it is guessed.
+std::string newPassword(const Json& body, const char* key) {
+    const std::string password = boundedText(body, key, kMaxPasswordBytes);
+    if (password.size() < kMinPasswordBytes)
+        throw BadRequest("пароль короче " + std::to_string(kMinPasswordBytes) + " знаков");
+    return password;
+}
+
+ApiReply waitReply(const SignInAnswer& answer) {
+    ApiReply reply = errorReply(429, "слишком много неудачных попыток входа; подождите");
+    reply.headers.emplace_back("Retry-After", std::to_string(answer.retryAfter));
+    return reply;
+}
+
 std::string_view roleName(Role role) {
     return role == Role::admin ? "admin" : "member";
 }
@@ -41,11 +58,8 @@ ApiReply signIn(const RouteCall& call) {
     const std::string login = boundedText(body, "login", kMaxNameBytes);
     const std::string password = boundedText(body, "password", kMaxPasswordBytes);
     const SignInAnswer answer = call.server.signIn.signIn(login, password, call.request.address);
-    if (answer.kind == SignInAnswer::Kind::wait) {
-        ApiReply reply = errorReply(429, "слишком много неудачных попыток входа; подождите");
-        reply.headers.emplace_back("Retry-After", std::to_string(answer.retryAfter));
-        return reply;
-    }
+    if (answer.kind == SignInAnswer::Kind::wait)
+        return waitReply(answer);
     // The same words whether the login exists or not.
     if (answer.kind == SignInAnswer::Kind::refused)
         return errorReply(401, "неверный логин или пароль");
@@ -71,6 +85,7 @@ ApiReply listPeople(const RouteCall& call) {
     for (const Person& person : call.server.storage.people(call.caller->firmId))
         list.push_back({{"id", person.id},
                         {"login", person.login},
+                        {"name", person.name},
                         {"role", roleName(person.role)},
                         {"disabled", person.disabled}});
     return jsonReply({{"people", list}});
@@ -79,23 +94,59 @@ ApiReply listPeople(const RouteCall& call) {
 ApiReply addPerson(const RouteCall& call) {
     const Json body = bodyObject(call.request);
     const std::string login = boundedText(body, "login", kMaxNameBytes);
-    const std::string password = boundedText(body, "password", kMaxPasswordBytes);
+    const std::string password = newPassword(body, "password");
+    const std::string name = body.contains("name") ? textMember(body, "name") : std::string();
+    if (name.size() > kMaxNameBytes)
+        throw BadRequest("«name»: не длиннее " + std::to_string(kMaxNameBytes) + " байт");
     const std::string role = textMember(body, "role");
     if (role != "admin" && role != "member")
         throw BadRequest("«role»: admin или member");
-    if (password.size() < kMinPasswordBytes)
-        throw BadRequest("пароль короче " + std::to_string(kMinPasswordBytes) + " знаков");
     if (call.server.storage.personByLogin(login))
         return errorReply(409, "такой логин уже есть");
     const std::string id = call.server.storage.addPerson(
-        call.caller->firmId, login, role == "admin" ? Role::admin : Role::member,
+        call.caller->firmId, login, name, role == "admin" ? Role::admin : Role::member,
         PasswordHasher::hash(password));
-    return jsonReply({{"id", id}, {"login", login}, {"role", role}}, 201);
+    return jsonReply({{"id", id}, {"login", login}, {"name", name}, {"role", role}}, 201);
 }
 
 ApiReply disablePerson(const RouteCall& call) {
     if (!call.server.storage.disablePerson(call.caller->firmId, call.params[0]))
         return notFound();
+    return jsonReply(Json::object());
+}
+
+// An admin sets a person's password (a forgotten one); every session of
+// theirs ends, but the admin's own when they reset their own.
+ApiReply resetPassword(const RouteCall& call) {
+    const std::string password = newPassword(bodyObject(call.request), "password");
+    const auto people = call.server.storage.people(call.caller->firmId);
+    const auto person = std::find_if(people.begin(), people.end(),
+                                     [&](const Person& p) { return p.id == call.params[0]; });
+    if (person == people.end())
+        return notFound();
+    const bool own = person->id == call.caller->personId && !call.request.cookieSession.empty();
+    call.server.storage.setPasswordHash(person->id, PasswordHasher::hash(password),
+                                        own ? SecretToken::hashOf(call.request.cookieSession)
+                                            : std::string());
+    return jsonReply(Json::object());
+}
+
+// A person changes their own password, the current one given again; their
+// other sessions end (a phone left signed in somewhere), this one stays.
+ApiReply changeOwnPassword(const RouteCall& call) {
+    if (call.caller->personId.empty() || call.request.cookieSession.empty())
+        return errorReply(403, "пароль меняет только вошедший человек");
+    const Json body = bodyObject(call.request);
+    const std::string current = boundedText(body, "current", kMaxPasswordBytes);
+    const std::string password = newPassword(body, "password");
+    const SignInAnswer checked =
+        call.server.signIn.confirmPassword(call.caller->name, current, call.request.address);
+    if (checked.kind == SignInAnswer::Kind::wait)
+        return waitReply(checked);
+    if (checked.kind != SignInAnswer::Kind::signedIn)
+        return errorReply(403, "текущий пароль неверен");
+    call.server.storage.setPasswordHash(call.caller->personId, PasswordHasher::hash(password),
+                                        SecretToken::hashOf(call.request.cookieSession));
     return jsonReply(Json::object());
 }
 

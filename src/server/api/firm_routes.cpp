@@ -46,7 +46,8 @@ ApiReply putFirm(const RouteCall& call) {
 
 ApiReply getLogo(const RouteCall& call) {
     const auto logo = call.server.storage.firmDocument(call.caller->firmId, FirmDocument::logo);
-    if (!logo)
+    // An empty one is a logo taken away (DELETE): never a picture.
+    if (!logo || logo->empty())
         return notFound();
     const bool png = logo->starts_with("\x89PNG");
     return bytesReply(*logo, png ? "image/png" : "image/jpeg");
@@ -56,6 +57,13 @@ ApiReply putLogo(const RouteCall& call) {
     if (const auto fault = logoFault(call.request.body))
         return errorReply(422, *fault);
     store(call, FirmDocument::logo, call.request.body);
+    return jsonReply(Json::object());
+}
+
+// The firm's papers go without a logo from now on; kept as an empty
+// document, so that the change reaches the firm's devices as any other.
+ApiReply deleteLogo(const RouteCall& call) {
+    store(call, FirmDocument::logo, {});
     return jsonReply(Json::object());
 }
 

@@ -146,7 +146,12 @@ merge::OrderState resolved(const merge::Conflict& c, merge::OrderState state,
 ApiReply listOrders(const RouteCall& call) {
     Json list = Json::array();
     for (const OrderSummary& order : call.server.storage.orders(call.caller->firmId))
-        list.push_back({{"id", order.id}, {"title", order.title}, {"revision", order.revision}});
+        list.push_back({{"id", order.id},
+                        {"title", order.title},
+                        {"revision", order.revision},
+                        {"changedBy", order.changedBy},
+                        {"changedAt", order.changedAt},
+                        {"conflicts", order.conflicts}});
     return jsonReply({{"orders", list}});
 }
 

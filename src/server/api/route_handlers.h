@@ -15,6 +15,8 @@ ApiReply whoAmI(const RouteCall& call);
 ApiReply listPeople(const RouteCall& call);
 ApiReply addPerson(const RouteCall& call);
 ApiReply disablePerson(const RouteCall& call);
+ApiReply resetPassword(const RouteCall& call);
+ApiReply changeOwnPassword(const RouteCall& call);
 ApiReply listTokens(const RouteCall& call);
 ApiReply addToken(const RouteCall& call);
 ApiReply revokeToken(const RouteCall& call);
@@ -24,6 +26,7 @@ ApiReply getFirm(const RouteCall& call);
 ApiReply putFirm(const RouteCall& call);
 ApiReply getLogo(const RouteCall& call);
 ApiReply putLogo(const RouteCall& call);
+ApiReply deleteLogo(const RouteCall& call);
 ApiReply getPrices(const RouteCall& call);
 ApiReply putPrices(const RouteCall& call);
 

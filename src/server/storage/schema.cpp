@@ -94,7 +94,12 @@ CREATE TABLE changes (
 CREATE INDEX changes_by_firm ON changes(firm_id, sequence);
 )sql";
 
-constexpr std::array<std::string_view, 1> kMigrations = {kFirst};
+// How the firm calls a person, beside the login they sign in with.
+constexpr std::string_view kPersonNames = R"sql(
+ALTER TABLE people ADD COLUMN name TEXT NOT NULL DEFAULT '';
+)sql";
+
+constexpr std::array<std::string_view, 2> kMigrations = {kFirst, kPersonNames};
 
 } // namespace
 

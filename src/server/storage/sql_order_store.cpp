@@ -68,11 +68,20 @@ std::string titleOf(const merge::Fields& fields) {
 
 std::vector<OrderSummary> SqlStorage::orders(const std::string& firmId) {
     const auto db = pool_.lease();
-    auto row = db->prepare("SELECT id, title, revision FROM orders WHERE firm_id = ? ORDER BY id");
+    // Who changed it last and when are the order's newest entry in the
+    // change sequence; an order has one from its first revision on.
+    auto row = db->prepare(
+        "SELECT o.id, o.title, o.revision, c.login, c.at, "
+        "(SELECT COUNT(*) FROM conflicts k WHERE k.order_id = o.id) "
+        "FROM orders o LEFT JOIN changes c ON c.sequence = (SELECT MAX(l.sequence) FROM changes l "
+        "WHERE l.firm_id = o.firm_id AND l.kind = 'order' AND l.object_id = o.id) "
+        "WHERE o.firm_id = ? ORDER BY o.id");
     row.bind(1, firmId);
     std::vector<OrderSummary> result;
     while (row.step())
-        result.push_back({row.text(0), row.text(1), row.integer(2)});
+        result.push_back({row.text(0), row.text(1), row.integer(2),
+                          row.isNull(3) ? std::string() : row.text(3), row.integer(4),
+                          row.integer(5)});
     return result;
 }
 

@@ -14,12 +14,14 @@ std::string_view roleName(Role role) {
     return role == Role::admin ? "admin" : "member";
 }
 
-constexpr std::string_view kPersonColumns = "id, firm_id, login, role, password_hash, disabled";
+constexpr std::string_view kPersonColumns =
+    "id, firm_id, login, role, password_hash, disabled, name";
 
 Person personOf(const Statement& row) {
     return {row.text(0), row.text(1),
             row.text(2), row.text(3) == "admin" ? Role::admin : Role::member,
-            row.text(4), row.integer(5) != 0};
+            row.text(4), row.integer(5) != 0,
+            row.text(6)};
 }
 
 std::string_view documentKind(FirmDocument which) {
@@ -71,17 +73,19 @@ std::optional<std::string> SqlStorage::firmByName(const std::string& name) {
     return row.step() ? std::optional(row.text(0)) : std::nullopt;
 }
 
-std::string SqlStorage::addPerson(const std::string& firmId, const std::string& login, Role role,
+std::string SqlStorage::addPerson(const std::string& firmId, const std::string& login,
+                                  const std::string& name, Role role,
                                   const std::string& passwordHash) {
     const auto db = pool_.lease();
     const std::string id = randomHex();
-    db->prepare("INSERT INTO people (id, firm_id, login, role, password_hash) "
-                "VALUES (?, ?, ?, ?, ?)")
+    db->prepare("INSERT INTO people (id, firm_id, login, role, password_hash, name) "
+                "VALUES (?, ?, ?, ?, ?, ?)")
         .bind(1, id)
         .bind(2, firmId)
         .bind(3, login)
         .bind(4, roleName(role))
         .bind(5, passwordHash)
+        .bind(6, name)
         .run();
     return id;
 }
@@ -105,12 +109,19 @@ std::vector<Person> SqlStorage::people(const std::string& firmId) {
     return result;
 }
 
-void SqlStorage::setPasswordHash(const std::string& personId, const std::string& hash) {
+void SqlStorage::setPasswordHash(const std::string& personId, const std::string& hash,
+                                 const std::string& keptSession) {
     const auto db = pool_.lease();
+    Transaction transaction(*db);
     db->prepare("UPDATE people SET password_hash = ? WHERE id = ?")
         .bind(1, hash)
         .bind(2, personId)
         .run();
+    db->prepare("DELETE FROM sessions WHERE person_id = ? AND token_hash <> ?")
+        .bind(1, personId)
+        .bind(2, keptSession)
+        .run();
+    transaction.commit();
 }
 
 bool SqlStorage::disablePerson(const std::string& firmId, const std::string& personId) {
@@ -138,8 +149,8 @@ void SqlStorage::addSession(const std::string& tokenHash, const std::string& per
 
 std::optional<Person> SqlStorage::sessionPerson(const std::string& tokenHash, std::int64_t now) {
     const auto db = pool_.lease();
-    auto row = db->prepare("SELECT p.id, p.firm_id, p.login, p.role, p.password_hash, p.disabled "
-                           "FROM sessions s JOIN people p ON p.id = s.person_id "
+    auto row = db->prepare("SELECT p.id, p.firm_id, p.login, p.role, p.password_hash, p.disabled, "
+                           "p.name FROM sessions s JOIN people p ON p.id = s.person_id "
                            "WHERE s.token_hash = ? AND s.expires_at > ? AND p.disabled = 0");
     row.bind(1, tokenHash).bind(2, now);
     return row.step() ? std::optional(personOf(row)) : std::nullopt;

@@ -21,11 +21,13 @@ public:
     std::string addFirm(const std::string& name) override;
     std::optional<std::string> firmByName(const std::string& name) override;
 
-    std::string addPerson(const std::string& firmId, const std::string& login, Role role,
+    std::string addPerson(const std::string& firmId, const std::string& login,
+                          const std::string& name, Role role,
                           const std::string& passwordHash) override;
     std::optional<Person> personByLogin(const std::string& login) override;
     std::vector<Person> people(const std::string& firmId) override;
-    void setPasswordHash(const std::string& personId, const std::string& hash) override;
+    void setPasswordHash(const std::string& personId, const std::string& hash,
+                         const std::string& keptSession) override;
     bool disablePerson(const std::string& firmId, const std::string& personId) override;
 
     void addSession(const std::string& tokenHash, const std::string& personId,

@@ -31,6 +31,7 @@ struct Person {
     Role role = Role::member;
     std::string passwordHash;
     bool disabled = false;
+    std::string name; // how the firm calls them; may be empty
 };
 
 struct ScriptToken {
@@ -49,6 +50,9 @@ struct OrderSummary {
     std::string id;
     std::string title;
     std::int64_t revision = 0;
+    std::string changedBy;      // the login of its last change
+    std::int64_t changedAt = 0; // seconds since the epoch
+    std::int64_t conflicts = 0; // not yet resolved
 };
 
 // An order as stored: its state and the revision each part last changed at.
@@ -96,11 +100,16 @@ public:
     virtual std::string addFirm(const std::string& name) = 0;
     virtual std::optional<std::string> firmByName(const std::string& name) = 0;
 
-    virtual std::string addPerson(const std::string& firmId, const std::string& login, Role role,
+    virtual std::string addPerson(const std::string& firmId, const std::string& login,
+                                  const std::string& name, Role role,
                                   const std::string& passwordHash) = 0;
     virtual std::optional<Person> personByLogin(const std::string& login) = 0;
     virtual std::vector<Person> people(const std::string& firmId) = 0;
-    virtual void setPasswordHash(const std::string& personId, const std::string& hash) = 0;
+    // Sets a new password hash and ends every session of the person but
+    // `keptSession` (the hash of the one that made the change; empty: none
+    // is kept), so that whoever knew the old password is signed out.
+    virtual void setPasswordHash(const std::string& personId, const std::string& hash,
+                                 const std::string& keptSession) = 0;
     // Disables the person and ends every session of theirs; false when the
     // firm has no such person.
     virtual bool disablePerson(const std::string& firmId, const std::string& personId) = 0;
