@@ -22,6 +22,7 @@ import { PapersStore } from './papers-store.js';
 import { QuotationPapers } from './quotation-papers.js';
 import { FirmServer } from './firm-server.js';
 import { FirmAccount } from './firm-account.js';
+import { SharedOrder } from './shared-order.js';
 
 // The build wrote the first screen into the page, to be painted before
 // the module has loaded: the form takes it over as it stands, or builds
@@ -92,6 +93,7 @@ async function main() {
   router.start();
   performance.mark('kavro-started');
   await breathe();
+  order.keeper.shared = new SharedOrder({ core, calc, server, keeper: order.keeper, message: dialog });
   await order.start();
   const news = new ResultsNews(document.getElementById('results-news'), () => describeSummary(form));
   const answered = router.onAnswer;

@@ -175,6 +175,31 @@ export class FirmServer {
     return reply;
   }
 
+  // The sync's own requests, PATH from the site's root: the Response
+  // whatever its status, a rejection when no answer came. Reachability and
+  // a lost session are noted as for the screens' requests.
+  async carry(path, init) {
+    let reply;
+    try {
+      reply = await this.fetcher(path, { ...init, credentials: 'same-origin', cache: 'no-store' });
+    } catch (error) {
+      if (this.online && !init?.signal?.aborted) {
+        this.online = false;
+        this.changed();
+      }
+      throw error;
+    }
+    if (!this.online) {
+      this.online = true;
+      this.changed();
+    }
+    if (reply.status === 401 && this.who) {
+      this.setWho(null);
+      this.changed();
+    }
+    return reply;
+  }
+
   async json(method, path, body) {
     return (await this.request(method, path, body)).json();
   }

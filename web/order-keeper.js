@@ -19,8 +19,11 @@ const LAST_OPEN = 'kavro.order.last';
 // title() names it. STATUS(text, kind) shows the storage's state: kind
 // 'error' (a problem the user must see), 'note', or '' to clear.
 export class OrderKeeper {
+  // SHARED, when set, hears which order is open and adds to each write
+  // what is kept with it (shared-order.js).
   constructor({ order, status, onReadOnly = () => {}, storeOpener = () => OrderStore.open() }) {
     Object.assign(this, { order, status, onReadOnly, storeOpener });
+    this.shared = null;
     this.store = null;
     this.id = null;
     this.lock = null;
@@ -128,6 +131,7 @@ export class OrderKeeper {
     safeSet(LAST_OPEN, id);
     this.lock = new OrderLock(id, () => this.takenOver(id));
     this.setReadOnly(!(await this.lock.acquire()));
+    await this.shared?.taken(id);
   }
 
   // The other tab closed: what it last kept is what is shown here now.
@@ -170,7 +174,8 @@ export class OrderKeeper {
       // No storage at all: the open attempt's message already stands.
       throw this.problem ?? new DOMException('no storage', 'InvalidStateError');
     }
-    await this.store.put(record);
+    await this.store.put({ ...record, ...this.shared?.extra(record.id) });
+    this.shared?.written(record.id);
     navigator.storage?.persist?.().catch(() => {});
   }
 

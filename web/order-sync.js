@@ -21,7 +21,7 @@ const ORDERS = '/api/v1/orders/';
 // rejects when no answer came. `keep(bytes)`: stores the replica's bytes
 // with the order (one storage transaction).
 export class OrderSync {
-  constructor(sync, { orderId, fetch, keep = async () => {}, setTimer = setTimeout, clearTimer = clearTimeout }) {
+  constructor(sync, { orderId, fetch, keep = async () => {}, setTimer = (run, ms) => setTimeout(run, ms), clearTimer = (timer) => clearTimeout(timer) }) {
     this.sync = sync;
     this.orderId = orderId;
     this.fetch = fetch;

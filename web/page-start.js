@@ -29,6 +29,8 @@ const MODULES = [
   'openings-dock.js',
   'parts-view.js',
   'order-keeper.js',
+  'shared-order.js',
+  'order-sync.js',
   'order-store.js',
   'indexed-db.js',
   'autosaver.js',
