@@ -20,6 +20,7 @@ import { preloadPapers } from './papers-module.js';
 import { FirmDialog } from './firm-dialog.js';
 import { PapersStore } from './papers-store.js';
 import { QuotationPapers } from './quotation-papers.js';
+import { wasmBytes } from './wasm-bytes.js';
 
 // The build wrote the first screen into the page, to be painted before
 // the module has loaded: the form takes it over as it stands, or builds
@@ -37,6 +38,7 @@ function formOf(root, calc) {
 const breathe = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 async function main() {
+  const wasm = wasmBytes(new URL('kavro-core.wasm', import.meta.url));
   // The browser opens its storage while the core loads.
   const storing = OrderStore.open();
   const papersStore = PapersStore.open();
@@ -44,7 +46,7 @@ async function main() {
   new OrderMenu(document.getElementById('menu-button'), document.getElementById('order-menu'));
   storing.catch(() => {}); // told once the page asks for it
   const root = document.getElementById('form');
-  const core = await createKavroCore();
+  const core = await createKavroCore({ wasmBinary: await wasm });
   performance.mark('kavro-module');
   await breathe();
   const calc = new core.OrderCalculator();
@@ -53,6 +55,7 @@ async function main() {
   const form = formOf(root, calc);
   const view = new StateView(calc, form);
   view.showAll();
+  await breathe();
   const dialog = new ErrorMessageBox(document.getElementById('message'));
   const router = new ActionRouter(calc, form, view, dialog);
   const firm = new FirmDialog(document.getElementById('firm-dialog'), {
@@ -81,8 +84,10 @@ async function main() {
   await breathe();
   // The start puts the focus on the drive list, as the window does; the
   // page still opens at its top. Nothing reached the form before it.
-  root.removeAttribute('inert');
-  router.start();
+  await router.start(async () => {
+    await breathe();
+    root.removeAttribute('inert');
+  });
   performance.mark('kavro-started');
   await breathe();
   await order.start();
