@@ -62,9 +62,21 @@ export class ActionRouter {
   }
 
   // The window's start. It focuses the drive list, which a phone shows
-  // far down: the page is not scrolled to it.
-  start() {
-    return this.present(JSON.parse(this.calc.start()), { scroll: false });
+  // far down: the page is not scrolled to it. The core's work, the
+  // showing of its answer and the focus (which lays the page out) are
+  // each about as long as the browser should be held at once: PAUSE lets
+  // it paint and take input between them. The focus goes where the state
+  // has it then, should the user have chosen a field in the meantime.
+  async start(pause = async () => {}) {
+    const answer = JSON.parse(this.calc.start());
+    await pause();
+    // A refusal's message box gives the focus back itself once closed.
+    const failed = answer.result === 'failed';
+    this.present(answer, { follow: failed, scroll: false });
+    if (failed) return answer;
+    await pause();
+    this.followFocus(false, false);
+    return answer;
   }
 
   // Shows an answer. FOLLOW: the DOM focus goes where the state has it;

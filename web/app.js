@@ -23,6 +23,7 @@ import { QuotationPapers } from './quotation-papers.js';
 import { FirmServer } from './firm-server.js';
 import { FirmAccount } from './firm-account.js';
 import { SharedOrder } from './shared-order.js';
+import { wasmBytes } from './wasm-bytes.js';
 
 // The build wrote the first screen into the page, to be painted before
 // the module has loaded: the form takes it over as it stands, or builds
@@ -40,6 +41,7 @@ function formOf(root, calc) {
 const breathe = () => new Promise((resolve) => setTimeout(resolve, 0));
 
 async function main() {
+  const wasm = wasmBytes(new URL('kavro-core.wasm', import.meta.url));
   // The browser opens its storage while the core loads.
   const storing = OrderStore.open();
   const papersStore = PapersStore.open();
@@ -51,7 +53,7 @@ async function main() {
   const server = new FirmServer();
   const finding = server.find();
   const root = document.getElementById('form');
-  const core = await createKavroCore();
+  const core = await createKavroCore({ wasmBinary: await wasm });
   performance.mark('kavro-module');
   await breathe();
   const calc = new core.OrderCalculator();
@@ -60,6 +62,7 @@ async function main() {
   const form = formOf(root, calc);
   const view = new StateView(calc, form);
   view.showAll();
+  await breathe();
   const dialog = new ErrorMessageBox(document.getElementById('message'));
   const router = new ActionRouter(calc, form, view, dialog);
   const firm = new FirmDialog(document.getElementById('firm-dialog'), {
@@ -89,8 +92,10 @@ async function main() {
   await breathe();
   // The start puts the focus on the drive list, as the window does; the
   // page still opens at its top. Nothing reached the form before it.
-  root.removeAttribute('inert');
-  router.start();
+  await router.start(async () => {
+    await breathe();
+    root.removeAttribute('inert');
+  });
   performance.mark('kavro-started');
   await breathe();
   order.keeper.shared = new SharedOrder({ core, calc, server, keeper: order.keeper, message: dialog });

@@ -11,6 +11,7 @@
 
 const MODULES = [
   'kavro-core.js',
+  'wasm-bytes.js',
   'form-builder.js',
   'state-view.js',
   'action-router.js',

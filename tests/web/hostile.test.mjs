@@ -45,3 +45,18 @@ for (const [name, text, limitMs] of [['100,000 digits', '1234567890'.repeat(1000
     assert.equal(await page.locator('#form img:not(.logo)').count(), 0);
   });
 }
+
+// A server that lost the core's WebAssembly (a half-copied site): the page
+// says it cannot start rather than wait for ever or show a dead form.
+test('without the core module the page says it cannot start', { skip }, async () => {
+  const fresh = await launch();
+  try {
+    const page = await fresh.context.newPage();
+    await page.route(/kavro-core\.[^/]*wasm$/, (route) => route.fulfill({ status: 404, body: '' }));
+    await page.goto(server.url);
+    await page.waitForSelector('text=Не удалось запустить калькулятор', { timeout: 20000 });
+    assert.equal(await page.getAttribute('body', 'data-ready'), null);
+  } finally {
+    await fresh.close();
+  }
+});
