@@ -78,6 +78,9 @@ export class FirmServer {
   // signed in; no answer at all (offline) keeps whoever signed in last;
   // any other answer (a static site's 404) is no server.
   async find() {
+    // Set by the firm's server on the page it serves; a static site's page
+    // asks nothing.
+    if (!document.cookie.split('; ').includes('kavro_server=1')) return this.changed();
     const last = remembered();
     let reply;
     try {

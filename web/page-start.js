@@ -69,7 +69,14 @@ function start() {
   import('./app.js');
 }
 
-// After the next frame has been painted; a page opened in the background
-// paints no frame, and starts all the same.
-requestAnimationFrame(() => setTimeout(start, 0));
-setTimeout(start, 250);
+// Once the first screen is painted (the browser's own first-paint entry,
+// which comes when the frame is shown, not when it is drawn); a page
+// opened in the background paints nothing, and starts all the same.
+if (document.visibilityState === 'hidden') start();
+new PerformanceObserver((entries, observer) => {
+  if (!entries.getEntriesByName('first-contentful-paint').length) return;
+  observer.disconnect();
+  setTimeout(start, 0);
+}).observe({ type: 'paint', buffered: true });
+document.addEventListener('visibilitychange', () => document.visibilityState === 'hidden' && start());
+setTimeout(start, 3000);
