@@ -145,11 +145,9 @@ export class FirmServer {
 
   // A request to the API: PATH under /api/v1/, BODY an object (sent as
   // JSON), a string or bytes. Resolves to the Response when it succeeded;
-  // throws a ServerError with the reason otherwise. A 401 means the
-  // session is gone (expired, the person disabled): the page is then
-  // signed out, and keeps everything it has.
+  // throws a ServerError with the reason otherwise.
   async request(method, path, body = undefined, type = 'application/json') {
-    const init = { method, credentials: 'same-origin', cache: 'no-store', headers: {} };
+    const init = { method, headers: {} };
     if (body !== undefined) {
       const json = typeof body === 'object' && !(body instanceof Uint8Array);
       init.body = json ? JSON.stringify(body) : body;
@@ -157,30 +155,20 @@ export class FirmServer {
     }
     let reply;
     try {
-      reply = await this.fetcher(`${API}${path}`, init);
+      reply = await this.carry(`${API}${path}`, init);
     } catch {
-      if (this.online) {
-        this.online = false;
-        this.changed();
-      }
       throw new ServerError(0, OFFLINE);
     }
-    if (!this.online) {
-      this.online = true;
-      this.changed();
-    }
-    if (reply.status === 401) {
-      this.setWho(null);
-      this.changed();
-      throw new ServerError(401, NOT_SIGNED_IN);
-    }
+    if (reply.status === 401) throw new ServerError(401, NOT_SIGNED_IN);
     if (!reply.ok) throw new ServerError(reply.status, await reasonOf(reply));
     return reply;
   }
 
-  // The sync's own requests, PATH from the site's root: the Response
-  // whatever its status, a rejection when no answer came. Reachability and
-  // a lost session are noted as for the screens' requests.
+  // A request, PATH from the site's root: the Response whatever its
+  // status, a rejection when no answer came; the sync uses it as it is.
+  // Whether the server was reached, and a session gone (401: expired, the
+  // person disabled), are noted here for every request: the page is then
+  // signed out, and keeps everything it has.
   async carry(path, init) {
     let reply;
     try {

@@ -21,6 +21,7 @@ export class SharedOrder {
     this.id = null;
     this.sync = null;
     this.carrier = null;
+    this.unwatch = null;
     this.following = null;
     server.pending.count = () => this.waiting();
     server.pending.orders = () => (this.waiting() ? [this.id] : []);
