@@ -9,7 +9,7 @@
 // its logo, picked together.
 
 import { pickFiles, saveFile } from './file-access.js';
-import { papersModule } from './papers-module.js';
+import { papers } from './papers-module.js';
 
 const FIELDS = {
   name: 'firmName', address: 'firmAddress', phone: 'firmPhone', email: 'firmEmail', website: 'firmWebsite',
@@ -128,7 +128,7 @@ export class FirmDialog {
   }
 
   async importArchive(file) {
-    const read = JSON.parse((await papersModule()).firmOfArchive(file.name, file.bytes));
+    const read = JSON.parse(await papers.firmOfArchive(file.name, file.bytes));
     if (read.result !== 'done') return this.message.show(read.error);
     const logo = read.logo ? Uint8Array.from(atob(read.logo), (c) => c.charCodeAt(0)) : null;
     const answer = JSON.parse(this.calc.loadFirm(file.name, read.firm, logo ?? new Uint8Array()));
@@ -141,7 +141,7 @@ export class FirmDialog {
   // The details as kept (what the dialog shows once OK is pressed).
   async exportArchive() {
     if (!this.kept) return this.message.show('Реквизиты ещё не заданы.');
-    const answer = (await papersModule()).firmArchive(this.kept.json, this.kept.logo ?? new Uint8Array());
+    const answer = await papers.firmArchive(this.kept.json, this.kept.logo ?? new Uint8Array());
     if (answer.result !== 'done') throw new Error(answer.error);
     await saveFile(answer.bytes, { ...ZIP_FILE, name: 'Реквизиты.zip' });
   }

@@ -12,7 +12,7 @@ import { PartsView } from './parts-view.js';
 import { OrderKeeper } from './order-keeper.js';
 import { OrdersDialog } from './orders-dialog.js';
 import { pickFile, saveFile } from './file-access.js';
-import { papersModule } from './papers-module.js';
+import { papers } from './papers-module.js';
 
 const ORDER_FILE = { description: 'Заказы KAVRO', extensions: ['.kavro'], mime: 'application/json' };
 const CSV_FILE = { description: 'Таблица CSV', extensions: ['.csv', '.txt'], mime: 'text/csv' };
@@ -177,7 +177,7 @@ export class OrderPage {
     if (!file) return;
     let call = () => this.calc.importOpenings(file.name, file.bytes);
     if (this.calc.isWorkbook(file.bytes)) {
-      const read = JSON.parse((await papersModule()).readOpenings(file.name, file.bytes));
+      const read = JSON.parse(await papers.readOpenings(file.name, file.bytes));
       if (read.result !== 'done') return this.dialog.show(read.error);
       call = () => this.calc.appendOpenings(read.order);
     }
@@ -188,7 +188,7 @@ export class OrderPage {
   async exportWorkbook(method, name) {
     const made = JSON.parse(this.calc[method]());
     if (made.result !== 'done') throw new Error(made.error);
-    const answer = (await papersModule()).workbookFile(JSON.stringify(made.sheet));
+    const answer = await papers.workbookFile(JSON.stringify(made.sheet));
     if (answer.result !== 'done') throw new Error(answer.error);
     await saveFile(answer.bytes, { ...XLSX_FILE, name });
   }

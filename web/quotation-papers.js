@@ -8,7 +8,7 @@
 // rule and text is the core's.
 
 import { askText } from './ask-dialog.js';
-import { papersModule } from './papers-module.js';
+import { papers } from './papers-module.js';
 import { pickFile, saveFile } from './file-access.js';
 
 const TABLE_FILE = { description: 'Таблицы', extensions: ['.csv', '.txt', '.xlsx'], mime: 'text/csv' };
@@ -38,7 +38,7 @@ export class QuotationPapers {
   async loadPriceList() {
     const file = await pickFile(TABLE_FILE);
     if (!file) return;
-    const read = JSON.parse((await papersModule()).readPriceList(file.name, file.bytes));
+    const read = JSON.parse(await papers.readPriceList(file.name, file.bytes));
     if (read.result !== 'done') return this.message.show(read.error);
     await this.upload?.(read.prices);
     const answer = JSON.parse(this.calc.setPrices(read.prices));
@@ -77,7 +77,7 @@ export class QuotationPapers {
   }
 
   async writeXlsx() {
-    const answer = (await papersModule()).workbookFile(JSON.stringify(this.made().sheet));
+    const answer = await papers.workbookFile(JSON.stringify(this.made().sheet));
     if (answer.result !== 'done') throw new Error(answer.error);
     await saveFile(answer.bytes, { ...XLSX_FILE, name: `${NAME}.xlsx` });
   }

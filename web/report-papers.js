@@ -5,7 +5,7 @@
 // written by the papers' module into the firm's template (the example
 // letterhead while the firm has none), or the printable page.
 
-import { papersModule } from './papers-module.js';
+import { papers } from './papers-module.js';
 import { saveFile } from './file-access.js';
 import { openReport } from './report-link.js';
 
@@ -21,12 +21,12 @@ export class ReportPapers {
     this.template = template;
   }
 
-  // NAME: the file's name, or a function of the papers' module that gives it.
+  // NAME: the file's name, or a function of the papers' module that gives it
+  // (or a promise of it).
   async word(typing, name) {
-    const papers = await papersModule();
-    const answer = papers.wordDocument(typing, (await this.template()) ?? new Uint8Array());
+    const answer = await papers.wordDocument(typing, (await this.template()) ?? new Uint8Array());
     if (answer.result !== 'done') throw new Error(answer.error);
-    const fileName = typeof name === 'function' ? name(papers) : name;
+    const fileName = typeof name === 'function' ? await name(papers) : name;
     await saveFile(answer.bytes, { ...DOCX_FILE, name: fileName });
   }
 
