@@ -71,7 +71,17 @@ void appendIdentity(std::string& out, const std::string& id, std::int64_t revisi
 std::string fileText(const merge::OrderState& state, const std::string& orderId,
                      std::int64_t revision,
                      const std::map<std::string, std::int64_t>& openingRevisions) {
-    std::string out = "{\"format\":";
+    std::string out;
+    // Reserved whole: grown step by step, a large order's text was copied
+    // and its fresh pages faulted in several times over.
+    std::size_t size = 64;
+    for (const auto& [id, fields] : state.openings) {
+        size += id.size() + 32;
+        for (const auto& [key, value] : fields)
+            size += key.size() + value.size() + 4;
+    }
+    out.reserve(size);
+    out += "{\"format\":";
     out += Json(OrderFile::kFormat).dump();
     out += ",\"version\":" + std::to_string(OrderFile::kVersion);
     if (!orderId.empty()) {
