@@ -386,6 +386,10 @@ Order OrderFile::parse(std::string_view text) {
 }
 
 std::string OrderFile::serialize(const Order& order) {
+    return tree(order).dump(2) + "\n";
+}
+
+Json OrderFile::tree(const Order& order) {
     try {
         checkOrder(order);
     } catch (const OpeningFault& fault) {
@@ -405,7 +409,7 @@ std::string OrderFile::serialize(const Order& order) {
     for (const Opening& opening : order.openings)
         openings.push_back(openingJson(opening));
     root["openings"] = std::move(openings);
-    return root.dump(2) + "\n";
+    return root;
 }
 
 std::optional<std::string> OrderFile::idFault(const std::string& id) {
@@ -421,9 +425,9 @@ std::optional<std::string> OrderFile::idFault(const std::string& id) {
 }
 
 int OrderFile::versionFor(const Order& order) {
-    const bool shared = !order.id.empty() ||
-                        std::any_of(order.openings.begin(), order.openings.end(),
-                                    [](const Opening& o) { return !o.id.empty(); });
+    const bool shared =
+        !order.id.empty() || std::any_of(order.openings.begin(), order.openings.end(),
+                                         [](const Opening& o) { return !o.id.empty(); });
     if (shared)
         return kFirstSharedVersion;
     const bool priced =

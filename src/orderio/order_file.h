@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,9 @@ public:
     static Order parse(std::string_view text);
     // The file's text for `order`, readable in a text editor.
     static std::string serialize(const Order& order);
+    // The same file before it is written as text, for a program that
+    // compares values as the file writes them without reading it back.
+    static nlohmann::ordered_json tree(const Order& order);
 
     // The version `order` is written as: the oldest that holds it.
     static int versionFor(const Order& order);

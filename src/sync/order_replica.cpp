@@ -97,6 +97,7 @@ std::optional<SyncRequest> OrderReplica::next() {
 
 AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
                                      const std::string& body) {
+    localChange_ = {};
     const bool first = !queue_.empty() && queue_.front().id == editId;
     if (first)
         inFlight_ = false;
@@ -139,6 +140,7 @@ AnswerOutcome OrderReplica::refuse(const std::string& editId, std::string reason
 }
 
 bool OrderReplica::arrived(const std::string& orderFile) {
+    localChange_ = {};
     Order order = OrderFile::parse(orderFile);
     if (order.id != orderId_)
         throw ReplicaError("Пришёл другой заказ: " + order.id + " вместо " + orderId_ + ".");
@@ -160,6 +162,7 @@ void OrderReplica::conflictsListed(const std::string& body) {
 void OrderReplica::confirm(std::int64_t revision, merge::OrderState state) {
     revision_ = revision;
     confirmed_ = std::move(state);
+    confirmedRecord_.clear();
     replay();
 }
 
@@ -179,6 +182,19 @@ void OrderReplica::replay() {
         else
             ++edit;
     }
+    noteChange(seen);
+}
+
+void OrderReplica::noteChange(const merge::OrderState& seen) {
+    localChange_.fields = localChange_.fields || seen.fields != local_.fields;
+    localChange_.sequence = localChange_.sequence || seen.sequence != local_.sequence;
+    for (const auto& [id, fields] : local_.openings)
+        if (const auto was = seen.openings.find(id);
+            was == seen.openings.end() || was->second != fields)
+            localChange_.openings.insert(id);
+    for (const auto& [id, fields] : seen.openings)
+        if (!local_.openings.count(id))
+            localChange_.openings.insert(id);
 }
 
 bool OrderReplica::deletedLater(std::deque<QueuedEdit>::const_iterator edit,

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,6 +43,15 @@ struct KeptEdit {
     EditDelta delta;
 
     bool operator==(const KeptEdit&) const = default;
+};
+
+// What the last answer or arrival changed in local(), so that the session
+// shows that rather than compare the whole order again.
+struct LocalChange {
+    bool fields = false;
+    bool sequence = false;
+    // Openings changed, added or removed.
+    std::set<std::string> openings;
 };
 
 // A request to the firm's server (docs/server-api.yaml).
@@ -81,6 +91,8 @@ public:
     const std::vector<KeptEdit>& kept() const { return kept_; }
     // The conflicts the server keeps for the order, each as its JSON.
     const std::vector<std::string>& conflicts() const { return conflicts_; }
+    // Since the last answer() or arrived() began.
+    const LocalChange& localChange() const { return localChange_; }
 
     // A local edit, already in `local()`'s terms. Joins the last queued edit
     // when both change the same record and that edit was never sent.
@@ -106,6 +118,7 @@ private:
     // local_ anew from the confirmed state and the queue; changes of
     // openings deleted meanwhile are kept aside, whole.
     void replay();
+    void noteChange(const merge::OrderState& seen);
     // An edit's changes of `opening`, deleted elsewhere, set aside whole as
     // the user last saw it in `seen`.
     void keepDeleted(const QueuedEdit& edit, const std::string& opening,
@@ -121,6 +134,11 @@ private:
     std::deque<QueuedEdit> queue_;
     std::vector<KeptEdit> kept_;
     std::vector<std::string> conflicts_;
+    LocalChange localChange_;
+    // The confirmed state as the record's JSON string, kept between saves:
+    // the record is saved at every local change, the confirmed state
+    // changes only when the server's order comes.
+    mutable std::string confirmedRecord_;
     // The first edit's request is out and unanswered.
     bool inFlight_ = false;
 };

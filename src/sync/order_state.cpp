@@ -37,55 +37,80 @@ merge::Fields orderRootFields(const Json& root) {
     return fieldsOf(root, {"format", "version", "openings"});
 }
 
-Json recordJson(const merge::Fields& fields) {
-    Json object = Json::object();
-    for (const auto& [key, value] : fields)
-        object[key] = Json::parse(value);
-    return object;
+// The state's values are the order file writer's JSON texts already (and
+// a kept replica's are checked as JSON when read): the file is put together
+// from them as they are rather than each read into a tree and written
+// again, which made every request of a large order cost tens of
+// milliseconds in the page.
+void appendKey(std::string& out, const std::string& key) {
+    const bool plain = std::none_of(key.begin(), key.end(), [](char c) {
+        return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    });
+    if (plain)
+        out.append(1, '"').append(key).append(1, '"');
+    else
+        out += Json(key).dump();
 }
 
-Json fileRoot(const merge::OrderState& state, const std::string& orderId, std::int64_t revision) {
-    Json root;
-    root["format"] = OrderFile::kFormat;
-    root["version"] = OrderFile::kVersion;
-    if (!orderId.empty()) {
-        root["id"] = orderId;
-        root["revision"] = revision;
+void appendFields(std::string& out, const merge::Fields& fields) {
+    for (const auto& [key, value] : fields) {
+        out += ',';
+        appendKey(out, key);
+        out += ':';
+        out += value;
     }
-    for (const auto& [key, value] : state.fields)
-        root[key] = Json::parse(value);
-    return root;
 }
 
-Json openingJson(const std::string& id, std::int64_t revision, const merge::Fields& fields) {
-    Json opening;
-    opening["id"] = id;
-    opening["revision"] = revision;
-    opening.update(recordJson(fields));
-    return opening;
+void appendIdentity(std::string& out, const std::string& id, std::int64_t revision) {
+    out += "\"id\":";
+    out += Json(id).dump();
+    out += ",\"revision\":";
+    out += std::to_string(revision);
 }
 
-Json fileJson(const merge::OrderState& state, const std::string& orderId, std::int64_t revision,
-              const std::map<std::string, std::int64_t>& openingRevisions) {
-    Json root = fileRoot(state, orderId, revision);
-    Json openings = Json::array();
+std::string fileText(const merge::OrderState& state, const std::string& orderId,
+                     std::int64_t revision,
+                     const std::map<std::string, std::int64_t>& openingRevisions) {
+    std::string out;
+    // Reserved whole: grown step by step, a large order's text was copied
+    // and its fresh pages faulted in several times over.
+    std::size_t size = 64;
+    for (const auto& [id, fields] : state.openings) {
+        size += id.size() + 32;
+        for (const auto& [key, value] : fields)
+            size += key.size() + value.size() + 4;
+    }
+    out.reserve(size);
+    out += "{\"format\":";
+    out += Json(OrderFile::kFormat).dump();
+    out += ",\"version\":" + std::to_string(OrderFile::kVersion);
+    if (!orderId.empty()) {
+        out += ',';
+        appendIdentity(out, orderId, revision);
+    }
+    appendFields(out, state.fields);
+    out += ",\"openings\":[";
+    bool first = true;
     for (const std::string& id : state.sequence) {
         const auto fields = state.openings.find(id);
         if (fields == state.openings.end())
             continue;
         const auto known = openingRevisions.find(id);
-        openings.push_back(
-            openingJson(id, known == openingRevisions.end() ? 0 : known->second, fields->second));
+        out += first ? "{" : ",{";
+        first = false;
+        appendIdentity(out, id, known == openingRevisions.end() ? 0 : known->second);
+        appendFields(out, fields->second);
+        out += '}';
     }
-    root["openings"] = std::move(openings);
-    return root;
+    out += "]}";
+    return out;
 }
 
 } // namespace
 
 merge::OrderState orderState(const Order& order) {
     merge::OrderState state;
-    const Json root = Json::parse(OrderFile::serialize(order));
+    const Json root = OrderFile::tree(order);
     state.fields = orderRootFields(root);
     for (const Json& opening : root.at("openings")) {
         if (!opening.contains("id"))
@@ -100,29 +125,30 @@ merge::OrderState orderState(const Order& order) {
 
 merge::Fields orderFields(const Order& order) {
     Order own{order.title, {}, order.discount};
-    return orderRootFields(Json::parse(OrderFile::serialize(own)));
+    return orderRootFields(OrderFile::tree(own));
 }
 
 merge::Fields openingFields(const Opening& opening) {
     Order alone;
     alone.openings.push_back(opening);
-    return fieldsOf(Json::parse(OrderFile::serialize(alone)).at("openings").at(0), {});
+    return fieldsOf(OrderFile::tree(alone).at("openings").at(0), {});
 }
 
 std::string orderFileText(const merge::OrderState& state, const std::string& orderId,
                           std::int64_t revision) {
-    return fileJson(state, orderId, revision, {}).dump(2);
+    return fileText(state, orderId, revision, {});
 }
 
 Order orderOf(const merge::OrderState& state, const std::string& orderId, std::int64_t revision,
               const std::map<std::string, std::int64_t>& openingRevisions) {
-    return OrderFile::parse(fileJson(state, orderId, revision, openingRevisions).dump());
+    return OrderFile::parse(fileText(state, orderId, revision, openingRevisions));
 }
 
 Opening openingOf(const merge::OrderState& state, const std::string& openingId) {
-    Json root = fileRoot({}, {}, 0);
-    root["openings"] = Json::array({openingJson(openingId, 0, state.openings.at(openingId))});
-    return OrderFile::parse(root.dump()).openings.at(0);
+    merge::OrderState alone;
+    alone.sequence.push_back(openingId);
+    alone.openings.emplace(openingId, state.openings.at(openingId));
+    return OrderFile::parse(fileText(alone, {}, 0, {})).openings.at(0);
 }
 
 } // namespace kavro::sync

@@ -133,12 +133,14 @@ std::string OrderReplica::save() const {
             {{"id", edit.id}, {"reason", edit.reason}, {"delta", deltaJson(edit.delta)}});
     for (const std::string& conflict : conflicts_)
         conflicts.push_back(Json::parse(conflict));
-    return Json{
-        {"format", kFormat},     {"version", kVersion},
-        {"order", orderId_},     {"confirmed", orderFileText(confirmed_, orderId_, revision_)},
-        {"queue", queue},        {"kept", kept},
-        {"conflicts", conflicts}}
-        .dump();
+    if (confirmedRecord_.empty())
+        confirmedRecord_ = Json(orderFileText(confirmed_, orderId_, revision_)).dump();
+    std::string record = Json{{"format", kFormat}, {"version", kVersion}, {"order", orderId_},
+                              {"queue", queue},    {"kept", kept},        {"conflicts", conflicts}}
+                             .dump();
+    // The confirmed order joins the object as the text already written.
+    record.pop_back();
+    return record.append(",\"confirmed\":").append(confirmedRecord_).append("}");
 }
 
 OrderReplica OrderReplica::load(const std::string& bytes) {

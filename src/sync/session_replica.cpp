@@ -56,18 +56,16 @@ SessionReplica::~SessionReplica() {
 
 AnswerOutcome SessionReplica::answered(const std::string& editId, int status,
                                        const std::string& body) {
-    const merge::OrderState before = replica_.local();
     const AnswerOutcome outcome = replica_.answered(editId, status, body);
     if (!detached_)
-        follow(before);
+        follow(replica_.localChange());
     return outcome;
 }
 
 bool SessionReplica::arrived(const std::string& orderFile) {
-    const merge::OrderState before = replica_.local();
     const bool newer = replica_.arrived(orderFile);
     if (newer && !detached_)
-        follow(before);
+        follow(replica_.localChange());
     return newer;
 }
 
@@ -189,11 +187,14 @@ void SessionReplica::placeOpenings(EditDelta& delta, const std::set<std::string>
         delta.places = placesOf([](const std::string&) { return true; });
 }
 
-void SessionReplica::follow(const merge::OrderState& before) {
+void SessionReplica::follow(const LocalChange& change) {
+    // The session showed local() before the step.
+    if (!change.fields && !change.sequence && change.openings.empty())
+        return;
     const Following following(following_);
-    if (before.fields != replica_.local().fields)
+    if (change.fields)
         followOrderFields();
-    followOpenings(before);
+    followOpenings(change);
     followPlaces();
 }
 
@@ -204,7 +205,7 @@ void SessionReplica::followOrderFields() {
     session_.setDiscount(own.discount);
 }
 
-void SessionReplica::followOpenings(const merge::OrderState& before) {
+void SessionReplica::followOpenings(const LocalChange& change) {
     const merge::OrderState& local = replica_.local();
     const OrderDocument& document = session_.document();
     std::map<std::string, std::string> shown = documentIds();
@@ -216,8 +217,7 @@ void SessionReplica::followOpenings(const merge::OrderState& before) {
                 shown.emplace(sid, document.openingId(document.size() - 1));
             continue;
         }
-        const auto seen = before.openings.find(sid);
-        if (seen == before.openings.end() || seen->second != local.openings.at(sid))
+        if (change.openings.count(sid))
             session_.replaceOpening(there->second, openingOf(local, sid));
     }
     for (const auto& [sid, id] : shown) {
@@ -238,14 +238,19 @@ void SessionReplica::followOpenings(const merge::OrderState& before) {
     }
 }
 
-// Moves whatever stands elsewhere than in local(), front to back.
+// Moves whatever stands elsewhere than in local(), front to back; an
+// opening already in its place costs no search of the list.
 void SessionReplica::followPlaces() {
     const merge::OrderState& local = replica_.local();
     const OrderDocument& document = session_.document();
-    const std::map<std::string, std::string> shown = documentIds();
+    std::optional<std::map<std::string, std::string>> shown;
     for (std::size_t i = 0; i < local.sequence.size() && i < document.size(); ++i) {
-        const auto there = shown.find(local.sequence[i]);
-        if (there == shown.end())
+        if (document.opening(i).id == local.sequence[i])
+            continue;
+        if (!shown)
+            shown = documentIds();
+        const auto there = shown->find(local.sequence[i]);
+        if (there == shown->end())
             continue;
         if (const auto at = document.indexOf(there->second); at && *at != i)
             session_.moveOpening(*at, i);

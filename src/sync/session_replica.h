@@ -58,10 +58,10 @@ private:
     void placeOpenings(EditDelta& delta, const std::set<std::string>& placed);
     Scope wholeOrder() const;
 
-    // The session shows local() again, having shown `before`.
-    void follow(const merge::OrderState& before);
+    // The session shows local() again, which `change` made differ.
+    void follow(const LocalChange& change);
     void followOrderFields();
-    void followOpenings(const merge::OrderState& before);
+    void followOpenings(const LocalChange& change);
     void followPlaces();
 
     std::string serverId(std::size_t index);

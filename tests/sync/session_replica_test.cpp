@@ -180,6 +180,13 @@ TEST(OrderReplica, KeptRecordReadsBackAndDamagedOnesAreRefused) {
     EXPECT_EQ(back.local(), device.link->replica().local());
     EXPECT_EQ(back.queue(), device.link->replica().queue());
 
+    // Saved again once the server's newer order arrived: that order is kept,
+    // not the one the first save wrote.
+    EXPECT_TRUE(device.link->arrived(OrderFile::serialize(serverOrder(2))));
+    const OrderReplica newer = OrderReplica::load(device.link->replica().save());
+    EXPECT_EQ(newer.revision(), 2);
+    EXPECT_EQ(newer.confirmed(), device.link->replica().confirmed());
+
     using Json = nlohmann::ordered_json;
     const auto changed = [&](void (*change)(Json&)) {
         Json record = Json::parse(kept);
