@@ -103,7 +103,13 @@ program=$(pgrep -f "^/usr/bin/kavro-server --listen 127.0.0.1:$port " | head -1 
 [ -n "$program" ] && grep -q "^Uid:[[:space:]]$uid[[:space:]]" "/proc/$program/status" ||
   fail "kavro-server does not run as the user kavro-server ($uid)"
 
+# as_service COMMAND...: a command run as the service's user.
+as_service() { inside setpriv --reuid=kavro-server --regid=kavro-server --init-groups "$@"; }
+
 step "Running the daily backup's job as kavro-server, beside the running server"
+# A firm made while the server runs, for the restored copy to hold.
+as_service kavro-server --data /var/lib/kavro-server add-firm Проверка >/dev/null ||
+  fail "add-firm beside the running server"
 # Fourteen older copies were there: the oldest goes, the new one is kept.
 inside setpriv --reuid=kavro-server --regid=kavro-server --init-groups sh -c '
   mkdir -p /var/lib/kavro-server/backups
@@ -115,4 +121,14 @@ copies=$(inside ls /var/lib/kavro-server/backups)
   fail "the backup's job did not keep the newest 14 copies: $copies"
 stop_server
 trap - EXIT
-echo "server package check passed: $(basename "$deb") installs, its units verify, it answers /healthz"
+
+step "Restoring the newest copy into a folder of its own"
+copy=$(echo "$copies" | sort | tail -1)
+as_service mkdir -m 700 /var/lib/kavro-server/restored
+as_service kavro-server --data /var/lib/kavro-server/restored \
+  restore "/var/lib/kavro-server/backups/$copy" || fail "restore $copy"
+# The firm made before the copy is there: a person can be added to it.
+echo 'пароль-проверки-восстановления' |
+  as_service kavro-server --data /var/lib/kavro-server/restored add-user Проверка proverka --role member ||
+  fail "the restored copy holds no firm Проверка"
+echo "server package check passed: $(basename "$deb") installs, its units verify, it answers /healthz, its backup restores"
