@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The orders kept in this browser: one IndexedDB record per order with its
-// id, title, time of the last change and the order file's contents, which
-// only the core reads; a firm's order (signed in to the firm's server) is
-// marked `firm`, under the server's id, and `keep` when the user wants it
-// on the device. Nothing is ever deleted but by remove().
+// id, title, time of the last change and its marks: a firm's order (signed
+// in to the firm's server) is marked `firm`, under the server's id, and
+// `keep` when the user wants it on the device. Its contents, which only
+// the core reads (the order file's `data` and a firm's order's `replica`),
+// are kept apart, each under the order's id, so that listing the orders,
+// marking one or keeping the sync's replica never reads or rewrites the
+// whole of a large order. Nothing is ever deleted but by remove().
 
 import { request, done, openRequest, yieldToNewer } from './indexed-db.js';
 
 const DB_NAME = 'kavro-orders';
-const DB_VERSION = 1;
+const DB_VERSION = 2;
 const ORDERS = 'orders';
+// An order's contents, each under [order id, part].
+const PARTS = 'parts';
+const CONTENTS = ['data', 'replica'];
 
 export class StoreBlockedError extends Error {
   constructor() {
@@ -32,6 +38,7 @@ export class OrderStore {
   static async open(factory = globalThis.indexedDB) {
     const req = openRequest(factory, DB_NAME, DB_VERSION, (db) => {
       if (!db.objectStoreNames.contains(ORDERS)) db.createObjectStore(ORDERS, { keyPath: 'id' });
+      if (!db.objectStoreNames.contains(PARTS)) moveContents(db.createObjectStore(PARTS), req.transaction.objectStore(ORDERS));
     });
     const blocked = new Promise((_, reject) => { req.onblocked = () => reject(new StoreBlockedError()); });
     return new OrderStore(await Promise.race([request(req), blocked]));
@@ -47,22 +54,36 @@ export class OrderStore {
   }
 
   async get(id) {
-    const tx = this.db.transaction(ORDERS, 'readonly');
-    return (await request(tx.objectStore(ORDERS).get(id))) ?? null;
+    const tx = this.db.transaction([ORDERS, PARTS], 'readonly');
+    const parts = tx.objectStore(PARTS);
+    const [head, ...contents] = await Promise.all([
+      request(tx.objectStore(ORDERS).get(id)),
+      ...CONTENTS.map((part) => request(parts.get([id, part]))),
+    ]);
+    if (!head) return null;
+    CONTENTS.forEach((part, i) => contents[i] !== undefined && (head[part] = contents[i]));
+    return head;
   }
 
-  // RECORD is { id, title, changed, data }, and may carry the marks; marks
-  // it does not name stay as the stored record has them, read in the same
-  // transaction, so that an autosave never unmarks a firm's order.
-  // A put the browser refuses at once (a full storage) fails with its own
-  // error, not as the handler's.
+  // RECORD is { id, title, changed, data }, or any part of it with the id,
+  // and may carry the marks and the replica; what it does not name stays as
+  // stored, the marks read in the same transaction, so that an autosave
+  // never unmarks a firm's order. A put the browser refuses at once (a full
+  // storage) fails with its own error, not as the handler's.
   async put(record) {
-    const tx = this.db.transaction(ORDERS, 'readwrite');
+    const tx = this.db.transaction([ORDERS, PARTS], 'readwrite');
     const orders = tx.objectStore(ORDERS);
+    const parts = tx.objectStore(PARTS);
+    const head = Object.fromEntries(Object.entries(record).filter(([key]) => !CONTENTS.includes(key)));
+    const marks = Object.keys(head).length > 1;
     let refused = null;
     orders.get(record.id).onsuccess = (e) => {
+      const stored = e.target.result;
+      // An order removed meanwhile (signed out) keeps no late contents.
+      if (!stored && !marks) return;
       try {
-        orders.put({ ...(e.target.result ?? {}), ...record });
+        for (const part of CONTENTS) if (part in record) parts.put(record[part], [record.id, part]);
+        if (marks) orders.put({ ...stored, ...head });
       } catch (error) {
         refused = error;
         tx.abort();
@@ -76,8 +97,26 @@ export class OrderStore {
   }
 
   async remove(id) {
-    const tx = this.db.transaction(ORDERS, 'readwrite');
+    const tx = this.db.transaction([ORDERS, PARTS], 'readwrite');
     tx.objectStore(ORDERS).delete(id);
+    tx.objectStore(PARTS).delete(IDBKeyRange.bound([id], [id, []]));
     await done(tx);
   }
+}
+
+// The contents that earlier pages kept inside each order's record, moved
+// out at the upgrade (in its own transaction: all of it, or none).
+function moveContents(parts, orders) {
+  orders.openCursor().onsuccess = (e) => {
+    const cursor = e.target.result;
+    if (!cursor) return;
+    const head = { ...cursor.value };
+    for (const part of CONTENTS) {
+      if (!(part in head)) continue;
+      parts.put(head[part], [head.id, part]);
+      delete head[part];
+    }
+    cursor.update(head);
+    cursor.continue();
+  };
 }

@@ -89,3 +89,31 @@ test('a change made just before the page goes away is there at the next start', 
   }
   await page.close();
 });
+
+// A browser that kept orders before their contents were stored apart: the
+// upgrade moves them, and a part kept alone (the sync's replica) neither
+// loses the order's file nor brings back an order removed meanwhile.
+test('orders kept by the earlier storage open as they were; contents kept apart stay apart', { skip: siteMissing }, async () => {
+  const page = await blankPage();
+  const seen = await page.evaluate(async (file) => {
+    await new Promise((resolve) => {
+      const req = indexedDB.open('kavro-orders', 1);
+      req.onupgradeneeded = () => req.result.createObjectStore('orders', { keyPath: 'id' })
+        .put({ id: 'a', title: 'Дом', changed: 1, data: 'файл', firm: true });
+      req.onsuccess = () => { req.result.close(); resolve(); };
+    });
+    const { OrderStore } = await import(`./${file}`);
+    const store = await OrderStore.open();
+    const listed = await store.list();
+    await store.put({ id: 'a', replica: 'реплика' });
+    await store.put({ id: 'gone', replica: 'поздняя' });
+    const kept = await store.get('a');
+    await store.remove('a');
+    return { listed, kept, gone: await store.get('gone'), removed: await store.get('a') };
+  }, siteFile('order-store.js'));
+  assert.deepEqual(seen.listed, [{ id: 'a', title: 'Дом', changed: 1, firm: true, keep: false }]);
+  assert.deepEqual(seen.kept, { id: 'a', title: 'Дом', changed: 1, firm: true, data: 'файл', replica: 'реплика' });
+  assert.equal(seen.gone, null);
+  assert.equal(seen.removed, null);
+  await page.close();
+});
