@@ -23,6 +23,7 @@ import { QuotationPapers } from './quotation-papers.js';
 import { FirmServer } from './firm-server.js';
 import { FirmAccount } from './firm-account.js';
 import { SharedOrder } from './shared-order.js';
+import { SyncPanel } from './sync-panel.js';
 import { wasmBytes } from './wasm-bytes.js';
 
 // The build wrote the first screen into the page, to be painted before
@@ -98,7 +99,12 @@ async function main() {
   });
   performance.mark('kavro-started');
   await breathe();
-  order.keeper.shared = new SharedOrder({ core, calc, server, keeper: order.keeper, message: dialog });
+  const shared = new SharedOrder({ core, calc, server, keeper: order.keeper, message: dialog });
+  order.keeper.shared = shared;
+  new SyncPanel({
+    panel: document.getElementById('sync-panel'), table: order.list, shared, message: dialog,
+    counter: document.querySelector('#screens [data-screen=openings]'), dialog: document.getElementById('conflict-dialog'),
+  });
   await order.start();
   const news = new ResultsNews(document.getElementById('results-news'), () => describeSummary(form));
   const answered = router.onAnswer;

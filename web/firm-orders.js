@@ -40,6 +40,7 @@ export class FirmOrders {
   }
 
   async open(id) {
+    if (id === this.keeper.id) return; // open already, as the page shows it
     await this.keeper.flush();
     await this.fetch(id);
     if (!(await this.keeper.open(id))) throw new Error('Заказ фирмы не открылся.');

@@ -21,6 +21,10 @@ export class OpeningTable {
     this.act = act;
     this.current = -1;
     this.size = 0;
+    // The rows of openings in conflict (shared-order problems) and what
+    // opens one's conflict: the mark is a button that says it in words.
+    this.conflicted = new Set();
+    this.openConflict = () => {};
     this.columns = JSON.parse(calc.columns()).columns;
     const head = table.createTHead().insertRow();
     for (const text of this.columns) head.append(make('th', { scope: 'col', textContent: text }));
@@ -78,11 +82,34 @@ export class OpeningTable {
     delete tr.dataset.stale;
     const cells = tr.cells;
     cells[0].textContent = String(row.number);
+    this.showMark(tr);
     this.showInput(this.input(cells[1], 'location'), row.location);
     this.showInput(this.input(cells[2], 'count'), String(row.count));
     cells[3].textContent = row.size;
     cells[4].textContent = row.drive;
     cells[5].textContent = row.torque;
+  }
+
+  markConflicts(rows) {
+    const before = this.conflicted;
+    this.conflicted = rows;
+    for (const index of new Set([...before, ...rows])) {
+      const tr = this.body.rows[index];
+      if (tr && tr.dataset.stale === undefined) this.showMark(tr);
+    }
+  }
+
+  showMark(tr) {
+    const marked = this.conflicted.has(tr.sectionRowIndex);
+    const mark = tr.cells[0].querySelector('.conflict-mark');
+    tr.classList.toggle('conflicted', marked);
+    if (!marked) return mark?.remove();
+    if (mark) return;
+    // A sign rather than a word: the number's column is narrow. Its name
+    // says it, and the panel above lists the conflict in words.
+    const button = make('button', { type: 'button', className: 'conflict-mark', textContent: '⚠', title: 'Конфликт правок' });
+    button.setAttribute('aria-label', `Конфликт в проёме ${tr.cells[0].firstChild.textContent}: показать`);
+    tr.cells[0].append(button);
   }
 
   showInput(input, text) {
@@ -130,6 +157,7 @@ export class OpeningTable {
 
   onClick(e) {
     const index = this.rowOf(e.target);
+    if (e.target.closest('.conflict-mark')) return this.openConflict(index);
     if (index < 0 || index === this.current) return;
     this.clicking = true;
     try {

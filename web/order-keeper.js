@@ -30,7 +30,12 @@ export class OrderKeeper {
     this.readOnly = false;
     this.problem = null; // what the status shows about storage now
     this.saver = new Autosaver({
-      snapshot: (changed) => ({ id: this.id, title: this.order.title(), changed, data: this.order.save() }),
+      // What is kept with the order (a shared order's replica) is taken at
+      // the same moment, so that the two never disagree in storage, nor in
+      // what a page going away leaves behind.
+      snapshot: (changed) => ({
+        id: this.id, title: this.order.title(), changed, data: this.order.save(), ...this.shared?.extra(this.id),
+      }),
       write: (record) => this.write(record),
       report: (error) => this.showProblem(error),
     });
@@ -90,6 +95,9 @@ export class OrderKeeper {
   // Opens the stored order ID in the core; false if it is gone or the core
   // refuses it (it stays stored: only the user deletes an order).
   async open(id) {
+    // The open order is written first: read before, the record of that
+    // same order would be older than what the page shows.
+    await this.saver.flush();
     let record = null;
     try {
       record = await this.store?.get(id);
@@ -97,7 +105,6 @@ export class OrderKeeper {
       this.showProblem(error);
     }
     if (!record) return false;
-    await this.saver.flush();
     try {
       this.order.load(record.data);
     } catch (error) {
@@ -174,7 +181,7 @@ export class OrderKeeper {
       // No storage at all: the open attempt's message already stands.
       throw this.problem ?? new DOMException('no storage', 'InvalidStateError');
     }
-    await this.store.put({ ...record, ...this.shared?.extra(record.id) });
+    await this.store.put(record);
     this.shared?.written(record.id);
     navigator.storage?.persist?.().catch(() => {});
   }

@@ -10,6 +10,7 @@
 // An order of this browser's own is not shared.
 
 import { OrderSync, followChanges } from './order-sync.js';
+import { keepStorage } from './storage-persistence.js';
 
 // Where the firm's change feed was last read, so that a reload does not
 // read it again from its beginning.
@@ -23,12 +24,16 @@ export class SharedOrder {
     this.carrier = null;
     this.unwatch = null;
     this.following = null;
+    this.turn = 0;
+    // Told whenever the conflicts or the edits kept aside may have changed.
+    this.listeners = new Set();
     server.pending.count = () => this.waiting();
     server.pending.orders = () => (this.waiting() ? [this.id] : []);
     // Signed in again (a session that ended while offline): what waits
     // is sent at once.
     server.onChange(() => {
       if (!server.signedIn) return this.stopFollowing();
+      keepStorage(this.keeper.status);
       this.carrier?.send();
       this.follow();
     });
@@ -37,8 +42,12 @@ export class SharedOrder {
   // The keeper has opened order ID.
   async taken(id) {
     this.close();
+    // Opened twice in a row (the last order at start, then the address's),
+    // only the last is shared: two replicas of one session would each
+    // record and send its changes.
+    const turn = ++this.turn;
     const record = await this.keeper.store?.get(id).catch(() => null);
-    if (!record?.firm || this.keeper.id !== id) return;
+    if (!record?.firm || this.keeper.id !== id || turn !== this.turn) return;
     const sync = new this.core.OrderSync(this.calc);
     const opened = JSON.parse(sync.open(id, record.replica ?? ''));
     if (opened.result !== 'done') {
@@ -50,11 +59,65 @@ export class SharedOrder {
     this.carrier = new OrderSync(sync, {
       orderId: id,
       fetch: (path, init) => this.server.carry(path, init),
-      keep: (bytes) => this.keeper.store.put({ id, replica: bytes }),
+      keep: () => this.keepNow(),
     });
     this.unwatch = this.carrier.watch();
     this.carrier.pull().catch(() => {});
     this.follow();
+    keepStorage(this.keeper.status);
+    this.tell();
+  }
+
+  // LISTENER(shared) whenever what needs the user's decision may have changed.
+  onProblems(listener) {
+    this.listeners.add(listener);
+  }
+
+  tell() {
+    for (const listener of this.listeners) listener(this);
+  }
+
+  // The conflicts the server keeps and the edits kept aside, in the
+  // core's words (see OrderSync.conflicts and .refused).
+  problems() {
+    if (!this.sync) return { conflicts: [], kept: [] };
+    return { conflicts: JSON.parse(this.sync.conflicts()), kept: JSON.parse(this.sync.refused()) };
+  }
+
+  // Keeps KEEP ('current', 'edit', 'both') of conflict ID on the server,
+  // then takes the order as it stands. It needs the server: offline it
+  // throws the reason rather than queue a decision that another device
+  // may have taken meanwhile. A conflict already resolved elsewhere is
+  // taken off the same way.
+  async resolve(conflict, keep) {
+    const id = this.id;
+    const carrier = this.carrier;
+    try {
+      await this.server.request('POST', `orders/${encodeURIComponent(id)}/conflicts/${encodeURIComponent(conflict)}`, { keep });
+    } catch (error) {
+      if (error.status !== 404) throw error;
+    }
+    await carrier.pull();
+  }
+
+  // A kept edit let go, or sent again after the rest.
+  async dismiss(edit) {
+    this.sync?.dismiss(edit);
+    await this.keepNow();
+  }
+
+  async resend(edit) {
+    this.sync?.resend(edit);
+    await this.keepNow();
+    this.carrier?.saved();
+  }
+
+  // The replica is kept with the order as the session shows it now: kept
+  // alone, a newer replica beside an older order would, at the next start,
+  // take the order's older contents for the user's latest edit.
+  async keepNow() {
+    if (this.id) await this.keeper.store.put({ id: this.id, replica: this.sync.kept(), data: this.keeper.order.save() });
+    this.tell();
   }
 
   // What the keeper writes with order ID.
@@ -63,7 +126,9 @@ export class SharedOrder {
   }
 
   written(id) {
-    if (id === this.id) this.carrier?.saved();
+    if (id !== this.id) return;
+    this.carrier?.saved();
+    this.tell(); // the rows of the openings in conflict may have moved
   }
 
   waiting() {
@@ -96,5 +161,6 @@ export class SharedOrder {
     this.carrier?.close();
     this.sync?.delete();
     Object.assign(this, { id: null, sync: null, carrier: null, unwatch: null });
+    this.tell();
   }
 }

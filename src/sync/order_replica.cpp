@@ -159,6 +159,21 @@ void OrderReplica::conflictsListed(const std::string& body) {
         conflicts_.push_back(conflict.dump());
 }
 
+bool OrderReplica::dismiss(const std::string& keptId) {
+    return std::erase_if(kept_, [&](const KeptEdit& edit) { return edit.id == keptId; }) != 0;
+}
+
+bool OrderReplica::resend(const std::string& keptId) {
+    const auto edit = std::find_if(kept_.begin(), kept_.end(),
+                                   [&](const KeptEdit& kept) { return kept.id == keptId; });
+    if (edit == kept_.end())
+        return false;
+    EditDelta delta = std::move(edit->delta);
+    kept_.erase(edit);
+    record(std::move(delta));
+    return true;
+}
+
 void OrderReplica::confirm(std::int64_t revision, merge::OrderState state) {
     revision_ = revision;
     confirmed_ = std::move(state);

@@ -108,6 +108,10 @@ public:
     bool arrived(const std::string& orderFile);
     // The server's list of the order's conflicts (GET .../conflicts).
     void conflictsListed(const std::string& body);
+    // A kept edit the user lets go, or sends again: queued anew, with a new
+    // id, on top of what waits, as if just made. False for an id not kept.
+    bool dismiss(const std::string& keptId);
+    bool resend(const std::string& keptId);
     // The replica as bytes to keep beside the order, and read back; a
     // damaged record is refused with ReplicaError.
     std::string save() const;

@@ -69,6 +69,14 @@ bool SessionReplica::arrived(const std::string& orderFile) {
     return newer;
 }
 
+bool SessionReplica::resend(const std::string& keptId) {
+    const merge::OrderState before = replica_.local();
+    const bool queued = replica_.resend(keptId);
+    if (queued && !detached_)
+        follow(before);
+    return queued;
+}
+
 std::optional<SyncRequest> SessionReplica::next() {
     return detached_ ? std::nullopt : replica_.next();
 }

@@ -42,6 +42,9 @@ public:
     AnswerOutcome answered(const std::string& editId, int status, const std::string& body);
     bool arrived(const std::string& orderFile);
     void conflictsListed(const std::string& body) { replica_.conflictsListed(body); }
+    bool dismiss(const std::string& keptId) { return replica_.dismiss(keptId); }
+    // The edit's changes are shown in the session at once.
+    bool resend(const std::string& keptId);
 
 private:
     // What a batch of the order's changes touched.

@@ -136,5 +136,8 @@ EMSCRIPTEN_BINDINGS(kavro_core) {
         .function("kept", &kavro::OrderSync::kept)
         .function("counts", &kavro::OrderSync::counts)
         .function("refused", &kavro::OrderSync::refused)
+        .function("conflicts", &kavro::OrderSync::conflicts)
+        .function("dismiss", &kavro::OrderSync::dismiss)
+        .function("resend", &kavro::OrderSync::resend)
         .function("localOrder", &kavro::OrderSync::localOrder);
 }

@@ -4,6 +4,7 @@
 #include "order_sync.h"
 
 #include "orderio/order_file.h"
+#include "shared_order_view.h"
 #include "sync/order_state.h"
 #include "sync/replica_record.h"
 
@@ -125,11 +126,40 @@ std::string OrderSync::counts() const {
 std::string OrderSync::refused() const {
     Json list = Json::array();
     if (link_)
-        for (const sync::KeptEdit& edit : link_->replica().kept())
-            list.push_back({{"edit", edit.id},
-                            {"reason", edit.reason},
-                            {"delta", sync::deltaJson(edit.delta)}});
+        for (const sync::KeptEdit& edit : link_->replica().kept()) {
+            Json view = keptEditView(edit, link_->replica().local());
+            view["delta"] = sync::deltaJson(edit.delta);
+            list.push_back(std::move(view));
+        }
     return list.dump();
+}
+
+std::string OrderSync::conflicts() const {
+    Json list = Json::array();
+    if (link_)
+        for (const std::string& conflict : link_->replica().conflicts())
+            list.push_back(conflictView(conflict, link_->replica().confirmed(),
+                                        calculator_.session().document()));
+    return list.dump();
+}
+
+std::string OrderSync::dismiss(const std::string& edit) {
+    if (!link_)
+        return failed(kNotShared);
+    const bool dropped = link_->dismiss(edit);
+    Json answer = Json::parse(counts());
+    answer["result"] = dropped ? "done" : "failed";
+    return answer.dump();
+}
+
+std::string OrderSync::resend(const std::string& edit) {
+    if (!link_)
+        return failed(kNotShared);
+    bool queued = false;
+    calculator_.changeFromElsewhere([&](OrderSession&) { queued = link_->resend(edit); });
+    Json answer = Json::parse(counts());
+    answer["result"] = queued ? "done" : "failed";
+    return answer.dump();
 }
 
 std::string OrderSync::localOrder() const {

@@ -37,8 +37,16 @@ public:
     std::string kept() const;
     // {waiting, refused, conflicts, revision}
     std::string counts() const;
-    // The edits kept aside: [{edit, reason, delta}].
+    // The edits kept aside: [{edit, reason, lines, delta}], `lines` what
+    // each changed, in words.
     std::string refused() const;
+    // The conflicts the server keeps, each as the two versions in words
+    // (see conflictView): [{id, row, title, note, fields, choices}].
+    std::string conflicts() const;
+    // A kept edit let go, or queued again (its changes shown at once):
+    // the counts, with {result} "done" or "failed" for an edit not kept.
+    std::string dismiss(const std::string& edit);
+    std::string resend(const std::string& edit);
     // The order as this device has it: the confirmed state and the queue.
     std::string localOrder() const;
 

@@ -97,6 +97,19 @@ TEST_P(People, TheOrdersListTellsTheLastChangeAndTheConflicts) {
     EXPECT_EQ(listed[0]["changedBy"], "ann");
     EXPECT_EQ(listed[0]["changedAt"], now.load());
     EXPECT_EQ(listed[0]["conflicts"], 1);
+    // Keeping the current version changes no field, yet the devices
+    // following the changes must hear that the conflict is gone.
+    const std::string conflict = Json::parse(
+        call("GET", "/api/v1/orders/" + id + "/conflicts", {}, admin).body)["conflicts"][0]["id"];
+    const Json last = Json::parse(call("GET", "/api/v1/changes?since=0", {}, admin).body)["last"];
+    const std::string resolve = "/api/v1/orders/" + id + "/conflicts/" + conflict;
+    EXPECT_EQ(call("POST", resolve, R"({"keep": "current"})", admin).status, 200);
+    const Json heard =
+        Json::parse(call("GET", "/api/v1/changes?since=" + last.dump(), {}, phone).body)["changes"];
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0]["id"], id);
+    EXPECT_EQ(orders()[0]["conflicts"], 0);
+    EXPECT_EQ(call("POST", resolve, R"({"keep": "edit"})", phone).status, 404);
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, People, ::testing::Values(Backend::sqlite, Backend::postgres),

@@ -135,6 +135,10 @@ TEST(SessionReplica, RefusedEditIsKeptWithItsReasonAndDoesNotHoldUpTheRest) {
     EXPECT_EQ(OrderFile::parse(next->body).title, "Дом");
     EXPECT_EQ(device.link->answered(next->editId, 401, ""), AnswerOutcome::SignIn);
     EXPECT_EQ(device.link->replica().queue().size(), 1u) << "kept for the next sign-in";
+    EXPECT_FALSE(device.link->dismiss(refused->editId + "x"));
+    EXPECT_TRUE(device.link->dismiss(refused->editId));
+    EXPECT_TRUE(device.link->replica().kept().empty());
+    EXPECT_EQ(device.link->replica().queue().size(), 1u);
 }
 
 TEST(SessionReplica, EditOfAnOpeningDeletedElsewhereIsKeptWhole) {
@@ -149,6 +153,12 @@ TEST(SessionReplica, EditOfAnOpeningDeletedElsewhereIsKeptWhole) {
     ASSERT_EQ(kept.added.size(), 1u);
     EXPECT_EQ(kept.added.begin()->second.at("location"), "\"Mine\"");
     EXPECT_EQ(kept.places.at(0).after, "a");
+    // Sent again, it comes back as an opening of its own where it stood.
+    EXPECT_TRUE(device.link->resend(device.link->replica().kept()[0].id));
+    EXPECT_EQ(device.locations(), (Locations{"A", "Mine", "C"}));
+    EXPECT_TRUE(device.link->replica().kept().empty());
+    EXPECT_EQ(device.link->replica().queue().size(), 1u);
+    device.expectShowsLocal();
 }
 
 TEST(SessionReplica, OrderEmptiedElsewhereShowsABlankOpeningThatIsNotTheOrders) {

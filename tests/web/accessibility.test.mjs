@@ -10,17 +10,26 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { startServer, launch, openPage, siteMissing, ROOT } from './harness.mjs';
-import { startFirmServer, serverMissing, signIn, ADMIN_PASSWORD } from './firm-harness.mjs';
+import { startFirmServer, serverMissing, apiAs, signIn, ADMIN_PASSWORD } from './firm-harness.mjs';
 
 const AXE = readFileSync(path.join(ROOT, 'node_modules/axe-core/axe.min.js'), 'utf8');
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
 
 let server;
 let firmServer;
+let conflicted; // a firm's order whose third opening both sides renamed
 before(async () => {
   if (siteMissing) return;
   server = await startServer();
-  if (!serverMissing) firmServer = await startFirmServer();
+  if (serverMissing) return;
+  firmServer = await startFirmServer();
+  const admin = await apiAs(firmServer.url, 'admin', ADMIN_PASSWORD);
+  conflicted = (await admin('POST', 'orders?edit=house', readFileSync(path.join(ROOT, 'examples/house.kavro')))).id;
+  const file = await admin('GET', `orders/${conflicted}`);
+  for (const [edit, place] of [['office', 'Спальня, офис'], ['phone', 'Спальня, телефон']]) {
+    file.openings[2].location = place;
+    await admin('PUT', `orders/${conflicted}?edit=${edit}`, JSON.stringify(file));
+  }
 });
 after(async () => Promise.all([server?.stop(), firmServer?.stop()]));
 
@@ -85,7 +94,25 @@ const firmViews = [
     await account(page);
     await page.click('#password-button');
   }],
+  ['a conflict and a refused edit', async (page) => {
+    const edits = /\/api\/v1\/orders\/[^/?]+\?edit=/;
+    await page.route(edits, (route) => route.fulfill({ status: 422, contentType: 'application/json', body: '{"error": "Заказ не принят."}' }));
+    await openConflicted(page);
+    await page.fill('#openings tbody tr:nth-child(1) [data-edit=location]', 'Кухня, не принято');
+    await page.waitForSelector('.kept-edit');
+    await page.unroute(edits);
+  }],
+  ['the two versions of a conflict', async (page) => {
+    await openConflicted(page);
+    await page.click('#openings tbody tr:nth-child(3) .conflict-mark');
+  }],
 ];
+
+async function openConflicted(page) {
+  await page.goto(`${firmServer.url}?order=${conflicted}`);
+  await page.waitForSelector('#sync-panel .open-conflict', { state: 'attached' });
+  if (await page.isVisible('#screens')) await screen('openings')(page);
+}
 
 // Each view in a page of its own, opened afresh at URL; the faults found.
 async function faultsOf(context, url, list) {

@@ -222,9 +222,9 @@ ApiReply resolveConflict(const RouteCall& call) {
         } catch (const OrderRefused&) {
             return notFound();
         }
-        call.server.notifier.notify();
     }
-    storage.dropConflict(firm, stored->id);
+    storage.dropConflict(firm, stored->id, call.caller->name, call.server.clock());
+    call.server.notifier.notify();
     const auto now = storage.order(firm, call.params[0]);
     return jsonReply({{"revision", now ? now->revision : 0}});
 }

@@ -233,13 +233,24 @@ std::optional<StoredConflict> SqlStorage::conflict(const std::string& firmId,
     return StoredConflict{row.text(0), row.text(1), row.integer(2), conflictOf(row.text(3))};
 }
 
-void SqlStorage::dropConflict(const std::string& firmId, const std::string& conflictId) {
+void SqlStorage::dropConflict(const std::string& firmId, const std::string& conflictId,
+                              const std::string& login, std::int64_t now) {
     const auto db = pool_.lease();
-    db->prepare("DELETE FROM conflicts WHERE id = ? AND order_id IN "
-                "(SELECT id FROM orders WHERE firm_id = ?)")
-        .bind(1, conflictId)
-        .bind(2, firmId)
-        .run();
+    Transaction transaction(*db);
+    std::string orderId;
+    std::int64_t revision = 0;
+    {
+        auto found = db->prepare("SELECT o.id, o.revision FROM conflicts c JOIN orders o "
+                                 "ON o.id = c.order_id WHERE c.id = ? AND o.firm_id = ?");
+        found.bind(1, conflictId).bind(2, firmId);
+        if (!found.step())
+            return; // dropped already, by a resolution from another device
+        orderId = found.text(0);
+        revision = found.integer(1);
+    }
+    db->prepare("DELETE FROM conflicts WHERE id = ?").bind(1, conflictId).run();
+    recordChange(*db, firmId, "order", orderId, revision, login, now);
+    transaction.commit();
 }
 
 } // namespace kavro::server

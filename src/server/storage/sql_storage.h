@@ -60,7 +60,8 @@ public:
                                           const std::string& orderId) override;
     std::optional<StoredConflict> conflict(const std::string& firmId,
                                            const std::string& conflictId) override;
-    void dropConflict(const std::string& firmId, const std::string& conflictId) override;
+    void dropConflict(const std::string& firmId, const std::string& conflictId,
+                      const std::string& login, std::int64_t now) override;
 
     std::vector<Change> changes(const std::string& firmId, std::int64_t since, int limit) override;
     std::int64_t lastChange(const std::string& firmId) override;

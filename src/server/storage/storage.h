@@ -154,7 +154,11 @@ public:
                                                   const std::string& orderId) = 0;
     virtual std::optional<StoredConflict> conflict(const std::string& firmId,
                                                    const std::string& conflictId) = 0;
-    virtual void dropConflict(const std::string& firmId, const std::string& conflictId) = 0;
+    // Drops a resolved conflict and records it as a change of its order, so
+    // that every device following the changes learns it is gone, also when
+    // the order itself stayed as it was (the current version kept).
+    virtual void dropConflict(const std::string& firmId, const std::string& conflictId,
+                              const std::string& login, std::int64_t now) = 0;
 
     // The firm's changes after `since`, oldest first.
     virtual std::vector<Change> changes(const std::string& firmId, std::int64_t since,
