@@ -170,7 +170,11 @@ bool OrderReplica::resend(const std::string& keptId) {
         return false;
     EditDelta delta = std::move(edit->delta);
     kept_.erase(edit);
+    // A rare step: what it changed is found by comparing the whole order.
+    const merge::OrderState seen = local_;
     record(std::move(delta));
+    localChange_ = {};
+    noteChange(seen);
     return true;
 }
 

@@ -70,10 +70,9 @@ bool SessionReplica::arrived(const std::string& orderFile) {
 }
 
 bool SessionReplica::resend(const std::string& keptId) {
-    const merge::OrderState before = replica_.local();
     const bool queued = replica_.resend(keptId);
     if (queued && !detached_)
-        follow(before);
+        follow(replica_.localChange());
     return queued;
 }
 
