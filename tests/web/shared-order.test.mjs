@@ -31,10 +31,10 @@ const titled = (page, title) => until(async () => (await page.inputValue('#order
 const counted = (page, rows) => until(async () => (await page.locator('#openings tbody tr').count()) === rows,
   `the order did not come to ${rows} openings`);
 
-// The order's record in the browser's storage: the replica kept with it.
+// The replica kept with the order in the browser's storage.
 const storedReplica = (page, id) => page.evaluate((key) => new Promise((resolve) => {
   indexedDB.open('kavro-orders').onsuccess = (e) => {
-    e.target.result.transaction('orders').objectStore('orders').get(key).onsuccess = (r) => resolve(r.target.result?.replica ?? '');
+    e.target.result.transaction('parts').objectStore('parts').get([key, 'replica']).onsuccess = (r) => resolve(r.target.result ?? '');
   };
 }), id);
 
