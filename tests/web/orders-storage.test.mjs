@@ -93,11 +93,17 @@ test('a change made just before the page goes away is there at the next start', 
 // A browser that kept orders before their contents were stored apart: the
 // upgrade moves them, and a part kept alone (the sync's replica) neither
 // loses the order's file nor brings back an order removed meanwhile.
-test('orders kept by the earlier storage open as they were; contents kept apart stay apart', { skip: siteMissing }, async () => {
+test('orders kept by the earlier storage open as they were; contents kept apart stay apart', { skip: siteMissing, timeout: 30000 }, async () => {
   const page = await blankPage();
   const seen = await page.evaluate(async (file) => {
-    await new Promise((resolve) => {
+    const settled = (req) => new Promise((resolve, reject) => {
+      req.onsuccess = () => resolve(req.result);
+      req.onerror = () => reject(req.error);
+    });
+    await settled(indexedDB.deleteDatabase('kavro-orders')); // the other tests' storage
+    await new Promise((resolve, reject) => {
       const req = indexedDB.open('kavro-orders', 1);
+      req.onerror = () => reject(req.error);
       req.onupgradeneeded = () => req.result.createObjectStore('orders', { keyPath: 'id' })
         .put({ id: 'a', title: 'Дом', changed: 1, data: 'файл', firm: true });
       req.onsuccess = () => { req.result.close(); resolve(); };
