@@ -111,7 +111,7 @@ step "Running the daily backup's job as kavro-server, beside the running server"
 as_service kavro-server --data /var/lib/kavro-server add-firm Проверка >/dev/null ||
   fail "add-firm beside the running server"
 # Fourteen older copies were there: the oldest goes, the new one is kept.
-inside setpriv --reuid=kavro-server --regid=kavro-server --init-groups sh -c '
+as_service sh -c '
   mkdir -p /var/lib/kavro-server/backups
   for day in $(seq 10 23); do touch /var/lib/kavro-server/backups/server-2025-01-${day}T030000Z.db; done'
 run_as_service kavro-server-backup.service
