@@ -112,6 +112,7 @@ async function main() {
   root.removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
   performance.mark('kavro-ready'); // the first results are on screen
+  keepOffline();
   preloadPapers();
   // The letterhead and the price list are not needed for the first
   // results. A storage the browser refuses holds none to bring back (the
@@ -125,14 +126,20 @@ async function main() {
 }
 
 // A new version is installed beside the running one and taken at the
-// next start; the service worker never takes over a page half way.
-if ('serviceWorker' in navigator)
-  navigator.serviceWorker.register('sw.js').catch(() => {});
+// next start; the service worker never takes over a page half way. Its
+// install fetches and stores every file of the site: begun with the page,
+// it takes from a phone's processor what the first results need, so it
+// begins once they are shown (or the start has failed: a fixed version
+// must still be able to arrive).
+function keepOffline() {
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+}
 
 // The order's session once the page has started: what brings changes from
 // elsewhere into the open order goes through it, and the page shows them.
 export const session = main().catch((error) => {
   console.error(error);
+  keepOffline();
   const line = document.getElementById('loading') ?? document.body.appendChild(document.createElement('p'));
   line.textContent = `Не удалось запустить калькулятор: ${error?.message ?? error}`;
   return null;
