@@ -13,7 +13,10 @@ function make(tag, props = {}) {
 export class ConflictDialog {
   constructor(dialog) {
     this.dialog = dialog;
-    this.body = dialog.querySelector('tbody');
+    this.differing = dialog.querySelector('.conflict-differs');
+    // The fields both versions share are folded away: on a phone the
+    // whole opening would push the choices a screen below what differs.
+    this.same = dialog.querySelector('.conflict-same');
     this.choices = dialog.querySelector('.conflict-choices');
     dialog.querySelector('.close-dialog').addEventListener('click', () => dialog.close(''));
   }
@@ -23,7 +26,12 @@ export class ConflictDialog {
   ask(view) {
     this.dialog.querySelector('.conflict-title').textContent = view.title;
     this.dialog.querySelector('.conflict-note').textContent = view.note;
-    this.body.replaceChildren(...view.fields.map((field) => this.row(field)));
+    const same = view.fields.filter((field) => !field.differs);
+    this.differing.replaceChildren(...view.fields.filter((field) => field.differs).map((field) => this.row(field)));
+    this.same.querySelector('tbody').replaceChildren(...same.map((field) => this.row(field)));
+    this.same.querySelector('summary').textContent = `Совпадающие поля: ${same.length}`;
+    this.same.hidden = !same.length;
+    this.same.open = false;
     const buttons = view.choices.map(({ keep, caption }) => {
       const button = make('button', { type: 'button', textContent: caption });
       button.dataset.keep = keep;

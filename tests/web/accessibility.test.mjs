@@ -105,6 +105,7 @@ const firmViews = [
   ['the two versions of a conflict', async (page) => {
     await openConflicted(page);
     await page.click('#openings tbody tr:nth-child(3) .conflict-mark');
+    await page.click('#conflict-dialog .conflict-same summary'); // the fields both share, unfolded
   }],
 ];
 
