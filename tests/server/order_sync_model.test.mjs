@@ -152,8 +152,15 @@ class Device {
     const key = `${local.openings[at]?.id}/location`;
     const value = `d${this.number}e${++unique}`;
     if (kind === 0) {
-      this.type(key, local.openings[at]?.location, value);
       this.calc.setLocation(at, value);
+      // Typed into the blank opening shown while the order has none, the
+      // value makes it an opening of the order, with an id of its own only
+      // now: the write is keyed by that id, so that typing into it again
+      // counts as typing over it.
+      const typed = JSON.parse(this.sync.localOrder()).openings.find((o) => o.location === value);
+      if (!typed) failures.push(`device ${this.number} typed ${value} into opening ${at}, and its replica lacks it`);
+      const id = typed?.id ?? local.openings[at]?.id;
+      this.type(`${id}/location`, local.openings.find((o) => o.id === id)?.location, value);
     }
     else if (kind === 1) this.calc.setCount(at, String(1 + below(20)));
     else if (kind === 2 && size < 30) this.calc.add();
