@@ -8,6 +8,7 @@
 // what the server holds; every edit the server applied is in the order,
 // overwritten by another edit, or kept in a conflict; none applied twice.
 // node order_sync_model.test.mjs MODULE_DIR KAVRO-SERVER [POSTGRES-HELPER | -]
+// (KAVRO_SEED=N repeats a run; KAVRO_STEPS=N, 4000 unless set, shortens it)
 import '../../scripts/lib/node-crypto.mjs';
 import assert from 'node:assert/strict';
 import { spawn, spawnSync } from 'node:child_process';
@@ -25,7 +26,7 @@ const carrierSource = fs.readFileSync(fileURLToPath(new URL('../../web/order-syn
 const { OrderSync, followChanges } = await import(`data:text/javascript;base64,${carrierSource.toString('base64')}`);
 const seed = Number(process.env.KAVRO_SEED ?? Math.floor(Math.random() * 2 ** 31));
 const DEVICES = 12;
-const STEPS = 4000;
+const STEPS = Number(process.env.KAVRO_STEPS ?? 4000);
 const STEPS_FOR_MS = 30_000; // the steps stop here, leaving time to drain
 const ORDER = 'model-order';
 
