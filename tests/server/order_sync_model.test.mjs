@@ -8,6 +8,7 @@
 // what the server holds; every edit the server applied is in the order,
 // overwritten by another edit, or kept in a conflict; none applied twice.
 // node order_sync_model.test.mjs MODULE_DIR KAVRO-SERVER [POSTGRES-HELPER | -]
+// (KAVRO_SEED=N repeats a run; KAVRO_STEPS=N, 4000 unless set, shortens it)
 import '../../scripts/lib/node-crypto.mjs';
 import assert from 'node:assert/strict';
 import { spawn, spawnSync } from 'node:child_process';
@@ -25,7 +26,7 @@ const carrierSource = fs.readFileSync(fileURLToPath(new URL('../../web/order-syn
 const { OrderSync, followChanges } = await import(`data:text/javascript;base64,${carrierSource.toString('base64')}`);
 const seed = Number(process.env.KAVRO_SEED ?? Math.floor(Math.random() * 2 ** 31));
 const DEVICES = 12;
-const STEPS = 4000;
+const STEPS = Number(process.env.KAVRO_STEPS ?? 4000);
 const STEPS_FOR_MS = 30_000; // the steps stop here, leaving time to drain
 const ORDER = 'model-order';
 
@@ -152,8 +153,15 @@ class Device {
     const key = `${local.openings[at]?.id}/location`;
     const value = `d${this.number}e${++unique}`;
     if (kind === 0) {
-      this.type(key, local.openings[at]?.location, value);
       this.calc.setLocation(at, value);
+      // Typed into the blank opening shown while the order has none, the
+      // value makes it an opening of the order, with an id of its own only
+      // now: the write is keyed by that id, so that typing into it again
+      // counts as typing over it.
+      const typed = JSON.parse(this.sync.localOrder()).openings.find((o) => o.location === value);
+      if (!typed) failures.push(`device ${this.number} typed ${value} into opening ${at}, and its replica lacks it`);
+      const id = typed?.id ?? local.openings[at]?.id;
+      this.type(`${id}/location`, local.openings.find((o) => o.id === id)?.location, value);
     }
     else if (kind === 1) this.calc.setCount(at, String(1 + below(20)));
     else if (kind === 2 && size < 30) this.calc.add();
