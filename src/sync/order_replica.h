@@ -101,11 +101,16 @@ public:
     // applied, naming the confirmed revision); none when the queue is empty
     // or its first edit awaits an answer.
     std::optional<SyncRequest> next();
+    // The request for the order as the server holds it now. Both ask only
+    // for what changed after the confirmed revision, unless an answer of
+    // that kind did not fit the confirmed state: then orders come whole.
+    SyncRequest pull() const;
     // The answer to edit `editId`: `status` 0 when none came.
     AnswerOutcome answered(const std::string& editId, int status, const std::string& body);
-    // The order file as the server holds it now (another device's change).
-    // Returns whether it was newer than the confirmed state.
-    bool arrived(const std::string& orderFile);
+    // The answer to pull() (the order file, or what changed since), when
+    // another device changed the order. Returns whether it was newer than
+    // the confirmed state.
+    bool arrived(const std::string& body);
     // The server's list of the order's conflicts (GET .../conflicts).
     void conflictsListed(const std::string& body);
     // A kept edit the user lets go, or sends again: queued anew, with a new
@@ -130,6 +135,7 @@ private:
     bool deletedLater(std::deque<QueuedEdit>::const_iterator edit,
                       const std::string& opening) const;
     AnswerOutcome refuse(const std::string& editId, std::string reason);
+    std::string sinceQuery(const char* separator) const;
 
     std::string orderId_;
     std::int64_t revision_ = 0;
@@ -145,6 +151,8 @@ private:
     mutable std::string confirmedRecord_;
     // The first edit's request is out and unanswered.
     bool inFlight_ = false;
+    // The server's orders are asked for whole (see pull()).
+    bool wholeOrders_ = false;
 };
 
 } // namespace kavro::sync

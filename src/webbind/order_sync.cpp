@@ -80,14 +80,21 @@ std::string OrderSync::answered(const std::string& edit, double status, const st
     return answer.dump();
 }
 
-std::string OrderSync::arrived(const std::string& orderFile) {
+std::string OrderSync::pull() const {
+    if (!link_)
+        return {};
+    const sync::SyncRequest request = link_->replica().pull();
+    return Json{{"method", request.method}, {"path", request.path}}.dump();
+}
+
+std::string OrderSync::arrived(const std::string& body) {
     if (!link_)
         return failed(kNotShared);
     bool newer = false;
     std::string error;
     calculator_.changeFromElsewhere([&](OrderSession&) {
         try {
-            newer = link_->arrived(orderFile);
+            newer = link_->arrived(body);
         } catch (const std::exception& fault) {
             error = fault.what();
         }

@@ -71,7 +71,7 @@ TEST(SessionReplica, KeystrokesInOneFieldMakeOneEditUntilItIsSent) {
     EXPECT_EQ(device.link->replica().queue().size(), 1u);
     const auto request = device.link->next();
     ASSERT_TRUE(request);
-    EXPECT_EQ(request->path, "/api/v1/orders/o1?edit=" + request->editId);
+    EXPECT_EQ(request->path, "/api/v1/orders/o1?edit=" + request->editId + "&since=1");
     EXPECT_EQ(OrderFile::parse(request->body).openings.at(0).location, "Kux");
     device.session.setLocation(0, "Kuxn");
     EXPECT_EQ(device.link->replica().queue().size(), 2u) << "a sent edit may be applied already";

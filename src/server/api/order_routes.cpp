@@ -51,6 +51,21 @@ Json conflictJson(const merge::Conflict& c) {
             {"editOpening", fieldsJson(c.editOpening)}};
 }
 
+// The order as it now stands, as an answer's members: the whole order
+// file, or, where the client names the revision it holds (`since`, one
+// the order had), only what changed after it: the file with the openings
+// changed since, and every opening's id in its place. A large order's
+// client then reads a few openings per answer rather than all of them.
+Json orderMembers(const ApiRequest& request, const std::string& orderId,
+                  const StoredOrder& stored) {
+    const std::int64_t since = queryNumber(request, "since", -1, 0, INT64_MAX);
+    if (since < 0 || since > stored.revision)
+        return {{"order", orderFileText(orderId, stored)}};
+    return {{"since", since},
+            {"sequence", stored.state.sequence},
+            {"order", orderFileSince(orderId, stored, since)}};
+}
+
 // Applies an order file to `orderId`, merged with what changed since the
 // revision the file was taken at; answers with the order as it now stands.
 ApiReply applyFile(const RouteCall& call, const std::string& orderId,
@@ -73,11 +88,12 @@ ApiReply applyFile(const RouteCall& call, const std::string& orderId,
     Json conflicts = Json::array();
     for (const merge::Conflict& conflict : outcome.conflicts)
         conflicts.push_back(conflictJson(conflict));
-    return jsonReply({{"id", orderId},
-                      {"revision", stored->revision},
-                      {"repeated", outcome.repeated},
-                      {"conflicts", conflicts},
-                      {"order", orderFileText(orderId, *stored)}});
+    Json answer = {{"id", orderId},
+                   {"revision", stored->revision},
+                   {"repeated", outcome.repeated},
+                   {"conflicts", conflicts}};
+    answer.update(orderMembers(call.request, orderId, *stored));
+    return jsonReply(answer);
 }
 
 std::vector<std::string> splitIds(const std::string& joined) {
@@ -177,10 +193,17 @@ ApiReply putOrder(const RouteCall& call) {
     return applyFile(call, id, received);
 }
 
+// The order file; asked with `since`, {revision, since, sequence, order}
+// as an edit's answer gives it.
 ApiReply getOrder(const RouteCall& call) {
     const auto stored = call.server.storage.order(call.caller->firmId, call.params[0]);
     if (!stored)
         return notFound();
+    if (call.request.query.count("since")) {
+        Json answer = {{"revision", stored->revision}};
+        answer.update(orderMembers(call.request, call.params[0], *stored));
+        return jsonReply(answer);
+    }
     ApiReply reply;
     reply.body = orderFileText(call.params[0], *stored);
     return reply;
