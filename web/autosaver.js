@@ -42,8 +42,14 @@ export class Autosaver {
   }
 
   changed() {
-    this.dirty = true;
     this.changedAt = this.clock.now();
+    this.pending();
+  }
+
+  // What is kept with the record changed, not what it records: written
+  // with the next write, its time of change left as it was.
+  pending() {
+    this.dirty = true;
     if (this.enabled && !this.timer && !this.writing) this.schedule(this.pause());
   }
 
