@@ -76,20 +76,13 @@ ServerOrder serverOrder(const Json& answer, const merge::OrderState& confirmed,
     if (!since.is_number_integer() || since.get<std::int64_t>() > revision ||
         !answer.contains("sequence") || !answer["sequence"].is_array())
         throw UnfitChanges();
-    const Json& sequence = answer["sequence"];
     read.state.sequence.clear();
-    for (const Json& id : sequence) {
+    for (const Json& id : answer["sequence"]) {
         if (!id.is_string())
             throw UnfitChanges();
-        const std::string& opening = read.state.sequence.emplace_back(id.get<std::string>());
-        if (read.state.openings.count(opening))
-            continue;
-        const auto kept = confirmed.openings.find(opening);
-        if (kept == confirmed.openings.end())
-            throw UnfitChanges();
-        read.state.openings.emplace(opening, kept->second);
+        read.state.sequence.push_back(id.get<std::string>());
     }
-    if (read.state.openings.size() != read.state.sequence.size())
+    if (!takeUnchanged(read.state, confirmed))
         throw UnfitChanges();
     return read;
 }
@@ -143,11 +136,29 @@ std::optional<SyncRequest> OrderReplica::next() {
         applyDelta(edited, first.delta);
         first.sent = true;
         inFlight_ = true;
-        return SyncRequest{"PUT",
-                           "/api/v1/orders/" + orderId_ + "?edit=" + first.id + sinceQuery("&"),
-                           orderFileText(edited, orderId_, revision_), first.id};
+        // An order the server has not seen yet has nothing to take the
+        // rest from.
+        sentChanges_ = revision_ > 0 && !wholeOrders_ && first.id != wholeEdit_;
+        const std::string path =
+            "/api/v1/orders/" + orderId_ + "?edit=" + first.id + sinceQuery("&");
+        if (!sentChanges_)
+            return SyncRequest{"PUT", path, orderFileText(edited, orderId_, revision_), first.id};
+        return SyncRequest{"PUT", path + "&partial=1", changesText(edited, first.delta), first.id};
     }
     return std::nullopt;
+}
+
+std::string OrderReplica::changesText(const merge::OrderState& edited,
+                                      const EditDelta& delta) const {
+    merge::OrderState changed{edited.fields, {}, {}};
+    for (const std::string& id : edited.sequence)
+        if (delta.openings.count(id) || delta.added.count(id)) {
+            changed.sequence.push_back(id);
+            changed.openings.emplace(id, edited.openings.at(id));
+        }
+    return Json{{"sequence", edited.sequence},
+                {"order", orderFileText(changed, orderId_, revision_)}}
+        .dump();
 }
 
 SyncRequest OrderReplica::pull() const {
@@ -169,7 +180,10 @@ AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
         try {
             confirmation = confirmationOf(answerJson(body), confirmed_, revision_);
         } catch (const UnfitChanges&) {
+            // Applied, but its answer unread: sent again whole, the server
+            // answers that it was applied, with the whole order.
             wholeOrders_ = true;
+            return first ? AnswerOutcome::Resend : AnswerOutcome::Unknown;
         }
         if (!confirmation)
             return first ? AnswerOutcome::Retry : AnswerOutcome::Unknown;
@@ -191,6 +205,12 @@ AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
         return AnswerOutcome::Retry;
     if (status == 401)
         return AnswerOutcome::SignIn;
+    // Refused as sent in part (the server may not take edits so): it is
+    // refused only once the server has refused it whole.
+    if (sentChanges_) {
+        wholeEdit_ = editId;
+        return AnswerOutcome::Resend;
+    }
     return refuse(editId, reasonOf(status, body));
 }
 

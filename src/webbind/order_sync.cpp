@@ -27,6 +27,8 @@ const char* outcomeName(sync::AnswerOutcome outcome) {
         return "refused";
     case sync::AnswerOutcome::Retry:
         return "retry";
+    case sync::AnswerOutcome::Resend:
+        return "resend";
     case sync::AnswerOutcome::SignIn:
         return "sign-in";
     case sync::AnswerOutcome::Unknown:

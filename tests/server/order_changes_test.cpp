@@ -65,6 +65,22 @@ TEST_P(OrderChanges, HoldOnlyTheOpeningsChangedAfterTheRevisionNamed) {
     EXPECT_EQ(call("GET", "/api/v1/orders/" + id + "?since=x", {}, admin).status, 400);
 }
 
+TEST_P(OrderChanges, AnEditSentAsWhatItChangedTakesTheRestFromItsRevision) {
+    Json file = get("");
+    const Json first = file["openings"][0];
+    const Json second = file["openings"][1];
+    file["openings"] = Json::array({first});
+    file["openings"][0]["location"] = "Кухня 2";
+    const auto put = [&](const Json& sequence) {
+        return call("PUT", "/api/v1/orders/" + id + "?partial=1",
+                    Json{{"sequence", sequence}, {"order", file.dump()}}.dump(), admin)
+            .status;
+    };
+    EXPECT_EQ(put({second["id"], first["id"], "x"}), 400) << "an opening the order never had";
+    EXPECT_EQ(put({second["id"], first["id"]}), 200);
+    EXPECT_EQ(locations({{"order", get("").dump()}}), (std::vector<std::string>{"Зал", "Кухня 2"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, OrderChanges,
                          ::testing::Values(Backend::sqlite, Backend::postgres),
                          [](const auto& info) { return backendName(info.param); });

@@ -66,7 +66,9 @@ TEST(OrderReplica, AsksForWhatChangedSinceTheRevisionItHolds) {
               AnswerOutcome::Confirmed);
     const auto next = shared.replica.next();
     ASSERT_TRUE(next);
-    EXPECT_EQ(next->path, "/api/v1/orders/o1?edit=" + next->editId + "&since=2");
+    EXPECT_EQ(next->path, "/api/v1/orders/o1?edit=" + next->editId + "&since=2&partial=1");
+    EXPECT_EQ(nlohmann::json::parse(next->body)["sequence"],
+              (std::vector<std::string>{"a", "b", "c"}));
 }
 
 struct ChangesCase {
@@ -88,7 +90,7 @@ TEST_P(Changes, AreTakenOnTheConfirmedStateOrTheOrderIsAskedWhole) {
         EXPECT_EQ(shared.replica.revision(), c.confirmed->revision);
         return;
     }
-    EXPECT_EQ(outcome, AnswerOutcome::Retry);
+    EXPECT_EQ(outcome, AnswerOutcome::Resend);
     EXPECT_EQ(shared.replica.revision(), 1);
     const auto again = shared.replica.next();
     ASSERT_TRUE(again);

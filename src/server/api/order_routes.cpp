@@ -6,6 +6,7 @@
 #include "orders/order_records.h"
 #include "route_handlers.h"
 #include "storage/random_id.h"
+#include "sync/order_state.h"
 
 #include <algorithm>
 
@@ -185,9 +186,38 @@ ApiReply pushOrder(const RouteCall& call) {
     return applyFile(call, id, received);
 }
 
+// An edit sent as what it changed (`partial`): the file holds the order's
+// fields and the openings changed or added, `sequence` every opening's id;
+// the rest are taken from the revision the file names.
+ReceivedOrder receiveChanges(const RouteCall& call, const std::string& orderId) {
+    const Json body = bodyObject(call.request);
+    ReceivedOrder received = receiveOrder(textMember(body, "order"));
+    const auto sequence = body.find("sequence");
+    if (sequence == body.end() || !sequence->is_array())
+        throw BadRequest("«sequence»: ожидается список id проёмов");
+    received.state.sequence.clear();
+    for (const Json& id : *sequence) {
+        if (!id.is_string())
+            throw BadRequest("«sequence»: ожидается список id проёмов");
+        received.state.sequence.push_back(checkedId(id.get<std::string>(), "проём"));
+    }
+    const auto base = call.server.storage.orderAt(call.caller->firmId, orderId, received.revision);
+    if (!base)
+        throw OrderRefused("the edit names a revision the order never had");
+    if (!sync::takeUnchanged(received.state, base->state))
+        throw BadRequest("«sequence» называет проём, которого в заказе не было");
+    return received;
+}
+
 ApiReply putOrder(const RouteCall& call) {
     const std::string id = checkedId(call.params[0], "order");
-    const ReceivedOrder received = receiveOrder(call.request.body);
+    ReceivedOrder received;
+    try {
+        received = call.request.query.count("partial") ? receiveChanges(call, id)
+                                                       : receiveOrder(call.request.body);
+    } catch (const OrderRefused&) {
+        return notFound();
+    }
     if (!received.id.empty() && received.id != id)
         throw BadRequest("id заказа в файле не тот, что в адресе");
     return applyFile(call, id, received);
