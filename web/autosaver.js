@@ -30,8 +30,10 @@ const realClock = {
 export class Autosaver {
   // SNAPSHOT(changedAt) gives the record to keep; WRITE(record) keeps it
   // and resolves once it is kept; REPORT(error or null) after each write.
-  constructor({ snapshot, write, report = () => {}, clock = realClock, interval = INTERVAL_MS }) {
-    Object.assign(this, { snapshot, write, report, clock, interval });
+  // PREPARE(), before a timed write, may make part of the record ahead, in
+  // a task of its own: the snapshot follows in the next task.
+  constructor({ snapshot, write, report = () => {}, prepare = () => {}, clock = realClock, interval = INTERVAL_MS }) {
+    Object.assign(this, { snapshot, write, report, prepare, clock, interval });
     this.dirty = false;
     this.changedAt = 0;
     this.timer = null;
@@ -78,8 +80,15 @@ export class Autosaver {
   schedule(ms) {
     this.cancel();
     this.timer = this.clock.setTimeout(() => {
-      this.timer = null;
-      this.run();
+      try {
+        if (this.dirty && this.enabled) this.prepare();
+      } catch {
+        // the snapshot meets the same fault and reports it
+      }
+      this.timer = this.clock.setTimeout(() => {
+        this.timer = null;
+        this.run();
+      }, 0);
     }, ms);
   }
 

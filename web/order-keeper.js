@@ -33,11 +33,14 @@ export class OrderKeeper {
     // completed), and the revision each record's contents were taken at.
     this.stored = null;
     this.taken = new WeakMap();
+    // The order's file made ahead of a write, with the revision it is of.
+    this.made = null;
     this.saver = new Autosaver({
       // What is kept with the order (a shared order's replica) is taken at
       // the same moment, so that the two never disagree in storage, nor in
       // what a page going away leaves behind.
       snapshot: (changed) => this.record({ title: this.order.title(), changed, ...this.shared?.extra(this.id) }),
+      prepare: () => this.prepare(),
       write: (record) => this.write(record),
       report: (error) => this.showProblem(error),
     });
@@ -136,6 +139,7 @@ export class OrderKeeper {
   async take(id) {
     this.saver.reset();
     this.stored = null;
+    this.made = null;
     this.lock?.release();
     this.id = id;
     safeSet(LAST_OPEN, id);
@@ -191,10 +195,25 @@ export class OrderKeeper {
   // changed only the replica would rewrite a megabyte each time).
   record(fields) {
     const revision = this.order.revision();
-    if (this.stored?.id === this.id && this.stored.revision === revision) return { id: this.id, ...fields };
-    const record = { id: this.id, ...fields, data: this.order.save() };
+    const made = this.made;
+    this.made = null;
+    if (this.isStored(revision)) return { id: this.id, ...fields };
+    const data = made?.id === this.id && made.revision === revision ? made.data : this.order.save();
+    const record = { id: this.id, ...fields, data };
     this.taken.set(record, revision);
     return record;
+  }
+
+  isStored(revision) {
+    return this.stored?.id === this.id && this.stored.revision === revision;
+  }
+
+  // A large order's file and its replica each take a while to make: the
+  // file is made a task ahead of the record, which uses it if the order
+  // is still as it was.
+  prepare() {
+    const revision = this.order.revision();
+    this.made = this.isStored(revision) ? null : { id: this.id, revision, data: this.order.save() };
   }
 
   // Stores RECORD (see record()); once it is kept, its contents are
