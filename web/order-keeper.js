@@ -79,7 +79,9 @@ export class OrderKeeper {
     for (const { key, record } of leftBehind()) {
       try {
         const kept = record && (await this.store.get(record.id));
-        if (record && (!kept || kept.changed < record.changed)) await this.store.put(record);
+        // A record without the order's contents (stored already) adds to
+        // an order kept, and brings back none removed meanwhile.
+        if (record && (kept ? kept.changed < record.changed : 'data' in record)) await this.store.put(record);
         dropLeaving(key);
       } catch (error) {
         this.showProblem(error);

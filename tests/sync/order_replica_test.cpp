@@ -55,22 +55,6 @@ nlohmann::json changes(std::int64_t since, std::int64_t revision, std::vector<Op
             {"order", OrderFile::serialize(order(revision, std::move(changed)))}};
 }
 
-TEST(OrderReplica, AsksForWhatChangedSinceTheRevisionItHolds) {
-    Shared shared;
-    EXPECT_EQ(shared.replica.pull().path, "/api/v1/orders/o1?since=1");
-    EditDelta later;
-    later.order["title"] = "\"Дом 3\"";
-    shared.replica.record(later);
-    ASSERT_EQ(shared.replica.answered(shared.edit, 200,
-                                      changes(1, 2, {opening("b", "B2")}, {"a", "b", "c"}).dump()),
-              AnswerOutcome::Confirmed);
-    const auto next = shared.replica.next();
-    ASSERT_TRUE(next);
-    EXPECT_EQ(next->path, "/api/v1/orders/o1?edit=" + next->editId + "&since=2&partial=1");
-    EXPECT_EQ(nlohmann::json::parse(next->body)["sequence"],
-              (std::vector<std::string>{"a", "b", "c"}));
-}
-
 struct ChangesCase {
     const char* name;
     nlohmann::json answer;
