@@ -41,6 +41,7 @@ export class Autosaver {
     this.unconfirmed = null; // the record of that write until it is kept
     this.enabled = true;
     this.cost = 0; // ms the last snapshot took
+    this.prepared = 0; // ms its part made ahead took
   }
 
   changed() {
@@ -80,11 +81,13 @@ export class Autosaver {
   schedule(ms) {
     this.cancel();
     this.timer = this.clock.setTimeout(() => {
+      const started = this.clock.now();
       try {
         if (this.dirty && this.enabled) this.prepare();
       } catch {
         // the snapshot meets the same fault and reports it
       }
+      this.prepared = this.clock.now() - started;
       this.timer = this.clock.setTimeout(() => {
         this.timer = null;
         this.run();
@@ -109,7 +112,9 @@ export class Autosaver {
     } catch (error) {
       return this.failed(error);
     }
-    this.cost = this.clock.now() - snapped;
+    // What was made ahead counts: the pause is for the whole record.
+    this.cost = this.clock.now() - snapped + this.prepared;
+    this.prepared = 0;
     this.unconfirmed = record;
     let started;
     try {
