@@ -30,8 +30,10 @@ const realClock = {
 export class Autosaver {
   // SNAPSHOT(changedAt) gives the record to keep; WRITE(record) keeps it
   // and resolves once it is kept; REPORT(error or null) after each write.
-  constructor({ snapshot, write, report = () => {}, clock = realClock, interval = INTERVAL_MS }) {
-    Object.assign(this, { snapshot, write, report, clock, interval });
+  // PREPARE(), before a timed write, may make part of the record ahead, in
+  // a task of its own: the snapshot follows in the next task.
+  constructor({ snapshot, write, report = () => {}, prepare = () => {}, clock = realClock, interval = INTERVAL_MS }) {
+    Object.assign(this, { snapshot, write, report, prepare, clock, interval });
     this.dirty = false;
     this.changedAt = 0;
     this.timer = null;
@@ -39,11 +41,18 @@ export class Autosaver {
     this.unconfirmed = null; // the record of that write until it is kept
     this.enabled = true;
     this.cost = 0; // ms the last snapshot took
+    this.prepared = 0; // ms its part made ahead took
   }
 
   changed() {
-    this.dirty = true;
     this.changedAt = this.clock.now();
+    this.pending();
+  }
+
+  // What is kept with the record changed, not what it records: written
+  // with the next write, its time of change left as it was.
+  pending() {
+    this.dirty = true;
     if (this.enabled && !this.timer && !this.writing) this.schedule(this.pause());
   }
 
@@ -72,8 +81,17 @@ export class Autosaver {
   schedule(ms) {
     this.cancel();
     this.timer = this.clock.setTimeout(() => {
-      this.timer = null;
-      this.run();
+      const started = this.clock.now();
+      try {
+        if (this.dirty && this.enabled) this.prepare();
+      } catch {
+        // the snapshot meets the same fault and reports it
+      }
+      this.prepared = this.clock.now() - started;
+      this.timer = this.clock.setTimeout(() => {
+        this.timer = null;
+        this.run();
+      }, 0);
     }, ms);
   }
 
@@ -94,7 +112,9 @@ export class Autosaver {
     } catch (error) {
       return this.failed(error);
     }
-    this.cost = this.clock.now() - snapped;
+    // What was made ahead counts: the pause is for the whole record.
+    this.cost = this.clock.now() - snapped + this.prepared;
+    this.prepared = 0;
     this.unconfirmed = record;
     let started;
     try {

@@ -18,11 +18,13 @@ function fromBase64(text) {
   return Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
 }
 
-// RECORD as the order store keeps it; false when local storage refuses.
+// RECORD as the order store keeps it, its contents (`data`) left out when
+// storage holds them already; false when local storage refuses.
 export function writeLeaving(record, storage = globalThis.localStorage) {
   try {
-    const data = record.data instanceof Uint8Array ? { bytes: toBase64(record.data) } : { text: String(record.data) };
-    storage.setItem(PREFIX + record.id, JSON.stringify({ ...record, data }));
+    const kept = { ...record };
+    if ('data' in record) kept.data = record.data instanceof Uint8Array ? { bytes: toBase64(record.data) } : { text: String(record.data) };
+    storage.setItem(PREFIX + record.id, JSON.stringify(kept));
     return true;
   } catch {
     return false;
@@ -38,7 +40,7 @@ export function leftBehind(storage = globalThis.localStorage) {
       if (!key?.startsWith(PREFIX)) continue;
       try {
         const record = JSON.parse(storage.getItem(key));
-        record.data = record.data.bytes !== undefined ? fromBase64(record.data.bytes) : record.data.text;
+        if ('data' in record) record.data = record.data.bytes !== undefined ? fromBase64(record.data.bytes) : record.data.text;
         found.push({ key, record });
       } catch {
         found.push({ key, record: null }); // unreadable: nothing to bring back

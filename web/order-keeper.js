@@ -16,7 +16,7 @@ const LAST_OPEN = 'kavro.order.last';
 
 // ORDER is what the core offers: save() gives the file text, load(text)
 // opens it (throws on a damaged one), blank() starts an empty order,
-// title() names it. STATUS(text, kind) shows the storage's state: kind
+// title() names it, revision() grows with every change of it. STATUS(text, kind) shows the storage's state: kind
 // 'error' (a problem the user must see), 'note', or '' to clear.
 export class OrderKeeper {
   // SHARED, when set, hears which order is open and adds to each write
@@ -29,13 +29,18 @@ export class OrderKeeper {
     this.lock = null;
     this.readOnly = false;
     this.problem = null; // what the status shows about storage now
+    // The order and revision whose contents storage holds (a write of them
+    // completed), and the revision each record's contents were taken at.
+    this.stored = null;
+    this.taken = new WeakMap();
+    // The order's file made ahead of a write, with the revision it is of.
+    this.made = null;
     this.saver = new Autosaver({
       // What is kept with the order (a shared order's replica) is taken at
       // the same moment, so that the two never disagree in storage, nor in
       // what a page going away leaves behind.
-      snapshot: (changed) => ({
-        id: this.id, title: this.order.title(), changed, data: this.order.save(), ...this.shared?.extra(this.id),
-      }),
+      snapshot: (changed) => this.record({ title: this.order.title(), changed, ...this.shared?.extra(this.id) }),
+      prepare: () => this.prepare(),
       write: (record) => this.write(record),
       report: (error) => this.showProblem(error),
     });
@@ -74,7 +79,9 @@ export class OrderKeeper {
     for (const { key, record } of leftBehind()) {
       try {
         const kept = record && (await this.store.get(record.id));
-        if (record && (!kept || kept.changed < record.changed)) await this.store.put(record);
+        // A record without the order's contents (stored already) adds to
+        // an order kept, and brings back none removed meanwhile.
+        if (record && (kept ? kept.changed < record.changed : 'data' in record)) await this.store.put(record);
         dropLeaving(key);
       } catch (error) {
         this.showProblem(error);
@@ -133,6 +140,8 @@ export class OrderKeeper {
 
   async take(id) {
     this.saver.reset();
+    this.stored = null;
+    this.made = null;
     this.lock?.release();
     this.id = id;
     safeSet(LAST_OPEN, id);
@@ -172,16 +181,63 @@ export class OrderKeeper {
     if (!this.readOnly && this.id) this.saver.changed();
   }
 
+  // What is kept with the order changed (a shared order's replica): it
+  // goes with the next write.
+  keepSoon() {
+    if (!this.readOnly && this.id) this.saver.pending();
+  }
+
   flush() {
     return this.saver.flush();
   }
 
-  async write(record) {
+  // The open order's record of FIELDS, with its contents unless storage
+  // holds them as they are now: a large order's file is made and written
+  // again only when it changed (a sync step or an arrival's save that
+  // changed only the replica would rewrite a megabyte each time).
+  record(fields) {
+    const revision = this.order.revision();
+    const made = this.made;
+    this.made = null;
+    if (this.isStored(revision)) return { id: this.id, ...fields };
+    const data = made?.id === this.id && made.revision === revision ? made.data : this.order.save();
+    const record = { id: this.id, ...fields, data };
+    this.taken.set(record, revision);
+    return record;
+  }
+
+  isStored(revision) {
+    return this.stored?.id === this.id && this.stored.revision === revision;
+  }
+
+  // A large order's file and its replica each take a while to make: the
+  // file is made a task ahead of the record, which uses it if the order
+  // is still as it was.
+  prepare() {
+    const revision = this.order.revision();
+    this.made = this.isStored(revision) ? null : { id: this.id, revision, data: this.order.save() };
+  }
+
+  // Stores RECORD (see record()); once it is kept, its contents are
+  // known to be in storage.
+  async put(record) {
     if (!this.store) {
       // No storage at all: the open attempt's message already stands.
       throw this.problem ?? new DOMException('no storage', 'InvalidStateError');
     }
     await this.store.put(record);
+    const revision = this.taken.get(record);
+    if (revision !== undefined && record.id === this.id) this.stored = { id: record.id, revision };
+  }
+
+  // Keeps FIELDS of the open order (a sync step's replica) with the order
+  // as it is now: the two never disagree in storage.
+  keep(fields) {
+    return this.put(this.record(fields));
+  }
+
+  async write(record) {
+    await this.put(record);
     this.shared?.written(record.id);
     navigator.storage?.persist?.().catch(() => {});
   }

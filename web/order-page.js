@@ -47,6 +47,7 @@ export class OrderPage {
           this.untouched = true;
         },
         title: () => this.order?.title ?? '',
+        revision: () => this.calc.revision(),
       },
       status: (text, kind, alert) => this.status(text, kind, alert),
       onReadOnly: (readOnly) => this.setReadOnly(readOnly),
@@ -82,7 +83,7 @@ export class OrderPage {
   bytes(method) {
     const answer = this.calc[method]();
     if (answer.result !== 'done') throw new Error(answer.error);
-    return new Uint8Array(answer.bytes); // a copy: the module's memory moves
+    return answer.bytes; // the binding's own copy: the module's memory moves
   }
 
   // Runs a call that puts another order in the core; a failure changes

@@ -77,17 +77,27 @@ export class OrderStore {
     const head = Object.fromEntries(Object.entries(record).filter(([key]) => !CONTENTS.includes(key)));
     const marks = Object.keys(head).length > 1;
     let refused = null;
-    orders.get(record.id).onsuccess = (e) => {
-      const stored = e.target.result;
-      // An order removed meanwhile (signed out) keeps no late contents.
-      if (!stored && !marks) return;
+    // Each put copies its value on the page's thread as it is made: the
+    // contents (a large order's file and replica are near a megabyte each)
+    // are put one per request's success, each in a task of its own, so
+    // that keys typed meanwhile are not held up by all of them at once.
+    const writes = CONTENTS.filter((part) => part in record)
+      .map((part) => () => parts.put(record[part], [record.id, part]));
+    const next = (request) => {
       try {
-        for (const part of CONTENTS) if (part in record) parts.put(record[part], [record.id, part]);
-        if (marks) orders.put({ ...stored, ...head });
+        const made = request();
+        if (writes.length) made.onsuccess = () => next(writes.shift());
       } catch (error) {
         refused = error;
         tx.abort();
       }
+    };
+    orders.get(record.id).onsuccess = (e) => {
+      const stored = e.target.result;
+      // An order removed meanwhile (signed out) keeps no late contents.
+      if (!stored && !marks) return;
+      if (marks) writes.unshift(() => orders.put({ ...stored, ...head }));
+      if (writes.length) next(writes.shift());
     };
     try {
       await done(tx);

@@ -21,8 +21,8 @@ const ORDERS = '/api/v1/orders/';
 
 // `sync`: the module's OrderSync, open on the order. `fetch(path, init)`:
 // the window's fetch or a test's; it resolves to {status, text()} and
-// rejects when no answer came. `keep(bytes)`: stores the replica's bytes
-// with the order (one storage transaction).
+// rejects when no answer came. `keep()`: the replica changed; its bytes
+// are to be stored with the order (one storage transaction).
 export class OrderSync {
   constructor(sync, { orderId, fetch, keep = async () => {}, setTimer = (run, ms) => setTimeout(run, ms), clearTimer = (timer) => clearTimeout(timer) }) {
     this.sync = sync;
@@ -84,22 +84,34 @@ export class OrderSync {
       });
       if (this.closed) return 'closed';
       outcome = JSON.parse(this.sync.answered(request.edit, status, body)).outcome;
-      await this.keep(this.sync.kept());
+      await this.keep();
       if (outcome === 'retry' || outcome === 'sign-in') break;
     }
     return outcome;
   }
 
-  // The order as the server holds it now, and its conflicts.
+  // The order as the server holds it now (what changed of it, as the
+  // module asks), and its conflicts. Changes that do not fit the module's
+  // copy are asked for again, whole.
   async pull() {
-    const order = await this.ask(ORDERS + this.orderId, { method: 'GET' });
-    if (this.closed || order.status !== 200) return false;
-    const arrived = JSON.parse(this.sync.arrived(order.body));
+    let arrived = null;
+    for (let tries = 0; tries < 2 && arrived?.result !== 'done'; tries += 1) {
+      const { method, path } = this.request();
+      const order = await this.ask(path, { method });
+      if (this.closed || order.status !== 200) return false;
+      arrived = JSON.parse(this.sync.arrived(order.body));
+    }
     const conflicts = await this.ask(`${ORDERS}${this.orderId}/conflicts`, { method: 'GET' });
     if (this.closed) return false;
     if (conflicts.status === 200) this.sync.conflictsListed(conflicts.body);
-    await this.keep(this.sync.kept());
+    await this.keep();
     return arrived.result === 'done';
+  }
+
+  // How the module asks for the order; a stand-in for the module that
+  // forwards only the steps it watches asks for it whole.
+  request() {
+    return this.sync.pull ? JSON.parse(this.sync.pull()) : { method: 'GET', path: ORDERS + this.orderId };
   }
 
   // Status 0: no answer came.

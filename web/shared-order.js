@@ -59,7 +59,7 @@ export class SharedOrder {
     this.carrier = new OrderSync(sync, {
       orderId: id,
       fetch: (path, init) => this.server.carry(path, init),
-      keep: () => this.keepNow(),
+      keep: () => this.keepSoon(),
     });
     this.unwatch = this.carrier.watch();
     this.carrier.pull().catch(() => {});
@@ -115,8 +115,21 @@ export class SharedOrder {
   // The replica is kept with the order as the session shows it now: kept
   // alone, a newer replica beside an older order would, at the next start,
   // take the order's older contents for the user's latest edit.
+  // The keeper may hold another order already (opened while an answer was
+  // on its way): this replica is not written with it, nor over it.
   async keepNow() {
-    if (this.id) await this.keeper.store.put({ id: this.id, replica: this.sync.kept(), data: this.keeper.order.save() });
+    if (this.id && this.keeper.id === this.id) await this.keeper.keep({ replica: this.sync.kept() });
+    this.tell();
+  }
+
+  // A sync step's replica goes with the keeper's next write (within the
+  // second), not in a write of its own after every answer: the order's
+  // contents and the user's edits are written, in one transaction, before
+  // an edit is sent, and should the page go before the step is written,
+  // the kept replica sends the edit again under its own id, which the
+  // server applies once.
+  keepSoon() {
+    if (this.id && this.keeper.id === this.id) this.keeper.keepSoon();
     this.tell();
   }
 

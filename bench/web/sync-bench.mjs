@@ -11,11 +11,13 @@
 // keystroke's handling (as page-bench.mjs measures it) and how late it
 // began after it was due (the main thread busy with something else).
 // Three runs; prints each and the medians; asserts nothing.
-// Usage: node bench/web/sync-bench.mjs
+// Usage: node bench/web/sync-bench.mjs   (KAVRO_PROFILE=1: the phone's
+// main thread profiled during each run's (c), see main-thread-profile.mjs)
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { launch, openPage, ROOT } from '../../tests/web/harness.mjs';
 import { startFirmServer, apiAs, signIn, ADMIN_PASSWORD } from '../../tests/web/firm-harness.mjs';
+import { profileMainThread, printProfile } from './main-thread-profile.mjs';
 
 const RUNS = Number(process.env.KAVRO_RUNS ?? 3);
 const EDITS = 50;
@@ -136,7 +138,9 @@ try {
       const alone = await typingUnderEdits(desk, hand, run, false);
       console.log(`run ${run}: keystroke with no other edits p50 ${ms(quantile(alone.handling, 0.5))} p99 ${ms(quantile(alone.handling, 0.99))}, `
         + `begun late p50 ${ms(quantile(alone.late, 0.5))} p99 ${ms(quantile(alone.late, 0.99))}`);
+      const profiling = process.env.KAVRO_PROFILE ? await profileMainThread(hand) : null;
       const { handling, late } = await typingUnderEdits(desk, hand, run);
+      if (profiling) printProfile(await profiling.stop());
       const figures = {
         shownP50: quantile(shown, 0.5), shownP95: quantile(shown, 0.95), arrival,
         keyP50: quantile(handling, 0.5), keyP99: quantile(handling, 0.99),

@@ -45,19 +45,66 @@ bool worthRetrying(int status) {
     return status == 0 || status == 408 || status == 429 || status >= 500;
 }
 
-// What a confirming answer carries; none when it is not one.
+// The order as the server holds it, read from an answer.
+struct ServerOrder {
+    std::string id;
+    std::int64_t revision = 0;
+    merge::OrderState state;
+};
+
+// An answer's order that does not fit the confirmed state it was asked
+// against: asked again whole.
+class UnfitChanges : public std::runtime_error {
+public:
+    UnfitChanges()
+        : std::runtime_error("Изменения заказа не подходят к его копии на устройстве; заказ "
+                             "запрошен целиком.") {}
+};
+
+// The order the members of `answer` carry: its whole file ("order"), or,
+// asked with `since`, the file of the openings changed after that
+// revision with every opening's id in its place ("sequence"); the rest
+// are as in `confirmed`, which holds `since` or a later revision.
+// OrderFileError for a file that cannot be read.
+ServerOrder serverOrder(const Json& answer, const merge::OrderState& confirmed,
+                        std::int64_t revision) {
+    const Order order = OrderFile::parse(answer["order"].get<std::string>());
+    ServerOrder read{order.id, order.revision, orderState(order)};
+    if (!answer.contains("since"))
+        return read;
+    const Json& since = answer["since"];
+    if (!since.is_number_integer() || since.get<std::int64_t>() > revision ||
+        !answer.contains("sequence") || !answer["sequence"].is_array())
+        throw UnfitChanges();
+    read.state.sequence.clear();
+    for (const Json& id : answer["sequence"]) {
+        if (!id.is_string())
+            throw UnfitChanges();
+        read.state.sequence.push_back(id.get<std::string>());
+    }
+    if (!takeUnchanged(read.state, confirmed))
+        throw UnfitChanges();
+    return read;
+}
+
+bool carriesOrder(const Json& answer) {
+    return answer.is_object() && answer.contains("order") && answer["order"].is_string();
+}
+
+// What a confirming answer carries.
 struct Confirmation {
-    Order order;
+    ServerOrder order;
     std::vector<std::string> conflicts;
 };
 
-std::optional<Confirmation> confirmationOf(const std::string& body) {
-    const Json answer = answerJson(body);
-    if (!answer.is_object() || !answer.contains("order") || !answer["order"].is_string())
+// None when the answer is no confirmation; UnfitChanges.
+std::optional<Confirmation> confirmationOf(const Json& answer, const merge::OrderState& confirmed,
+                                           std::int64_t revision) {
+    if (!carriesOrder(answer))
         return std::nullopt;
     Confirmation confirmation;
     try {
-        confirmation.order = OrderFile::parse(answer["order"].get<std::string>());
+        confirmation.order = serverOrder(answer, confirmed, revision);
     } catch (const OrderFileError&) {
         return std::nullopt;
     }
@@ -89,10 +136,37 @@ std::optional<SyncRequest> OrderReplica::next() {
         applyDelta(edited, first.delta);
         first.sent = true;
         inFlight_ = true;
-        return SyncRequest{"PUT", "/api/v1/orders/" + orderId_ + "?edit=" + first.id,
-                           orderFileText(edited, orderId_, revision_), first.id};
+        // An order the server has not seen yet has nothing to take the
+        // rest from.
+        sentChanges_ = revision_ > 0 && !wholeOrders_ && first.id != wholeEdit_;
+        const std::string path =
+            "/api/v1/orders/" + orderId_ + "?edit=" + first.id + sinceQuery("&");
+        if (!sentChanges_)
+            return SyncRequest{"PUT", path, orderFileText(edited, orderId_, revision_), first.id};
+        return SyncRequest{"PUT", path + "&partial=1", changesText(edited, first.delta), first.id};
     }
     return std::nullopt;
+}
+
+std::string OrderReplica::changesText(const merge::OrderState& edited,
+                                      const EditDelta& delta) const {
+    merge::OrderState changed{edited.fields, {}, {}};
+    for (const std::string& id : edited.sequence)
+        if (delta.openings.count(id) || delta.added.count(id)) {
+            changed.sequence.push_back(id);
+            changed.openings.emplace(id, edited.openings.at(id));
+        }
+    return Json{{"sequence", edited.sequence},
+                {"order", orderFileText(changed, orderId_, revision_)}}
+        .dump();
+}
+
+SyncRequest OrderReplica::pull() const {
+    return {"GET", "/api/v1/orders/" + orderId_ + sinceQuery("?"), {}, {}};
+}
+
+std::string OrderReplica::sinceQuery(const char* separator) const {
+    return wholeOrders_ ? std::string() : separator + ("since=" + std::to_string(revision_));
 }
 
 AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
@@ -102,7 +176,15 @@ AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
     if (first)
         inFlight_ = false;
     if (status == 200) {
-        std::optional<Confirmation> confirmation = confirmationOf(body);
+        std::optional<Confirmation> confirmation;
+        try {
+            confirmation = confirmationOf(answerJson(body), confirmed_, revision_);
+        } catch (const UnfitChanges&) {
+            // Applied, but its answer unread: sent again whole, the server
+            // answers that it was applied, with the whole order.
+            wholeOrders_ = true;
+            return first ? AnswerOutcome::Resend : AnswerOutcome::Unknown;
+        }
         if (!confirmation)
             return first ? AnswerOutcome::Retry : AnswerOutcome::Unknown;
         if (first)
@@ -112,7 +194,7 @@ AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
         // A late answer may be older than what arrived since: the newer
         // state already holds the edit, which was applied before it.
         if (confirmation->order.revision >= revision_)
-            confirm(confirmation->order.revision, orderState(confirmation->order));
+            confirm(confirmation->order.revision, std::move(confirmation->order.state));
         else
             replay();
         return first ? AnswerOutcome::Confirmed : AnswerOutcome::Unknown;
@@ -123,6 +205,12 @@ AnswerOutcome OrderReplica::answered(const std::string& editId, int status,
         return AnswerOutcome::Retry;
     if (status == 401)
         return AnswerOutcome::SignIn;
+    // Refused as sent in part (the server may not take edits so): it is
+    // refused only once the server has refused it whole.
+    if (sentChanges_) {
+        wholeEdit_ = editId;
+        return AnswerOutcome::Resend;
+    }
     return refuse(editId, reasonOf(status, body));
 }
 
@@ -139,14 +227,28 @@ AnswerOutcome OrderReplica::refuse(const std::string& editId, std::string reason
     return AnswerOutcome::Refused;
 }
 
-bool OrderReplica::arrived(const std::string& orderFile) {
+bool OrderReplica::arrived(const std::string& body) {
     localChange_ = {};
-    Order order = OrderFile::parse(orderFile);
+    const Json answer = answerJson(body);
+    ServerOrder order;
+    if (carriesOrder(answer)) {
+        try {
+            order = serverOrder(answer, confirmed_, revision_);
+        } catch (const UnfitChanges& error) {
+            wholeOrders_ = true;
+            throw ReplicaError(error.what());
+        }
+    } else {
+        // The order file itself: asked for whole, or from a server that
+        // sends orders only whole.
+        const Order whole = OrderFile::parse(body);
+        order = {whole.id, whole.revision, orderState(whole)};
+    }
     if (order.id != orderId_)
         throw ReplicaError("Пришёл другой заказ: " + order.id + " вместо " + orderId_ + ".");
     if (order.revision <= revision_)
         return false;
-    confirm(order.revision, orderState(order));
+    confirm(order.revision, std::move(order.state));
     return true;
 }
 

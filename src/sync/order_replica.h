@@ -67,6 +67,7 @@ enum class AnswerOutcome {
     Confirmed, // the edit left the queue; the order is as the server said
     Refused,   // the edit was kept aside with the server's reason
     Retry,     // no answer, or the server could not take it now: sent again later
+    Resend,    // refused as sent in part: sent again at once, whole
     SignIn,    // sent again after the next sign-in
     Unknown,   // an answer to no edit in the queue: a late one, its order taken if newer
 };
@@ -98,14 +99,20 @@ public:
     // when both change the same record and that edit was never sent.
     void record(EditDelta delta);
     // The first edit as an order file (the confirmed state with the edit
-    // applied, naming the confirmed revision); none when the queue is empty
-    // or its first edit awaits an answer.
+    // applied, naming the confirmed revision), or as what it changed of
+    // the confirmed state (see takeUnchanged); none when the queue is
+    // empty or its first edit awaits an answer.
     std::optional<SyncRequest> next();
+    // The request for the order as the server holds it now. Both ask only
+    // for what changed after the confirmed revision, unless an answer of
+    // that kind did not fit the confirmed state: then orders come whole.
+    SyncRequest pull() const;
     // The answer to edit `editId`: `status` 0 when none came.
     AnswerOutcome answered(const std::string& editId, int status, const std::string& body);
-    // The order file as the server holds it now (another device's change).
-    // Returns whether it was newer than the confirmed state.
-    bool arrived(const std::string& orderFile);
+    // The answer to pull() (the order file, or what changed since), when
+    // another device changed the order. Returns whether it was newer than
+    // the confirmed state.
+    bool arrived(const std::string& body);
     // The server's list of the order's conflicts (GET .../conflicts).
     void conflictsListed(const std::string& body);
     // A kept edit the user lets go, or sends again: queued anew, with a new
@@ -130,6 +137,9 @@ private:
     bool deletedLater(std::deque<QueuedEdit>::const_iterator edit,
                       const std::string& opening) const;
     AnswerOutcome refuse(const std::string& editId, std::string reason);
+    std::string sinceQuery(const char* separator) const;
+    // The request's body of an edit sent as what it changed.
+    std::string changesText(const merge::OrderState& edited, const EditDelta& delta) const;
 
     std::string orderId_;
     std::int64_t revision_ = 0;
@@ -145,6 +155,12 @@ private:
     mutable std::string confirmedRecord_;
     // The first edit's request is out and unanswered.
     bool inFlight_ = false;
+    // The edit in flight was sent as what it changed.
+    bool sentChanges_ = false;
+    // The edit refused as sent so: sent whole.
+    std::string wholeEdit_;
+    // The server's orders are asked for, and edits sent, whole (see pull()).
+    bool wholeOrders_ = false;
 };
 
 } // namespace kavro::sync

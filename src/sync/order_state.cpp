@@ -151,4 +151,16 @@ Opening openingOf(const merge::OrderState& state, const std::string& openingId) 
     return OrderFile::parse(fileText(alone, {}, 0, {})).openings.at(0);
 }
 
+bool takeUnchanged(merge::OrderState& changed, const merge::OrderState& base) {
+    for (const std::string& id : changed.sequence) {
+        if (changed.openings.count(id))
+            continue;
+        const auto kept = base.openings.find(id);
+        if (kept == base.openings.end())
+            return false;
+        changed.openings.emplace(id, kept->second);
+    }
+    return changed.openings.size() == changed.sequence.size();
+}
+
 } // namespace kavro::sync

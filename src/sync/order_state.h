@@ -36,4 +36,12 @@ std::string orderFileText(const merge::OrderState& state, const std::string& ord
 // One opening of `state`, as the order would hold it.
 Opening openingOf(const merge::OrderState& state, const std::string& openingId);
 
+// An order sent as what changed: `changed` holds the order's fields, the
+// openings changed and every opening's id in `sequence`; the openings it
+// names but does not hold are taken from `base` (the order as it stood at
+// the revision the changes were counted from, or later, with those
+// openings unchanged since). False when `base` lacks one too, or the
+// sequence names an opening twice or leaves one `changed` holds.
+bool takeUnchanged(merge::OrderState& changed, const merge::OrderState& base);
+
 } // namespace kavro::sync

@@ -29,6 +29,10 @@ public:
     std::string start();
 
     std::string orderState();
+    // Grows with every change of the order, whoever made it: the page
+    // tells by it whether storage holds the order as it is now, without
+    // asking the core for the whole order file.
+    double revision() const { return static_cast<double>(document_.revision()); }
     std::string columns() const;
     std::string rows(double first, double count) const;
 

@@ -27,6 +27,8 @@ const char* outcomeName(sync::AnswerOutcome outcome) {
         return "refused";
     case sync::AnswerOutcome::Retry:
         return "retry";
+    case sync::AnswerOutcome::Resend:
+        return "resend";
     case sync::AnswerOutcome::SignIn:
         return "sign-in";
     case sync::AnswerOutcome::Unknown:
@@ -80,14 +82,21 @@ std::string OrderSync::answered(const std::string& edit, double status, const st
     return answer.dump();
 }
 
-std::string OrderSync::arrived(const std::string& orderFile) {
+std::string OrderSync::pull() const {
+    if (!link_)
+        return {};
+    const sync::SyncRequest request = link_->replica().pull();
+    return Json{{"method", request.method}, {"path", request.path}}.dump();
+}
+
+std::string OrderSync::arrived(const std::string& body) {
     if (!link_)
         return failed(kNotShared);
     bool newer = false;
     std::string error;
     calculator_.changeFromElsewhere([&](OrderSession&) {
         try {
-            newer = link_->arrived(orderFile);
+            newer = link_->arrived(body);
         } catch (const std::exception& fault) {
             error = fault.what();
         }

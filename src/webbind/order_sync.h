@@ -28,8 +28,11 @@ public:
     std::string next();
     // The answer to edit `edit` (`status` 0: none came): {outcome, ...counts}.
     std::string answered(const std::string& edit, double status, const std::string& body);
-    // The order file as the server holds it now: {result, newer}.
-    std::string arrived(const std::string& orderFile);
+    // The request for the order as the server holds it now: {method, path};
+    // empty when no order is shared.
+    std::string pull() const;
+    // Its answer's body: {result, newer}.
+    std::string arrived(const std::string& body);
     // The server's list of the order's conflicts: {result}.
     std::string conflictsListed(const std::string& body);
 

@@ -40,10 +40,12 @@ ApiReply ApiFixture::call(const std::string& method, const std::string& path,
     request.method = method;
     const auto question = path.find('?');
     request.path = path.substr(0, question);
-    if (question != std::string::npos) {
-        const std::string query = path.substr(question + 1);
-        const auto equals = query.find('=');
-        request.query[query.substr(0, equals)] = query.substr(equals + 1);
+    for (std::size_t at = question; at != std::string::npos;) {
+        const auto end = path.find('&', at + 1);
+        const std::string pair = path.substr(at + 1, end - at - 1);
+        const auto equals = pair.find('=');
+        request.query[pair.substr(0, equals)] = pair.substr(equals + 1);
+        at = end;
     }
     request.body = body;
     request.cookieSession = session;

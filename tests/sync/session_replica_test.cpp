@@ -40,6 +40,11 @@ std::string confirming(const Order& order) {
         .dump();
 }
 
+// The order file of an edit sent as what it changed.
+Order sent(const SyncRequest& request) {
+    return OrderFile::parse(nlohmann::json::parse(request.body)["order"].get<std::string>());
+}
+
 // A device with the server's revision 1 open.
 struct Device {
     OrderDocument document{[](const Opening&) { return OpeningResults{}; }};
@@ -71,8 +76,8 @@ TEST(SessionReplica, KeystrokesInOneFieldMakeOneEditUntilItIsSent) {
     EXPECT_EQ(device.link->replica().queue().size(), 1u);
     const auto request = device.link->next();
     ASSERT_TRUE(request);
-    EXPECT_EQ(request->path, "/api/v1/orders/o1?edit=" + request->editId);
-    EXPECT_EQ(OrderFile::parse(request->body).openings.at(0).location, "Kux");
+    EXPECT_EQ(request->path, "/api/v1/orders/o1?edit=" + request->editId + "&since=1&partial=1");
+    EXPECT_EQ(sent(*request).openings.at(0).location, "Kux");
     device.session.setLocation(0, "Kuxn");
     EXPECT_EQ(device.link->replica().queue().size(), 2u) << "a sent edit may be applied already";
 }
@@ -91,7 +96,7 @@ TEST(SessionReplica, LocalEditsAreReplayedOnWhatArrives) {
     // only when the server confirms it.
     const auto request = device.link->next();
     ASSERT_TRUE(request);
-    EXPECT_EQ(OrderFile::parse(request->body).revision, 2);
+    EXPECT_EQ(sent(*request).revision, 2);
     EXPECT_EQ(device.link->answered(request->editId, 200, confirming(serverOrder(3))),
               AnswerOutcome::Confirmed);
     // The server's word stands, with the move still queued replayed on it.
@@ -125,14 +130,20 @@ TEST(SessionReplica, RefusedEditIsKeptWithItsReasonAndDoesNotHoldUpTheRest) {
     device.session.setTitle("Дом");
     const auto refused = device.link->next();
     ASSERT_TRUE(refused);
+    // Sent as what it changed, it is sent again whole before it counts as refused.
     EXPECT_EQ(device.link->answered(refused->editId, 400, R"({"error":"слишком длинно"})"),
+              AnswerOutcome::Resend);
+    const auto whole = device.link->next();
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(OrderFile::parse(whole->body).openings.at(0).location, "Refused");
+    EXPECT_EQ(device.link->answered(whole->editId, 400, R"({"error":"слишком длинно"})"),
               AnswerOutcome::Refused);
     ASSERT_EQ(device.link->replica().kept().size(), 1u);
     EXPECT_EQ(device.link->replica().kept()[0].reason, "слишком длинно");
     EXPECT_EQ(device.locations(), (Locations{"A", "B", "C"}));
     const auto next = device.link->next();
     ASSERT_TRUE(next);
-    EXPECT_EQ(OrderFile::parse(next->body).title, "Дом");
+    EXPECT_EQ(sent(*next).title, "Дом");
     EXPECT_EQ(device.link->answered(next->editId, 401, ""), AnswerOutcome::SignIn);
     EXPECT_EQ(device.link->replica().queue().size(), 1u) << "kept for the next sign-in";
     EXPECT_FALSE(device.link->dismiss(refused->editId + "x"));

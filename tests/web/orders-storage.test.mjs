@@ -87,6 +87,16 @@ test('a change made just before the page goes away is there at the next start', 
     await page.waitForSelector('body[data-ready="true"]');
     assert.equal(await page.inputValue('#order-title'), title);
   }
+  // A record whose contents storage holds already comes back without them,
+  // not with a text in their place.
+  const back = await page.evaluate(async (file) => {
+    const { writeLeaving, leftBehind, dropLeaving } = await import(`./${file}`);
+    writeLeaving({ id: 'без-файла', title: 'Т', changed: 2, replica: 'р' });
+    const [{ key, record }] = leftBehind().filter((left) => left.key.endsWith('без-файла'));
+    dropLeaving(key);
+    return record;
+  }, siteFile('leave-journal.js'));
+  assert.deepEqual(back, { id: 'без-файла', title: 'Т', changed: 2, replica: 'р' });
   await page.close();
 });
 

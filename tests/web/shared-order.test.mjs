@@ -146,7 +146,8 @@ for (const backend of ['sqlite', 'postgresql']) {
     test('an edit the server refuses is shown with the reason, holds up nothing and can be sent again', async (t) => {
       if (skipped(t)) return;
       const edits = /\/api\/v1\/orders\/[^/?]+\?edit=/;
-      await hand.route(edits, (route) => route.fulfill({ status: 422, contentType: 'application/json', body: '{"error": "Заказ не принят."}' }), { times: 1 });
+      // Refused as sent (what it changed), then whole.
+      await hand.route(edits, (route) => route.fulfill({ status: 422, contentType: 'application/json', body: '{"error": "Заказ не принят."}' }), { times: 2 });
       await hand.fill(locationBox(1), 'Кухня, не принято');
       await hand.waitForSelector('.kept-edit .kept-reason:text("Не принято: Заказ не принят.")');
       assert.deepEqual(await hand.locator('.kept-edit .kept-lines li').allInnerTexts(), ['Проём «Кухня»: Проём — Кухня, не принято']);

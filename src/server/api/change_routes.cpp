@@ -5,7 +5,6 @@
 #include "route_handlers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <thread>
 
@@ -22,21 +21,6 @@ constexpr std::int64_t kMaxWaitSeconds = 30;
 // burst once, still well within the second a change may take. A full
 // page is answered at once, so catching up is not slowed.
 constexpr auto kGather = std::chrono::milliseconds(200);
-
-// A whole number of the query between `low` and `high`, or `fallback`.
-std::int64_t queryNumber(const ApiRequest& request, const char* key, std::int64_t fallback,
-                         std::int64_t low, std::int64_t high) {
-    const auto it = request.query.find(key);
-    if (it == request.query.end())
-        return fallback;
-    std::int64_t value = 0;
-    const std::string& text = it->second;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw BadRequest(std::string("«") + key + "»: целое от " + std::to_string(low) + " до " +
-                         std::to_string(high));
-    return value;
-}
 
 } // namespace
 

@@ -3,6 +3,8 @@
 
 #include "json_reply.h"
 
+#include <charconv>
+
 namespace kavro::server {
 
 ApiReply jsonReply(const Json& body, int status) {
@@ -33,6 +35,20 @@ std::string textMember(const Json& object, const char* key) {
     if (it == object.end() || !it->is_string())
         throw BadRequest(std::string("ожидается текст «") + key + "»");
     return it->get<std::string>();
+}
+
+std::int64_t queryNumber(const ApiRequest& request, const char* key, std::int64_t fallback,
+                         std::int64_t low, std::int64_t high) {
+    const auto it = request.query.find(key);
+    if (it == request.query.end())
+        return fallback;
+    std::int64_t value = 0;
+    const std::string& text = it->second;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        throw BadRequest(std::string("«") + key + "»: целое от " + std::to_string(low) + " до " +
+                         std::to_string(high));
+    return value;
 }
 
 } // namespace kavro::server

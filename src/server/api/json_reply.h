@@ -5,6 +5,7 @@
 
 #include "api_message.h"
 
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -21,6 +22,10 @@ ApiReply notFound();
 Json bodyObject(const ApiRequest& request);
 // A text member of `object`; throws BadRequest when missing or not a text.
 std::string textMember(const Json& object, const char* key);
+// A whole number of the query between `low` and `high`, or `fallback`
+// when the query has none; throws BadRequest for anything else.
+std::int64_t queryNumber(const ApiRequest& request, const char* key, std::int64_t fallback,
+                         std::int64_t low, std::int64_t high);
 
 // A request that is malformed; answered 400 with its message.
 class BadRequest : public std::runtime_error {

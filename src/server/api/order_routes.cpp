@@ -6,6 +6,7 @@
 #include "orders/order_records.h"
 #include "route_handlers.h"
 #include "storage/random_id.h"
+#include "sync/order_state.h"
 
 #include <algorithm>
 
@@ -51,6 +52,21 @@ Json conflictJson(const merge::Conflict& c) {
             {"editOpening", fieldsJson(c.editOpening)}};
 }
 
+// The order as it now stands, as an answer's members: the whole order
+// file, or, where the client names the revision it holds (`since`, one
+// the order had), only what changed after it: the file with the openings
+// changed since, and every opening's id in its place. A large order's
+// client then reads a few openings per answer rather than all of them.
+Json orderMembers(const ApiRequest& request, const std::string& orderId,
+                  const StoredOrder& stored) {
+    const std::int64_t since = queryNumber(request, "since", -1, 0, INT64_MAX);
+    if (since < 0 || since > stored.revision)
+        return {{"order", orderFileText(orderId, stored)}};
+    return {{"since", since},
+            {"sequence", stored.state.sequence},
+            {"order", orderFileSince(orderId, stored, since)}};
+}
+
 // Applies an order file to `orderId`, merged with what changed since the
 // revision the file was taken at; answers with the order as it now stands.
 ApiReply applyFile(const RouteCall& call, const std::string& orderId,
@@ -73,11 +89,12 @@ ApiReply applyFile(const RouteCall& call, const std::string& orderId,
     Json conflicts = Json::array();
     for (const merge::Conflict& conflict : outcome.conflicts)
         conflicts.push_back(conflictJson(conflict));
-    return jsonReply({{"id", orderId},
-                      {"revision", stored->revision},
-                      {"repeated", outcome.repeated},
-                      {"conflicts", conflicts},
-                      {"order", orderFileText(orderId, *stored)}});
+    Json answer = {{"id", orderId},
+                   {"revision", stored->revision},
+                   {"repeated", outcome.repeated},
+                   {"conflicts", conflicts}};
+    answer.update(orderMembers(call.request, orderId, *stored));
+    return jsonReply(answer);
 }
 
 std::vector<std::string> splitIds(const std::string& joined) {
@@ -169,18 +186,54 @@ ApiReply pushOrder(const RouteCall& call) {
     return applyFile(call, id, received);
 }
 
+// An edit sent as what it changed (`partial`): the file holds the order's
+// fields and the openings changed or added, `sequence` every opening's id;
+// the rest are taken from the revision the file names.
+ReceivedOrder receiveChanges(const RouteCall& call, const std::string& orderId) {
+    const Json body = bodyObject(call.request);
+    ReceivedOrder received = receiveOrder(textMember(body, "order"));
+    const auto sequence = body.find("sequence");
+    if (sequence == body.end() || !sequence->is_array())
+        throw BadRequest("«sequence»: ожидается список id проёмов");
+    received.state.sequence.clear();
+    for (const Json& id : *sequence) {
+        if (!id.is_string())
+            throw BadRequest("«sequence»: ожидается список id проёмов");
+        received.state.sequence.push_back(checkedId(id.get<std::string>(), "проём"));
+    }
+    const auto base = call.server.storage.orderAt(call.caller->firmId, orderId, received.revision);
+    if (!base)
+        throw OrderRefused("the edit names a revision the order never had");
+    if (!sync::takeUnchanged(received.state, base->state))
+        throw BadRequest("«sequence» называет проём, которого в заказе не было");
+    return received;
+}
+
 ApiReply putOrder(const RouteCall& call) {
     const std::string id = checkedId(call.params[0], "order");
-    const ReceivedOrder received = receiveOrder(call.request.body);
+    ReceivedOrder received;
+    try {
+        received = call.request.query.count("partial") ? receiveChanges(call, id)
+                                                       : receiveOrder(call.request.body);
+    } catch (const OrderRefused&) {
+        return notFound();
+    }
     if (!received.id.empty() && received.id != id)
         throw BadRequest("id заказа в файле не тот, что в адресе");
     return applyFile(call, id, received);
 }
 
+// The order file; asked with `since`, {revision, since, sequence, order}
+// as an edit's answer gives it.
 ApiReply getOrder(const RouteCall& call) {
     const auto stored = call.server.storage.order(call.caller->firmId, call.params[0]);
     if (!stored)
         return notFound();
+    if (call.request.query.count("since")) {
+        Json answer = {{"revision", stored->revision}};
+        answer.update(orderMembers(call.request, call.params[0], *stored));
+        return jsonReply(answer);
+    }
     ApiReply reply;
     reply.body = orderFileText(call.params[0], *stored);
     return reply;

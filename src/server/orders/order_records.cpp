@@ -22,4 +22,20 @@ std::string orderFileText(const std::string& orderId, const StoredOrder& stored)
         sync::orderOf(stored.state, orderId, stored.revision, stored.openingRevisions));
 }
 
+std::string orderFileSince(const std::string& orderId, const StoredOrder& stored,
+                           std::int64_t since) {
+    merge::OrderState changed{stored.state.fields, {}, {}};
+    for (const std::string& id : stored.state.sequence) {
+        const auto revision = stored.openingRevisions.find(id);
+        const auto fields = stored.state.openings.find(id);
+        if (fields == stored.state.openings.end() ||
+            (revision != stored.openingRevisions.end() && revision->second <= since))
+            continue;
+        changed.sequence.push_back(id);
+        changed.openings.emplace(id, fields->second);
+    }
+    return OrderFile::serialize(
+        sync::orderOf(changed, orderId, stored.revision, stored.openingRevisions));
+}
+
 } // namespace kavro::server

@@ -26,5 +26,11 @@ ReceivedOrder receiveOrder(std::string_view fileText);
 // The order file (version 3) of a stored order, read back through the same
 // reader, so that what the server sends is what a program may open.
 std::string orderFileText(const std::string& orderId, const StoredOrder& stored);
+// The same file with only the openings changed after revision `since`
+// (those a client holding `since` lacks); the order's own fields are
+// always in it. Which openings stand in the order, and where, is the
+// stored sequence, which the caller sends beside it.
+std::string orderFileSince(const std::string& orderId, const StoredOrder& stored,
+                           std::int64_t since);
 
 } // namespace kavro::server

@@ -112,12 +112,18 @@ StoredOrder SqlStorage::stateAt(SqlConnection& db, const std::string& orderId,
 
 std::optional<StoredOrder> SqlStorage::order(const std::string& firmId,
                                              const std::string& orderId) {
+    return orderAt(firmId, orderId, -1);
+}
+
+// A negative `revision`: the newest.
+std::optional<StoredOrder> SqlStorage::orderAt(const std::string& firmId,
+                                               const std::string& orderId, std::int64_t revision) {
     const auto db = pool_.lease();
     auto row = db->prepare("SELECT revision FROM orders WHERE id = ? AND firm_id = ?");
     row.bind(1, orderId).bind(2, firmId);
-    if (!row.step())
+    if (!row.step() || revision > row.integer(0))
         return std::nullopt;
-    return stateAt(*db, orderId, row.integer(0));
+    return stateAt(*db, orderId, revision < 0 ? row.integer(0) : revision);
 }
 
 void SqlStorage::writeState(SqlConnection& db, const std::string& orderId, std::int64_t revision,

@@ -52,6 +52,8 @@ public:
     std::vector<OrderSummary> orders(const std::string& firmId) override;
     std::optional<StoredOrder> order(const std::string& firmId,
                                      const std::string& orderId) override;
+    std::optional<StoredOrder> orderAt(const std::string& firmId, const std::string& orderId,
+                                       std::int64_t revision) override;
     EditOutcome applyEdit(const std::string& firmId, const std::string& orderId,
                           const std::string& editId, std::int64_t baseRevision,
                           const merge::OrderState& edit, const std::string& login,

@@ -142,6 +142,11 @@ public:
     // that id.
     virtual std::optional<StoredOrder> order(const std::string& firmId,
                                              const std::string& orderId) = 0;
+    // The order as it stood at `revision`; nullopt when the firm has none
+    // of that id or the order never had that revision. A revision once
+    // made never changes, so this needs no transaction with what follows.
+    virtual std::optional<StoredOrder>
+    orderAt(const std::string& firmId, const std::string& orderId, std::int64_t revision) = 0;
     // Applies an edit made on `baseRevision` (0: a new order), merging it
     // with what changed since. The same edit id twice is applied once.
     // Throws OrderRefused when the id is another firm's or the base revision
