@@ -62,6 +62,12 @@ struct ChangesCase {
     std::optional<Order> confirmed;
 };
 
+// Named in test listings by its name, not by its bytes (which hold
+// addresses and change from build to build).
+void PrintTo(const ChangesCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Changes : public testing::TestWithParam<ChangesCase> {};
 
 TEST_P(Changes, AreTakenOnTheConfirmedStateOrTheOrderIsAskedWhole) {
