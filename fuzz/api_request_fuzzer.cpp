@@ -13,9 +13,11 @@
 #include "storage/random_id.h"
 #include "storage/sqlite_storage.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 namespace {
 
@@ -67,11 +69,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string target = line(text);
     const auto question = target.find('?');
     request.path = target.substr(0, question);
-    if (question != std::string::npos) {
-        const std::string query = target.substr(question + 1);
-        const auto equals = query.find('=');
-        request.query[query.substr(0, equals)] =
-            equals == std::string::npos ? "" : query.substr(equals + 1);
+    // Every parameter of the query: an edit names its id, the revision it
+    // counts from and whether it is sent in part all at once.
+    std::string_view query = question == std::string::npos
+                                 ? std::string_view()
+                                 : std::string_view(target).substr(question + 1);
+    while (!query.empty()) {
+        const std::string_view pair = query.substr(0, query.find('&'));
+        query.remove_prefix(std::min(query.size(), pair.size() + 1));
+        const auto equals = pair.find('=');
+        request.query[std::string(pair.substr(0, equals))] =
+            equals == std::string_view::npos ? "" : std::string(pair.substr(equals + 1));
     }
     request.body = std::string(text);
     request.cookieSession = kSession;
