@@ -96,7 +96,7 @@ export class OrderSync {
   async pull() {
     let arrived = null;
     for (let tries = 0; tries < 2 && arrived?.result !== 'done'; tries += 1) {
-      const { method, path } = this.request();
+      const { method, path } = JSON.parse(this.sync.pull());
       const order = await this.ask(path, { method });
       if (this.closed || order.status !== 200) return false;
       arrived = JSON.parse(this.sync.arrived(order.body));
@@ -106,12 +106,6 @@ export class OrderSync {
     if (conflicts.status === 200) this.sync.conflictsListed(conflicts.body);
     await this.keep();
     return arrived.result === 'done';
-  }
-
-  // How the module asks for the order; a stand-in for the module that
-  // forwards only the steps it watches asks for it whole.
-  request() {
-    return this.sync.pull ? JSON.parse(this.sync.pull()) : { method: 'GET', path: ORDERS + this.orderId };
   }
 
   // Status 0: no answer came.

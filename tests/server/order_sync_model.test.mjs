@@ -118,6 +118,7 @@ class Device {
       },
       answered: (edit, status, body) => sync.answered(edit, status, body),
       arrived: (bytes) => sync.arrived(bytes),
+      pull: () => sync.pull(),
       conflictsListed: (body) => sync.conflictsListed(body),
       kept: () => sync.kept(),
     }, { orderId: ORDER, fetch: (p, init) => this.fetch(p, init) });
